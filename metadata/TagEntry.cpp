@@ -1,0 +1,40 @@
+#include "metadata/TagEntry.h"
+
+#include "metadata/TextUtil.h"
+
+namespace pixolyn {
+
+int AppendToTagList(TTagDefArray& storage, int& count, const TTagEntry& entry) {
+  if (entry.Tag != 0) {
+    if (static_cast<int64_t>(storage.size()) - 1 <= count) {
+      storage.resize(storage.size() + kTagListGrowth);
+    }
+    storage[static_cast<std::size_t>(count)] = entry;
+    ++count;
+  }
+  return count - 1;
+}
+
+int FindTagInListByName(const TTagDefArray& storage, int count, const std::string& name) {
+  const int limit = std::min<int>(count, static_cast<int>(storage.size()));
+  for (int i = 0; i < limit; ++i) {
+    if (EqualsIgnoringAsciiCase(storage[static_cast<std::size_t>(i)].Name, name)) return i;
+  }
+  return -1;
+}
+
+int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table) {
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (table[i].Tag == tag) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table) {
+  for (std::size_t i = table.size(); i-- > 0;) {
+    if (table[i].Tag == tag) return table[i].ValueMap;
+  }
+  return {};
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,64 @@
+#pragma once
+// One tag, as dictionary entry or as decoded tag, and lists of tags.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace pixolyn {
+
+// Turns a value text into the text the table shows (may return CR LF lines).
+using TTagFormatter = std::string (*)(const std::string&);
+
+// TIFF type codes as stored in FormatType.
+enum TiffType : uint16_t {
+  kTypeByte = 1,
+  kTypeAscii = 2,
+  kTypeShort = 3,
+  kTypeLong = 4,
+  kTypeRational = 5,
+  kTypeSByte = 6,
+  kTypeUndefined = 7,
+  kTypeSShort = 8,
+  kTypeSLong = 9,
+  kTypeSRational = 10,
+  kTypeFloat = 11,
+  kTypeDouble = 12,
+};
+
+struct TTagEntry {
+  int32_t Group = 0;  // 0 standard tag, 1 maker-note tag
+  uint16_t FormatType = 0;
+  uint16_t RecordNumber = 0;  // IPTC record of the dataset
+  uint16_t Tag = 0;           // 0: no tag, never stored
+  std::string Name;           // English name, key of lookups by name
+  std::string Label;          // German caption (Windows-1252)
+  std::string ValueMap;       // "0:Auto,1:Manual"
+  std::string Text;           // value as shown
+  std::string RawText;        // value bytes as stored
+  std::string FormatPattern;  // "%s" or "%5.2f"
+  int32_t MaxSize = 0;
+  TTagFormatter Formatter = nullptr;
+};
+
+// Storage of a tag list; its owner keeps the count of stored entries apart.
+using TTagDefArray = std::vector<TTagEntry>;
+
+// Storage grows in steps of this many records.
+inline constexpr int kTagListGrowth = 25;
+
+// Stores entry at position count (growing the storage when its length minus 1
+// is not greater than count) unless entry.Tag is 0. Returns count - 1 afterwards.
+int AppendToTagList(TTagDefArray& storage, int& count, const TTagEntry& entry);
+
+// Index of the first of the count entries whose Name equals name ignoring ASCII case.
+int FindTagInListByName(const TTagDefArray& storage, int count, const std::string& name);
+
+// Index of the first table entry with this tag; -1 if none.
+int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table);
+
+// ValueMap of the last table entry with this tag; empty if none.
+std::string ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table);
+
+}  // namespace pixolyn

@@ -1,0 +1,105 @@
+#include "table/GridText.h"
+
+#include <cctype>
+
+namespace pixolyn {
+
+namespace {
+std::string ClipboardCell(std::string text) {
+  if (text.find('\r') != std::string::npos) text = '"' + CellForWorkbook(text) + '"';
+  if (text.find("{\\") != std::string::npos) text = RichTextToPlain(text);
+  return text;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Destinations whose text is not part of the document's plain text.
+bool IsIgnoredDestination(std::string_view word) {
+  return word == "fonttbl" || word == "colortbl" || word == "stylesheet" || word == "info" ||
+         word == "pict" || word == "header" || word == "footer" || word == "*";
+}
+}  // namespace
+
+std::string CellForWorkbook(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c != '\r') out += c;
+  }
+  return out;
+}
+
+std::string RichTextToPlain(std::string_view rtf) {
+  std::string out;
+  int depth = 0;
+  int skipDepth = -1;  // group depth below which text is dropped
+  const std::size_t n = rtf.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const char c = rtf[i];
+    const bool skipping = skipDepth >= 0 && depth >= skipDepth;
+    if (c == '{') {
+      ++depth;
+    } else if (c == '}') {
+      if (skipDepth >= 0 && depth <= skipDepth) skipDepth = -1;
+      if (depth > 0) --depth;
+    } else if (c == '\\' && i + 1 < n) {
+      const char next = rtf[i + 1];
+      if (next == '\\' || next == '{' || next == '}') {
+        if (!skipping) out += next;
+        ++i;
+      } else if (next == '\'' && i + 3 < n && HexValue(rtf[i + 2]) >= 0 && HexValue(rtf[i + 3]) >= 0) {
+        if (!skipping) out += static_cast<char>(HexValue(rtf[i + 2]) * 16 + HexValue(rtf[i + 3]));
+        i += 3;
+      } else if (next == '*') {
+        if (skipDepth < 0) skipDepth = depth;
+        ++i;
+      } else if (std::isalpha(static_cast<unsigned char>(next))) {
+        std::size_t j = i + 1;
+        while (j < n && std::isalpha(static_cast<unsigned char>(rtf[j]))) ++j;
+        const std::string_view word = rtf.substr(i + 1, j - i - 1);
+        if (j < n && (rtf[j] == '-' || std::isdigit(static_cast<unsigned char>(rtf[j])))) {
+          ++j;
+          while (j < n && std::isdigit(static_cast<unsigned char>(rtf[j]))) ++j;
+        }
+        if (j < n && rtf[j] == ' ') ++j;  // the delimiter belongs to the control word
+        if (!skipping) {
+          if (IsIgnoredDestination(word)) {
+            skipDepth = depth;
+          } else if (word == "par" || word == "line") {
+            out += "\r\n";
+          } else if (word == "tab") {
+            out += '\t';
+          }
+        }
+        i = j - 1;
+      } else {
+        ++i;  // other control symbols carry no text
+      }
+    } else if (c == '\r' || c == '\n') {
+      // line breaks in RTF source are not text
+    } else if (!skipping) {
+      out += c;
+    }
+  }
+  // A trailing paragraph mark ends the text rather than adding an empty line.
+  while (out.size() >= 2 && out.compare(out.size() - 2, 2, "\r\n") == 0) out.resize(out.size() - 2);
+  return out;
+}
+
+std::string GridToTabText(const TMetaTable& grid) {
+  std::string text;
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    text += ClipboardCell(grid.Cell(0, row));
+    text += '\t';
+    text += ClipboardCell(grid.Cell(1, row));
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,23 @@
+#pragma once
+// The table as tab-separated text, as it goes to the clipboard.
+
+#include <string>
+#include <string_view>
+
+#include "table/TableModel.h"
+
+namespace pixolyn {
+
+// Every row (title and spacer rows included) as "cell0 TAB cell1 CR LF". A
+// cell holding CR loses every CR and is put in double quotes; a cell holding
+// "{\" is rich text and gives its plain text.
+std::string GridToTabText(const TMetaTable& grid);
+
+// The cell as it goes into a workbook: every CR removed, no quoting.
+std::string CellForWorkbook(std::string_view text);
+
+// Plain text of a rich-text (RTF) fragment: control words and groups dropped,
+// \par as CR LF, \'hh as the byte hh.
+std::string RichTextToPlain(std::string_view rtf);
+
+}  // namespace pixolyn

@@ -1,0 +1,32 @@
+#include "table/TableModel.h"
+
+#include <stdexcept>
+
+namespace pixolyn {
+
+namespace {
+const std::string kEmpty;
+}
+
+TMetaTable::TMetaTable() : rows_(1) {}
+
+void TMetaTable::SetRowCount(int rows) {
+  if (rows < 0) rows = 0;
+  const bool shrinking = rows < RowCount();
+  rows_.resize(static_cast<std::size_t>(rows) + 1);
+  if (shrinking) rows_.back() = Row{};  // nothing of a longer table survives
+}
+
+const std::string& TMetaTable::Cell(int column, int row) const {
+  if (column < 0 || column >= kColumns || row < 0 || row >= RowCount()) return kEmpty;
+  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void TMetaTable::SetCell(int column, int row, std::string text) {
+  if (column < 0 || column >= kColumns || row < 0 || row > RowCount()) {
+    throw std::out_of_range("cell outside the table");
+  }
+  rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(text);
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,35 @@
+#pragma once
+// A two-column table model: exactly the grid operations the table builder
+// uses. The viewer's grid shows this same model.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace pixolyn {
+
+class TMetaTable {
+ public:
+  static constexpr int kColumns = 2;
+
+  TMetaTable();
+
+  int RowCount() const { return static_cast<int>(rows_.size()) - 1; }
+  // Growing shows the row kept just beyond the old count; shrinking drops rows.
+  void SetRowCount(int rows);
+
+  int ColWidth(int column) const { return widths_.at(static_cast<std::size_t>(column)); }
+  void SetColWidth(int column, int width) { widths_.at(static_cast<std::size_t>(column)) = width; }
+
+  // Cell text; empty outside the table.
+  const std::string& Cell(int column, int row) const;
+  // Accepts rows up to and including RowCount() (the row just beyond the count).
+  void SetCell(int column, int row, std::string text);
+
+ private:
+  using Row = std::array<std::string, kColumns>;
+  std::vector<Row> rows_;  // RowCount() rows plus the one just beyond
+  std::array<int, kColumns> widths_{64, 64};
+};
+
+}  // namespace pixolyn
