@@ -1,25 +1,17 @@
 #include "metadata/ExifDictionary.h"
 
-#include <array>
-
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
 
-namespace {
-// Filled by the EXIF dictionary; until then only the closing entry stands.
-const std::array<TTagEntry, 1> kExifTable = {
-    TTagEntry{.Tag = 0, .Name = "Unknown", .Label = "Unbekannt"},
-};
-}  // namespace
-
-std::span<const TTagEntry> ExifTagTable() { return kExifTable; }
-std::span<const TTagEntry> GpsTagTable() { return {}; }
+std::span<const TTagEntry> ExifTagsWithoutClosing() {
+  const auto table = ExifTagTable();
+  return table.first(table.size() - 1);
+}
 
 TTagEntry LookupTagEntry(uint16_t tag, TDirectoryKind kind) {
-  const auto exif = ExifTagTable();
-  TTagEntry result = exif.back();
-  const auto table = kind == GpsKind ? GpsTagTable() : exif;
+  TTagEntry result = ExifTagTable().back();
+  const auto table = kind == GpsKind ? GpsTagTable() : ExifTagsWithoutClosing();
   for (const TTagEntry& entry : table) {
     if (entry.Tag == tag) result = entry;
   }
@@ -27,7 +19,7 @@ TTagEntry LookupTagEntry(uint16_t tag, TDirectoryKind kind) {
 }
 
 int FindExifTagByName(const std::string& name) {
-  const auto table = ExifTagTable();
+  const auto table = ExifTagsWithoutClosing();
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (EqualsIgnoringAsciiCase(table[i].Name, name)) return static_cast<int>(i);
   }
