@@ -1,8 +1,8 @@
 // pixolyn-info: prints the metadata table of JPEG (and TIFF) files as
 // tab-separated UTF-8 text, built exactly as the viewer builds it.
 
-#include <clocale>
 #include <cerrno>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <memory>

@@ -6,8 +6,7 @@ namespace pixolyn {
 
 ReadOutOfBounds::ReadOutOfBounds(int64_t offset, int64_t count, std::size_t size)
     : std::runtime_error("read of " + std::to_string(count) + " bytes at offset " +
-                         std::to_string(offset) + " outside " + std::to_string(size) +
-                         " bytes") {}
+                         std::to_string(offset) + " outside " + std::to_string(size) + " bytes") {}
 
 void ByteView::Require(int64_t offset, int64_t count) const {
   if (!Fits(offset, count)) throw ReadOutOfBounds(offset, count, bytes_.size());

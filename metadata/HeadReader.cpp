@@ -30,7 +30,9 @@ std::string HeadReader::Read(std::size_t count) {
   return bytes;
 }
 
-void HeadReader::Skip(std::size_t count) { std::fseek(file_, static_cast<long>(count), SEEK_CUR); }
+void HeadReader::Skip(std::size_t count) {
+  std::fseek(file_, static_cast<long>(count), SEEK_CUR);
+}
 
 bool FileExists(const std::string& path) {
   struct stat st {};

@@ -27,7 +27,9 @@ std::string LowerExtension(const std::string& path) {
 }
 }  // namespace
 
-TImgData::TImgData(int buildMode) : BuildMode(buildMode) { ResetImage(); }
+TImgData::TImgData(int buildMode) : BuildMode(buildMode) {
+  ResetImage();
+}
 
 TImgData::~TImgData() = default;
 
@@ -145,7 +147,9 @@ bool TImgData::ReadJpegSections(HeadReader& file) {
   return HasMetadata();
 }
 
-void TImgData::CreateExifDecoder() { ExifInfo = std::make_unique<TImageInfo>(this, BuildMode); }
+void TImgData::CreateExifDecoder() {
+  ExifInfo = std::make_unique<TImageInfo>(this, BuildMode);
+}
 
 void TImgData::DecodeExifSegment() {
   if (!ExifInfo) CreateExifDecoder();

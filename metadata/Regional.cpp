@@ -13,9 +13,13 @@ RegionalSettings& Current() {
 }
 }  // namespace
 
-const RegionalSettings& Regional() { return Current(); }
+const RegionalSettings& Regional() {
+  return Current();
+}
 
-void SetRegional(const RegionalSettings& settings) { Current() = settings; }
+void SetRegional(const RegionalSettings& settings) {
+  Current() = settings;
+}
 
 RegionalSettings RegionalFromLocale() {
   RegionalSettings settings;

@@ -52,7 +52,8 @@ std::string RichTextToPlain(std::string_view rtf) {
       if (next == '\\' || next == '{' || next == '}') {
         if (!skipping) out += next;
         ++i;
-      } else if (next == '\'' && i + 3 < n && HexValue(rtf[i + 2]) >= 0 && HexValue(rtf[i + 3]) >= 0) {
+      } else if (next == '\'' && i + 3 < n && HexValue(rtf[i + 2]) >= 0 &&
+                 HexValue(rtf[i + 3]) >= 0) {
         if (!skipping) out += static_cast<char>(HexValue(rtf[i + 2]) * 16 + HexValue(rtf[i + 3]));
         i += 3;
       } else if (next == '*') {

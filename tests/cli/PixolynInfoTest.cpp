@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "fixtures/JpegBuilder.h"
+
+namespace pixolyn {
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+};
+
+// Runs pixolyn-info with the arguments (already shell-quoted) and captures stdout.
+Result RunInfo(const std::string& args) {
+  Result result;
+  const std::string command = std::string(PIXOLYN_INFO_EXE) + " " + args + " 2>/dev/null";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return result;
+  std::array<char, 4096> buffer{};
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    result.out.append(buffer.data(), n);
+  const int raw = ::pclose(pipe);
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
+}
+
+std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
+}
+
+TEST(PixolynInfo, PrintsTheTableAsUtf8Lines) {
+  test::TempDir dir;
+  const std::string path = dir.Write("c.jpg", test::JpegBuilder()
+                                                  .Comment("Gr\xFC\xDF"
+                                                           "e")
+                                                  .StartOfScan()
+                                                  .Bytes());
+  const Result result = RunInfo(Quoted(path));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out.substr(0, 48), " Feldbezeichnung\t Dateninhalte\nKommentar\t\n  Text");
+  EXPECT_NE(result.out.find("  Text\tGr\xC3\xBC\xC3\x9F"
+                            "e\n"),
+            std::string::npos);
+  EXPECT_EQ(result.out.find('\r'), std::string::npos);
+  EXPECT_EQ(result.out.find('#'), std::string::npos);  // one file: no header line
+
+  const Result crlf = RunInfo("--crlf " + Quoted(path));
+  EXPECT_NE(crlf.out.find("Kommentar\t\r\n"), std::string::npos);
+}
+
+TEST(PixolynInfo, ReportsMissingFilesAndPrintsTheOthers) {
+  test::TempDir dir;
+  const std::string a = dir.Write("a.jpg", test::JpegBuilder().Comment("first").Bytes());
+  const std::string b = dir.Write("b.jpg", test::JpegBuilder().Comment("second").Bytes());
+  const Result result =
+      RunInfo(Quoted(a) + " " + Quoted(dir.Path() + "/missing.jpg") + " " + Quoted(b));
+  EXPECT_EQ(result.status, 1);
+  const auto first = result.out.find("# " + a + "\n");
+  const auto second = result.out.find("# " + b + "\n");
+  ASSERT_NE(first, std::string::npos);
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_LT(first, second);
+  EXPECT_EQ(result.out.find("missing.jpg"), std::string::npos);
+  EXPECT_NE(result.out.find("  Text\tsecond\n"), std::string::npos);
+}
+
+TEST(PixolynInfo, HelpAndUsageErrors) {
+  const Result help = RunInfo("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("Usage: pixolyn-info"), std::string::npos);
+  EXPECT_EQ(RunInfo("").status, 2);
+  EXPECT_EQ(RunInfo("--bogus x.jpg").status, 2);
+}
+
+}  // namespace
+}  // namespace pixolyn

@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fixtures/JpegBuilder.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ImageData.h"
+
+namespace pixolyn {
+namespace {
+
+using test::JpegBuilder;
+using test::TempDir;
+
+const std::string kMinimalTiff("II*\0\x08\0\0\0\0\0", 10);  // little-endian, empty first directory
+
+std::string Dqt() {
+  return std::string(65, '\x01');
+}
+
+struct Walk {
+  TImgData image{255};
+  bool read = false;
+};
+
+void ReadBytes(Walk& walk, const std::string& bytes, const std::string& name = "a.jpg") {
+  TempDir dir;
+  walk.read = walk.image.ReadImageFile(dir.Write(name, bytes));
+}
+
+TEST(JpegWalk, KeepsSegmentsUpToStartOfScan) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder()
+                      .App0()
+                      .App1Exif(kMinimalTiff)
+                      .Segment(0xDB, Dqt())
+                      .Segment(0xC0, std::string(15, '\0'))
+                      .Segment(0xC4, std::string(20, '\0'))
+                      .StartOfScan()
+                      .EndOfImage()
+                      .Bytes());
+  EXPECT_TRUE(walk.read);
+  EXPECT_EQ(walk.image.SectionCount, 6);
+  EXPECT_EQ(walk.image.SlotOf(walk.image.ExifSection), 2);
+  EXPECT_EQ(walk.image.Sections[5].MarkerCode, 0xDA);
+  EXPECT_EQ(walk.image.ErrorText, "<none>");
+  ASSERT_NE(walk.image.ExifInfo, nullptr);
+  EXPECT_EQ(walk.image.DataBuffer, walk.image.ExifSection->SegmentData);
+}
+
+TEST(JpegWalk, RecognisesExtensionsIgnoringCase) {
+  const std::string bytes = JpegBuilder().Comment("hi").EndOfImage().Bytes();
+  for (const char* name : {"a.JPG", "b.Jpeg", "c.jpe", "d.jpg"}) {
+    Walk walk;
+    ReadBytes(walk, bytes, name);
+    EXPECT_TRUE(walk.read) << name;
+  }
+  for (const char* name : {"e.jfif", "f.png", "noextension", "dir.jpg.txt"}) {
+    Walk walk;
+    ReadBytes(walk, bytes, name);
+    EXPECT_FALSE(walk.read) << name;
+    EXPECT_EQ(walk.image.ErrorText, "Not an EXIF file") << name;
+  }
+}
+
+TEST(JpegWalk, MissingFileLeavesErrorTextEmpty) {
+  TImgData image(255);
+  EXPECT_FALSE(image.DecodeFile("/nonexistent/folder/x.jpg"));
+  EXPECT_EQ(image.ErrorText, "");
+  EXPECT_EQ(image.SectionCount, 0);
+}
+
+TEST(JpegWalk, RefusesFileWithoutStartOfImage) {
+  Walk walk;
+  ReadBytes(walk, std::string("\xFF\xD9\xFF\xFE\x00\x04hi", 8));
+  EXPECT_FALSE(walk.read);
+  EXPECT_EQ(walk.image.ErrorText, "Not an EXIF file");
+}
+
+TEST(JpegWalk, DiscardsApp1InThirdSlot) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder()
+                      .App0()
+                      .Segment(0xE2, "icc")
+                      .App1Exif(kMinimalTiff)
+                      .Segment(0xDB, Dqt())
+                      .Segment(0xC0, std::string(15, '\0'))
+                      .Comment("late")
+                      .EndOfImage()
+                      .Bytes());
+  EXPECT_FALSE(walk.read);
+  EXPECT_FALSE(walk.image.HasExif());
+  EXPECT_EQ(walk.image.ExifInfo, nullptr);
+  // The discarded APP1 gave its slot to DQT; SOF0 was the fifth segment.
+  EXPECT_EQ(walk.image.SectionCount, 5);
+  EXPECT_EQ(walk.image.Sections[2].MarkerCode, 0xDB);
+  EXPECT_FALSE(walk.image.HasComment());
+}
+
+TEST(JpegWalk, SecondApp1InSlotTwoReplacesTheFirst) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder()
+                      .App1Exif(kMinimalTiff)
+                      .Segment(0xE1, "http://ns.adobe.com/xap/1.0/")
+                      .StartOfScan()
+                      .Bytes());
+  EXPECT_TRUE(walk.read);
+  EXPECT_EQ(walk.image.SlotOf(walk.image.ExifSection), 2);
+  ASSERT_NE(walk.image.ExifInfo, nullptr);
+  EXPECT_EQ(walk.image.ExifInfo->TagCount, 0);
+  // The header message is replaced by "<none>" because metadata was found.
+  EXPECT_EQ(walk.image.ErrorText, "<none>");
+}
+
+TEST(JpegWalk, HeaderFailuresLeaveTheDecoderEmpty) {
+  struct Case {
+    std::string payload;
+    const char* message;
+  } cases[] = {
+      {"Exig\0\0II*\0\x08\0\0\0", "Incorrect Exif header"},
+      {std::string("Exif\0\0XX*\0\x08\0\0\0", 14), "Invalid Exif alignment marker"},
+  };
+  for (const Case& c : cases) {
+    // A missing SOS lets the walk run into the end of the file, which ends it like EOI.
+    TImgData image(255);
+    TempDir dir;
+    const std::string path = dir.Write("x.jpg", JpegBuilder().Segment(0xE1, c.payload).Bytes());
+    image.DecodeFile(path);
+    ASSERT_TRUE(image.HasExif());
+    EXPECT_EQ(image.ExifInfo->TagCount, 0);
+    // DecodeFile succeeded, so "<none>" replaced the message; the step alone keeps it.
+    EXPECT_EQ(image.ErrorText, "<none>") << c.message;
+  }
+}
+
+TEST(JpegWalk, FirstApp13AndLastCommentWin) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder()
+                      .App13("first")
+                      .App13("second")
+                      .Comment("one")
+                      .Comment("two")
+                      .StartOfScan()
+                      .Bytes());
+  EXPECT_EQ(walk.image.SlotOf(walk.image.IptcSection), 1);
+  EXPECT_EQ(walk.image.SlotOf(walk.image.CommentSection), 4);
+  EXPECT_EQ(walk.image.GetComment(), "two");
+}
+
+TEST(JpegWalk, StopsAtFifthSegmentWithoutMetadata) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder()
+                      .App0()
+                      .Segment(0xDB, Dqt())
+                      .Segment(0xC0, std::string(15, '\0'))
+                      .Segment(0xC4, std::string(20, '\0'))
+                      .Comment("too late")
+                      .StartOfScan()
+                      .Bytes());
+  EXPECT_FALSE(walk.read);
+  EXPECT_EQ(walk.image.SectionCount, 5);
+  EXPECT_FALSE(walk.image.HasComment());
+  EXPECT_EQ(walk.image.ErrorText, "Not an EXIF file");
+}
+
+TEST(JpegWalk, SkipsFillBytesAndTakesBareMarkers) {
+  Walk walk;
+  JpegBuilder jpeg;
+  jpeg.Filler(7).Comment("filled");
+  jpeg.Raw(
+      std::string("\xFE\x00\x05"
+                  "abc",
+                  6));  // a marker code with no 0xFF before it
+  jpeg.Filler(1).StartOfScan();
+  ReadBytes(walk, jpeg.Bytes());
+  EXPECT_TRUE(walk.read);
+  EXPECT_EQ(walk.image.SectionCount, 3);
+  EXPECT_EQ(walk.image.GetComment(), "abc");
+}
+
+TEST(JpegWalk, EmptyCommentSegmentStillCounts) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder().Comment("").StartOfScan().Bytes());
+  EXPECT_TRUE(walk.image.HasComment());
+  EXPECT_EQ(walk.image.GetComment(), "");
+}
+
+TEST(JpegWalk, SegmentCutShortKeepsTheBytesThatWereThere) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder().SegmentWithLength(0xFE, 100, "only this").Bytes());
+  EXPECT_TRUE(walk.read);
+  ASSERT_TRUE(walk.image.HasComment());
+  EXPECT_EQ(walk.image.CommentSection->SegmentLength, 100);
+  EXPECT_EQ(walk.image.CommentSection->SegmentData.size(), 2u + 9u);
+  EXPECT_EQ(walk.image.GetComment(), "only this");
+}
+
+TEST(JpegWalk, EndsAtFileEndAndAtShortLengths) {
+  const std::string full = JpegBuilder().Comment("abc").App0().Bytes();
+  for (std::size_t cut = 0; cut <= full.size(); ++cut) {
+    Walk walk;
+    ReadBytes(walk, full.substr(0, cut));  // must neither crash nor read past the end
+    EXPECT_LE(walk.image.SectionCount, 2) << cut;
+  }
+  Walk walk;
+  ReadBytes(walk, JpegBuilder().Comment("x").SegmentWithLength(0xE0, 1, "").Comment("y").Bytes());
+  EXPECT_EQ(walk.image.SectionCount, 1);
+  EXPECT_EQ(walk.image.GetComment(), "x");
+}
+
+TEST(JpegWalk, KeepsAtMostTwentySegmentsNotCountingDiscardedApp1) {
+  JpegBuilder jpeg;
+  jpeg.Comment("c");
+  for (int i = 0; i < 5; ++i) jpeg.Segment(0xE0, "a");
+  for (int i = 0; i < 3; ++i) jpeg.Segment(0xE1, "discarded");
+  for (int i = 0; i < 30; ++i) jpeg.Segment(0xE0, "b");
+  Walk walk;
+  ReadBytes(walk, jpeg.Bytes());
+  EXPECT_TRUE(walk.read);
+  EXPECT_EQ(walk.image.SectionCount, 20);
+  for (int slot = 2; slot <= 20; ++slot) {
+    EXPECT_EQ(walk.image.Sections[static_cast<std::size_t>(slot - 1)].MarkerCode, 0xE0);
+  }
+}
+
+TEST(JpegWalk, ResetForgetsEverythingButBuildMode) {
+  Walk walk;
+  ReadBytes(walk,
+            JpegBuilder().App1Exif(kMinimalTiff).App13("x").Comment("c").StartOfScan().Bytes());
+  ASSERT_TRUE(walk.image.HasExif() && walk.image.HasIptc() && walk.image.HasComment());
+  walk.image.ResetImage();
+  EXPECT_FALSE(walk.image.HasMetadata());
+  EXPECT_EQ(walk.image.SectionCount, 0);
+  EXPECT_EQ(walk.image.ExifInfo, nullptr);
+  EXPECT_EQ(walk.image.IptcInfo, nullptr);
+  EXPECT_EQ(walk.image.ErrorText, "");
+  EXPECT_FALSE(walk.image.BigEndian);
+  EXPECT_EQ(walk.image.BuildMode, 255);
+}
+
+TEST(TiffHead, ReadsEitherByteOrderAndRefusesOthers) {
+  struct Case {
+    std::string head;
+    bool read;
+    bool bigEndian;
+  } cases[] = {
+      {std::string("MM\0*\0\0\0\x08\0\0", 10), true, true},
+      {std::string("II*\0\x08\0\0\0\0\0", 10), true, false},
+      {std::string("BM\x36\0\0\0\0\0\0\0", 10), false, false},
+  };
+  for (const Case& c : cases) {
+    for (const char* name : {"p.tif", "p.TIFF"}) {
+      TImgData image(255);
+      TempDir dir;
+      const bool read = image.ReadImageFile(dir.Write(name, c.head));
+      EXPECT_EQ(read, c.read) << c.head.substr(0, 2) << name;
+      EXPECT_FALSE(image.TiffFile);
+      if (!c.read) {
+        EXPECT_EQ(image.ErrorText, "Not an EXIF file");
+        continue;
+      }
+      ASSERT_NE(image.ExifInfo, nullptr);
+      EXPECT_EQ(image.ExifInfo->BigEndian, c.bigEndian);
+      EXPECT_TRUE(image.ExifInfo->TiffFile);
+      EXPECT_EQ(image.SectionCount, 1);
+      EXPECT_EQ(image.SlotOf(image.ExifSection), 1);
+      // A short file keeps only the bytes after the eight-byte head.
+      EXPECT_EQ(image.ExifSection->SegmentData, c.head.substr(8));
+    }
+  }
+}
+
+TEST(TiffHead, ReadsOnlyTheFirstBlock) {
+  std::string tiff("II*\0\x08\0\0\0", 8);
+  tiff += std::string(10000, '\x55');
+  TImgData image(255);
+  TempDir dir;
+  ASSERT_TRUE(image.ReadImageFile(dir.Write("big.tif", tiff)));
+  EXPECT_EQ(image.ExifSection->SegmentData.size(), 4098u);
+  EXPECT_EQ(image.DataBuffer.size(), 4098u);
+}
+
+}  // namespace
+}  // namespace pixolyn

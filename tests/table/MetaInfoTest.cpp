@@ -1,0 +1,223 @@
+#include "table/MetaInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include <string>
+#include <vector>
+
+#include "fixtures/JpegBuilder.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/Regional.h"
+#include "table/GridText.h"
+
+namespace pixolyn {
+namespace {
+
+const char* const kNone = "  - keine Daten vorhanden -";
+
+std::vector<std::string> Rows(const TMetaTable& grid) {
+  std::vector<std::string> rows;
+  for (int r = 0; r < grid.RowCount(); ++r) rows.push_back(grid.Cell(0, r) + "|" + grid.Cell(1, r));
+  return rows;
+}
+
+const std::vector<std::string> kEmptyTable = {" Feldbezeichnung| Dateninhalte",
+                                              "Kommentar|",
+                                              std::string(kNone) + "|",
+                                              "|",
+                                              "IPTC-Daten|",
+                                              std::string(kNone) + "|",
+                                              "|",
+                                              "EXIF-Daten (standard)|",
+                                              std::string(kNone) + "|"};
+
+TTagEntry Tag(std::string label, std::string text, int group = 0) {
+  TTagEntry entry;
+  entry.Tag = 1;
+  entry.Label = std::move(label);
+  entry.Text = std::move(text);
+  entry.Group = group;
+  return entry;
+}
+
+// An image record holding the given EXIF tags, as the EXIF decoder would leave it.
+std::unique_ptr<TImgData> ImageWithExif(const std::vector<TTagEntry>& tags) {
+  auto image = std::make_unique<TImgData>(255);
+  image->SectionCount = 1;
+  image->ExifSection = &image->Sections[0];
+  image->ExifInfo = std::make_unique<TImageInfo>(image.get(), 255);
+  for (const TTagEntry& tag : tags) image->ExifInfo->AddTag(tag);
+  return image;
+}
+
+TEST(MetaTable, WithoutImageHasNineRows) {
+  TMetaTable grid;
+  TIntArray sections;
+  ShowMetaInfo(grid, nullptr, sections);
+  EXPECT_EQ(Rows(grid), kEmptyTable);
+  EXPECT_EQ(sections, (TIntArray{1, 4, 7}));
+  EXPECT_EQ(grid.ColWidth(0), 160);
+  EXPECT_EQ(grid.ColWidth(1), 2000);
+}
+
+TEST(MetaTable, SplitsTheCommentAtCrLfWithoutTrimming) {
+  struct Case {
+    std::string comment;
+    std::vector<std::string> rows;
+  } cases[] = {
+      {"one\r\ntwo\r\n", {"  Text|one", "  |two"}},
+      {"\r\nsecond", {"  Text|", "  |second"}},
+      {" padded \r\n\r\n3 digits", {"  Text| padded ", "  |", "  |3 digits"}},
+      {"lone\rcr", {"  Text|lone\rcr"}},
+  };
+  for (const Case& c : cases) {
+    test::TempDir dir;
+    std::unique_ptr<TImgData> image;
+    LoadMetaInfo(dir.Write("c.jpg", test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes()),
+                 image);
+    TMetaTable grid;
+    TIntArray sections;
+    ShowMetaInfo(grid, image.get(), sections);
+    const auto rows = Rows(grid);
+    std::vector<std::string> comment(rows.begin() + 2, rows.begin() + 2 + c.rows.size());
+    EXPECT_EQ(comment, c.rows);
+    EXPECT_EQ(rows[2 + c.rows.size()], "|");
+    EXPECT_EQ(rows[3 + c.rows.size()], "IPTC-Daten|");
+  }
+}
+
+TEST(MetaTable, SplitsMultiLineValuesIntoMakerRows) {
+  const auto rows = TagListToInfo(std::vector<TTagEntry>{
+      Tag("Kamera",
+          "1 2 3\r\nMacro Mode = Macro\r\n  Self Timer =  2 s \r\nA = b = c\r\nNoEquals\r\n"),
+      Tag("Digits", "12\r\n3 = x"),
+      Tag("Blank", "   \t "),
+      Tag("Plain", " kept as is ", 0),
+      Tag("Maker", "value", 1),
+  });
+  struct Row {
+    int group;
+    const char* caption;
+    const char* value;
+  } expected[] = {{1, "Macro Mode", "Macro"}, {1, "Self Timer", "2 s"},     {1, "A", "b = c"},
+                  {1, "NoEquals", ""},        {0, "Plain", " kept as is "}, {1, "Maker", "value"}};
+  ASSERT_EQ(rows.size(), std::size(expected));
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    EXPECT_EQ(rows[i].Group, expected[i].group) << i;
+    EXPECT_EQ(rows[i].Caption, expected[i].caption) << i;
+    EXPECT_EQ(rows[i].Value, expected[i].value) << i;
+  }
+}
+
+TEST(MetaTable, EmptyLinesOfMultiLineValuesGiveNoRow) {
+  const auto rows = TagListToInfo(std::vector<TTagEntry>{Tag("Caption", "a\r\n\r\nb")});
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].Caption, "a");
+  EXPECT_EQ(rows[1].Caption, "b");
+}
+
+TEST(MetaTable, PlacesStandardAndMakerSections) {
+  struct Case {
+    std::vector<TTagEntry> tags;
+    std::vector<std::string> tail;  // rows from "EXIF-Daten (standard)" on
+    TIntArray sections;
+  } cases[] = {
+      {{Tag("Kamerahersteller", "Canon")},
+       {"EXIF-Daten (standard)|", "  Kamerahersteller|Canon", "|", "EXIF-Daten (kameraspezifisch)|",
+        std::string(kNone) + "|"},
+       {1, 4, 7, 10}},
+      {{Tag("Makro", "An", 1), Tag("Qualität", "Fein", 1)},
+       {"EXIF-Daten (standard)|", "|", "EXIF-Daten (kameraspezifisch)|", "  Makro|An",
+        "  Qualität|Fein"},
+       {1, 4, 7, 9}},
+      {{Tag("A", "1"), Tag("M", "m", 1), Tag("B", "2"), Tag("Other", "x", 2)},
+       {"EXIF-Daten (standard)|", "  A|1", "  B|2", "|", "EXIF-Daten (kameraspezifisch)|", "  M|m"},
+       {1, 4, 7, 11}},
+  };
+  for (const Case& c : cases) {
+    auto image = ImageWithExif(c.tags);
+    TMetaTable grid;
+    TIntArray sections;
+    ShowMetaInfo(grid, image.get(), sections);
+    const auto rows = Rows(grid);
+    ASSERT_GE(rows.size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(rows.begin() + 7, rows.end()), c.tail);
+    EXPECT_EQ(sections, c.sections);
+  }
+}
+
+TEST(MetaTable, SecondFillLeavesNothingOfTheFirst) {
+  std::vector<TTagEntry> many;
+  for (int i = 0; i < 60; ++i) many.push_back(Tag("T" + std::to_string(i), "v"));
+  auto image = ImageWithExif(many);
+  TMetaTable grid;
+  TIntArray sections;
+  ShowMetaInfo(grid, image.get(), sections);
+  ASSERT_GT(grid.RowCount(), 60);
+  ShowMetaInfo(grid, nullptr, sections);
+  EXPECT_EQ(Rows(grid), kEmptyTable);
+  EXPECT_EQ(sections, (TIntArray{1, 4, 7}));
+  // Nothing lingers beyond the row count either.
+  grid.SetRowCount(70);
+  for (int r = 9; r < 70; ++r) EXPECT_EQ(grid.Cell(0, r) + grid.Cell(1, r), "") << r;
+}
+
+TEST(MetaTable, TabTextOfTheEmptyTable) {
+  TMetaTable grid;
+  TIntArray sections;
+  ShowMetaInfo(grid, nullptr, sections);
+  EXPECT_EQ(GridToTabText(grid),
+            " Feldbezeichnung\t Dateninhalte\r\n"
+            "Kommentar\t\r\n"
+            "  - keine Daten vorhanden -\t\r\n"
+            "\t\r\n"
+            "IPTC-Daten\t\r\n"
+            "  - keine Daten vorhanden -\t\r\n"
+            "\t\r\n"
+            "EXIF-Daten (standard)\t\r\n"
+            "  - keine Daten vorhanden -\t\r\n");
+}
+
+TEST(TabText, QuotesCellsWithCarriageReturnsAndFlattensRichText) {
+  TMetaTable grid;
+  grid.SetRowCount(3);
+  grid.SetCell(0, 0, "lone\rcr");
+  grid.SetCell(1, 0, "line\nfeed");
+  grid.SetCell(0, 1, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello \\b bold\\b0\\par world}");
+  grid.SetCell(1, 1, "tab\there");
+  EXPECT_EQ(GridToTabText(grid),
+            "\"lonecr\"\tline\nfeed\r\nHello bold\r\nworld\ttab\there\r\n\t\r\n");
+  EXPECT_EQ(CellForWorkbook("a\rb\r"), "ab");
+}
+
+TEST(CorpusTable, EveryPictureBuildsItsTable) {
+  const std::string corpus = test::CorpusDir();
+  if (corpus.empty()) GTEST_SKIP() << "sample pictures not found (../shared/corpus absent)";
+  int pictures = 0;
+  int withMetadata = 0;
+  for (const auto& file : std::filesystem::directory_iterator(corpus)) {
+    const std::string path = file.path().string();
+    const auto ext = file.path().extension().string();
+    if (ext != ".jpg" && ext != ".tif") continue;
+    ++pictures;
+    std::unique_ptr<TImgData> image;
+    LoadMetaInfo(path, image);
+    TMetaTable grid;
+    TIntArray sections;
+    ShowMetaInfo(grid, image.get(), sections);
+    ASSERT_GE(sections.size(), 3u) << path;
+    EXPECT_EQ(grid.Cell(0, 1), "Kommentar") << path;
+    EXPECT_EQ(grid.Cell(0, sections[1]), "IPTC-Daten") << path;
+    EXPECT_EQ(grid.Cell(0, sections[2]), "EXIF-Daten (standard)") << path;
+    withMetadata += image->HasMetadata() ? 1 : 0;
+  }
+  EXPECT_GT(pictures, 20);
+  // Writer.jpg and FotoStation.jpg keep their metadata after the picture, where the walk never
+  // looks.
+  EXPECT_GE(withMetadata, pictures - 2);
+}
+
+}  // namespace
+}  // namespace pixolyn
