@@ -29,8 +29,8 @@ TEST(ByteView, CopyClampedCutsAtBothEnds) {
     int64_t start, count;
     const char* expected;
   } cases[] = {
-      {0, 3, "abc"}, {4, 10, "ef"}, {-2, 3, "abc"}, {6, 1, ""}, {2, -1, ""},
-      {1, INT64_MAX, "bcdef"}, {INT64_MAX, 2, ""}, {-5, 0, ""},
+      {0, 3, "abc"}, {4, 10, "ef"},           {-2, 3, "abc"},     {6, 1, ""},
+      {2, -1, ""},   {1, INT64_MAX, "bcdef"}, {INT64_MAX, 2, ""}, {-5, 0, ""},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CopyClamped(bytes, c.start, c.count), c.expected) << c.start << "," << c.count;
