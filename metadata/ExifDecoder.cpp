@@ -1,19 +1,239 @@
 #include "metadata/ExifDecoder.h"
 
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+#include "metadata/FixedPoint.h"
 #include "metadata/ImageData.h"
+#include "metadata/MakerNoteHandoff.h"
+#include "metadata/TextUtil.h"
+#include "metadata/ValueFormat.h"
 
 namespace pixolyn {
+
+namespace {
+constexpr int64_t kEntrySize = 12;
+constexpr int64_t kEntryCountSize = 2;
+// Main directory, Exif, interoperability: three levels; the rest is headroom.
+constexpr std::size_t kMaxDirectoryDepth = 8;
+
+constexpr uint16_t kTagImageWidth = 0x0100;
+constexpr uint16_t kTagImageLength = 0x0101;
+constexpr uint16_t kTagMake = 0x010F;
+constexpr uint16_t kTagExifOffset = 0x8769;
+constexpr uint16_t kTagGpsInfo = 0x8825;
+constexpr uint16_t kTagMakerNote = 0x927C;
+constexpr uint16_t kTagExifImageWidth = 0xA002;
+constexpr uint16_t kTagExifImageLength = 0xA003;
+constexpr uint16_t kTagInteroperabilityOffset = 0xA005;
+
+constexpr std::size_t kCameraMakeLength = 32;
+
+std::string Quoted(std::string_view bytes) {
+  std::string text = "\"";
+  text.append(bytes);
+  text += '"';
+  return text;
+}
+
+std::string_view BeforeFirstZero(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
+// The dictionary's formatter where the tag is known, else the cut to printable text.
+std::string ShownText(const TTagEntry& entry, bool known, const std::string& text) {
+  return known && entry.Formatter ? entry.Formatter(text) : MakePrintable(text);
+}
+
+// Pops the directory offset pushed on entry, also when the walk is left by an error.
+class OpenDirectory {
+ public:
+  OpenDirectory(std::vector<int64_t>& open, int64_t start) : open_(open) { open_.push_back(start); }
+  ~OpenDirectory() { open_.pop_back(); }
+  OpenDirectory(const OpenDirectory&) = delete;
+  OpenDirectory& operator=(const OpenDirectory&) = delete;
+
+ private:
+  std::vector<int64_t>& open_;
+};
+}  // namespace
+
+struct TImageInfo::EntryHeader {
+  uint16_t tag = 0;
+  uint16_t type = 0;
+  // In 64 bits, so that a huge or negative count cannot wrap to a small size.
+  int64_t size = 0;
+};
 
 TImageInfo::TImageInfo(TImgData* owner, int buildMode)
     : OwnerImage(owner), BuildMode(buildMode), TiffFile(owner ? owner->TiffFile : false) {}
 
-// The directory walk lands with the EXIF engine; until then nothing is decoded.
-void TImageInfo::ReadDirectory(int64_t, int64_t, int64_t, TDirectoryKind) {}
-void TImageInfo::ReadMakerNoteDirectory(const std::string&, std::span<const TTagEntry>, int64_t,
-                                        int64_t, int64_t) {}
-void TImageInfo::AddFocalLength35() {}
+TImageInfo::EntryHeader TImageInfo::ReadEntryHeader(int64_t entryOffset) const {
+  EntryHeader header;
+  header.tag = Read16(entryOffset);
+  header.type = Read16(entryOffset + 2);
+  const int64_t components = Read32(entryOffset + 4);
+  header.size = components * TypeSize(header.type);
+  return header;
+}
 
-int TImageInfo::AddTag(const TTagEntry& entry) { return AppendToTagList(TagList, TagCount, entry); }
+void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
+                               TDirectoryKind kind) {
+  if (std::find(openDirectories_.begin(), openDirectories_.end(), start) !=
+      openDirectories_.end()) {
+    return;
+  }
+  if (openDirectories_.size() >= kMaxDirectoryDepth) return;
+  const OpenDirectory guard(openDirectories_, start);
+
+  // A count or entry that does not lie wholly in the bytes ends the directory
+  // as its last entry would.
+  if (!ByteView(DataBuffer).Fits(start, kEntryCountSize)) return;
+  const int64_t count = Read16(start);
+  if (kEntrySize * count + kEntryCountSize > sizeLimit) {
+    SetOwnerError("Illegally sized directory");
+    return;
+  }
+  for (int64_t i = 0; i < count; ++i) {
+    const int64_t entryOffset = start + kEntryCountSize + kEntrySize * i;
+    if (!ByteView(DataBuffer).Fits(entryOffset, kEntrySize)) return;
+    const EntryHeader header = ReadEntryHeader(entryOffset);
+    if (header.size == 0) return;  // zero components or an unknown type end the directory
+    ReadDirectoryEntry(header, entryOffset, base, sizeLimit, kind);
+  }
+}
+
+void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffset, int64_t base,
+                                    int64_t sizeLimit, TDirectoryKind kind) {
+  const int64_t position = header.size <= 4 ? entryOffset + 8 : base + Read32(entryOffset + 8);
+  std::string raw = CopyClamped(DataBuffer, position, header.size);
+  const TTagEntry entry = LookupTagEntry(header.tag, kind);
+
+  std::string text;
+  if (header.type == kTypeAscii) {
+    text = CopyClamped(DataBuffer, position, header.size - 1);  // without the closing zero
+  } else if (header.type == kTypeUndefined) {
+    text = Quoted(BeforeFirstZero(raw));
+  } else {
+    text = FormatTagValue(raw, header.type, entry.ValueMap, entry.FormatPattern, BigEndian);
+  }
+  text = ShownText(entry, entry.Tag != 0, text);
+  StoreEntry(entry, entry.Group, header.type, text, raw);
+
+  switch (header.tag) {
+    case kTagImageWidth:
+    case kTagExifImageWidth:
+      PixelWidth = RoundHalfEven(TagValueAsNumber(raw, header.type, BigEndian));
+      break;
+    case kTagImageLength:
+    case kTagExifImageLength:
+      PixelHeight = RoundHalfEven(TagValueAsNumber(raw, header.type, BigEndian));
+      break;
+    case kTagMake:
+      CameraMake = text.substr(0, kCameraMakeLength);
+      break;
+    case kTagExifOffset:
+    case kTagInteroperabilityOffset:
+      ReadSubDirectory(position, base, sizeLimit, ExifKind);
+      break;
+    case kTagGpsInfo:
+      ReadSubDirectory(position, base, sizeLimit, GpsKind);
+      break;
+    case kTagMakerNote:
+      MakerNoteBytes = std::move(raw);
+      MakerNoteOffset = position;
+      HandOffMakerNote(*this);
+      break;
+    default:
+      break;
+  }
+}
+
+void TImageInfo::ReadSubDirectory(int64_t pointerOffset, int64_t base, int64_t sizeLimit,
+                                  TDirectoryKind kind) {
+  if (!ByteView(DataBuffer).Fits(pointerOffset, 4)) return;
+  try {
+    ReadDirectory(base + Read32(pointerOffset), base, sizeLimit, kind);
+  } catch (const std::exception&) {
+    // The sub-directory ends here; its parent reads on.
+  }
+}
+
+void TImageInfo::ReadMakerNoteDirectory(const std::string& data, std::span<const TTagEntry> table,
+                                        int64_t dirStart, int64_t origin, int64_t fallbackOrigin) {
+  // Copied first: data may be the very buffer that is replaced below.
+  const std::string exifBytes = OwnerImage ? OwnerImage->DataBuffer : DataBuffer;
+  DataBuffer = data;
+  try {
+    const int64_t count = Read16(dirStart);
+    for (int64_t i = 0; i < count; ++i) {
+      ReadMakerNoteEntry(DataBuffer, exifBytes, table, dirStart + kEntryCountSize + kEntrySize * i,
+                         origin, fallbackOrigin);
+    }
+  } catch (const std::exception& error) {
+    SetOwnerError(std::string("Error Detected = ") + error.what());
+  }
+  DataBuffer = exifBytes;
+}
+
+void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& exifBytes,
+                                    std::span<const TTagEntry> table, int64_t entryOffset,
+                                    int64_t origin, int64_t fallbackOrigin) {
+  const EntryHeader header = ReadEntryHeader(entryOffset);
+  std::string raw;
+  if (header.size <= 4) {
+    raw = CopyClamped(data, entryOffset + 8, header.size);
+  } else {
+    const int64_t offset = Read32(entryOffset + 8);
+    const int64_t position = origin + offset;
+    raw = position + header.size <= static_cast<int64_t>(data.size())
+              ? CopyClamped(data, position, header.size)
+              : CopyClamped(exifBytes, fallbackOrigin + offset, header.size);
+  }
+
+  const int index = FindTagIndex(header.tag, table);
+  const bool known = index >= 0;
+  const TTagEntry entry = known ? table[static_cast<std::size_t>(index)] : TTagEntry{};
+  if (UpperAscii(known ? entry.Label : "Unknown") == "SKIP") return;
+
+  std::string text;
+  if (header.type == kTypeAscii) {
+    text = Quoted(BeforeFirstZero(raw));
+  } else if (header.type == kTypeUndefined) {
+    text = Quoted(raw);
+  } else {
+    try {
+      text = FormatTagValue(raw, header.type, known ? ValueMapOfTag(header.tag, table) : "",
+                            entry.FormatPattern, BigEndian);
+    } catch (const std::exception&) {
+      text = Quoted(raw);
+    }
+  }
+  text = ShownText(entry, known, text);
+  if (known) StoreEntry(entry, 1, header.type, text, raw);
+}
+
+void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text,
+                            std::string raw) {
+  try {
+    entry.Group = group;
+    entry.FormatType = type;
+    entry.Text = std::move(text);
+    entry.RawText = std::move(raw);
+    AddTag(entry);
+  } catch (const std::exception&) {
+    // Only this entry is lost.
+  }
+}
+
+void TImageInfo::SetOwnerError(const std::string& message) {
+  if (OwnerImage) OwnerImage->ErrorText = message;
+}
+
+int TImageInfo::AddTag(const TTagEntry& entry) {
+  return AppendToTagList(TagList, TagCount, entry);
+}
 
 int TImageInfo::FindTagByName(const std::string& name) const {
   return FindTagInListByName(TagList, TagCount, name);

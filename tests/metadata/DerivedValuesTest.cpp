@@ -1,0 +1,186 @@
+#include "metadata/DerivedValues.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fixtures/ExifReading.h"
+#include "fixtures/TiffBuilder.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/Regional.h"
+
+namespace pixolyn {
+namespace {
+
+using test::TiffBuilder;
+using Fraction = std::pair<uint32_t, uint32_t>;
+
+constexpr uint16_t kImageWidth = 0x0100, kImageLength = 0x0101, kResolutionUnit = 0x0128,
+                   kExifOffset = 0x8769, kFocalLength = 0x920A, kExifImageWidth = 0xA002,
+                   kExifImageLength = 0xA003, kFocalPlaneX = 0xA20E, kFocalPlaneY = 0xA20F,
+                   kFocalPlaneUnit = 0xA210, kFocalLength35 = 0xA405;
+
+// The camera values a picture may hold; absent ones are left out of the file.
+struct Camera {
+  std::optional<Fraction> focalLength;
+  std::optional<uint16_t> resolutionUnit;
+  std::optional<uint16_t> focalPlaneUnit;
+  std::optional<Fraction> xResolution;
+  std::optional<Fraction> yResolution;
+  uint32_t width = 0;
+  uint32_t height = 0;
+  std::optional<uint16_t> focalLength35;
+};
+
+std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = false) {
+  TiffBuilder tiff(bigEndian);
+  const auto main = tiff.Directory();
+  const auto exif = tiff.Directory();
+  if (camera.resolutionUnit) tiff.Short(main, kResolutionUnit, {*camera.resolutionUnit});
+  tiff.SubDirectory(main, kExifOffset, exif);
+  if (camera.focalLength) tiff.Rational(exif, kFocalLength, {*camera.focalLength});
+  if (camera.width) tiff.Long(exif, kExifImageWidth, {camera.width});
+  if (camera.height) tiff.Long(exif, kExifImageLength, {camera.height});
+  if (camera.xResolution) tiff.Rational(exif, kFocalPlaneX, {*camera.xResolution});
+  if (camera.yResolution) tiff.Rational(exif, kFocalPlaneY, {*camera.yResolution});
+  if (camera.focalPlaneUnit) tiff.Short(exif, kFocalPlaneUnit, {*camera.focalPlaneUnit});
+  if (camera.focalLength35) tiff.Short(exif, kFocalLength35, {*camera.focalLength35});
+  return test::ReadJpegWithExif(tiff.Build());
+}
+
+class FocalLength35mm : public ::testing::Test {
+ protected:
+  void SetUp() override { SetRegional(RegionalSettings{}); }  // German: decimal comma
+};
+
+TEST_F(FocalLength35mm, DerivesTheValueFromSensorSizeOrDefaultFactor) {
+  const struct {
+    const char* what;
+    Camera camera;
+    const char* expected;
+  } cases[] = {
+      {"7.5 mm x 5 mm sensor", {{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}, "48,00"},
+      {"inch unit", {{{63, 10}}, {}, {2}, {{11520, 1}}, {{11520, 1}}, 2592, 1944}, "38,16"},
+      {"no focal-plane resolution", {{{50, 1}}, {2}, {}, {}, {}, 3000, 2000}, "225,00"},
+      {"only the x resolution", {{{58, 10}}, {2}, {}, {{11520, 1}}, {}, 2592, 1944}, "26,10"},
+      {"no picture size", {{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 0, 0}, "45,00"},
+      {"short result padded", {{{1, 10}}, {2}, {}, {}, {}, 0, 0}, " 0,45"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto image = ReadCamera(c.camera);
+    const TImageInfo& info = *image->ExifInfo;
+    ASSERT_GT(info.TagCount, 0);
+    const TTagEntry& derived = info.TagList[static_cast<std::size_t>(info.TagCount - 1)];
+    EXPECT_EQ(derived.Name, "FocalLengthin35mmFilm");
+    EXPECT_EQ(derived.Label, "Brennweite (35mm)");
+    EXPECT_EQ(derived.Tag, kFocalLength35);
+    EXPECT_EQ(derived.Group, 0);
+    EXPECT_EQ(derived.Text, c.expected);
+    EXPECT_EQ(derived.FormatType, 10);
+    EXPECT_EQ(derived.FormatPattern, "%s mm");
+    EXPECT_EQ(derived.RawText, "");
+  }
+}
+
+TEST_F(FocalLength35mm, AddsNothingWithoutAUnitOrAFocalLength) {
+  const struct {
+    const char* what;
+    Camera camera;
+  } cases[] = {
+      {"focal-plane unit 1 hides the resolution unit", {{{50, 1}}, {2}, {1}, {}, {}, 100, 100}},
+      {"resolution unit 1", {{{50, 1}}, {1}, {}, {}, {}, 100, 100}},
+      {"no unit at all", {{{50, 1}}, {}, {}, {{100, 1}}, {{100, 1}}, 100, 100}},
+      {"focal length 0/1", {{{0, 1}}, {2}, {}, {}, {}, 100, 100}},
+      {"focal length n/0", {{{50, 0}}, {2}, {}, {}, {}, 100, 100}},
+      {"no focal length", {{}, {2}, {3}, {{100, 1}}, {{100, 1}}, 100, 100}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const auto image = ReadCamera(c.camera);
+    EXPECT_LT(image->ExifInfo->FindTagByName("FocalLengthin35mmFilm"), 0);
+  }
+}
+
+TEST_F(FocalLength35mm, LeavesTheFilesOwnValueStanding) {
+  Camera camera{{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000};
+  camera.focalLength35 = 35;
+  const auto image = ReadCamera(camera);
+  const TImageInfo& info = *image->ExifInfo;
+  int rows = 0;
+  for (int i = 0; i < info.TagCount; ++i) rows += info.TagList[i].Name == "FocalLengthin35mmFilm";
+  EXPECT_EQ(rows, 1);
+  EXPECT_EQ(info.GetTagText("FocalLengthin35mmFilm"), "35,00 mm");
+}
+
+TEST_F(FocalLength35mm, ComesAfterEveryTagReadFromTheFile) {
+  TiffBuilder tiff(true);
+  const auto main = tiff.Directory();
+  const auto exif = tiff.Directory();
+  const auto gps = tiff.Directory();
+  tiff.Short(main, kResolutionUnit, {2}).SubDirectory(main, kExifOffset, exif);
+  tiff.SubDirectory(main, 0x8825, gps).Ascii(main, 0x0131, "Last in file");
+  tiff.Rational(exif, kFocalLength, {{50, 1}}).MakerNote(exif, "vendor bytes");
+  tiff.Ascii(gps, 0x0001, "N");
+  const auto image = test::ReadJpegWithExif(tiff.Build());
+  EXPECT_EQ(
+      test::StoredNames(*image->ExifInfo),
+      (std::vector<std::string>{"ResolutionUnit", "ExifOffset", "FocalLength", "MakerNote",
+                                "GPSInfo", "GPSLatitudeRef", "Software", "FocalLengthin35mmFilm"}));
+}
+
+TEST_F(FocalLength35mm, UsesTheRegionalDecimalSeparator) {
+  RegionalSettings english;
+  english.DecimalSeparator = '.';
+  SetRegional(english);
+  const auto image = ReadCamera({{{63, 10}}, {}, {2}, {{11520, 1}}, {{11520, 1}}, 2592, 1944});
+  EXPECT_EQ(image->ExifInfo->GetTagText("FocalLengthin35mmFilm"), "38.16");
+}
+
+TEST(TagNumbers, ReadStoredValuesByNameAndRoundHalvesToEven) {
+  const struct {
+    Fraction resolution;
+    double number;
+    int integer;
+  } cases[] = {
+      {{12, 5}, 2.4, 2}, {{5, 2}, 2.5, 2}, {{7, 2}, 3.5, 4}, {{13, 5}, 2.6, 3}, {{9, 0}, 0, 0}};
+  for (const bool bigEndian : {false, true}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.resolution.first << "/" << c.resolution.second);
+      Camera camera;
+      camera.xResolution = c.resolution;
+      const auto image = ReadCamera(camera, bigEndian);
+      const TImageInfo& info = *image->ExifInfo;
+      EXPECT_DOUBLE_EQ(info.TagNumberByName("focalplanexresolution"), c.number);
+      EXPECT_EQ(info.TagIntegerByName("FocalPlaneXResolution"), c.integer);
+      EXPECT_EQ(info.TagNumberByName("FocalPlaneYResolution"), 0);  // absent
+    }
+  }
+}
+
+TEST(TagNumbers, DefaultCropFactorIsFourAndAHalf) {
+  TImageInfo info(nullptr, 255);
+  EXPECT_EQ(info.DefaultCropFactor(), 4.5);
+}
+
+TEST(FocalLength35, NeverDividesByZero) {
+  TFocalLengthInputs inputs{.focalLength = 10, .resolutionUnit = 2};
+  EXPECT_EQ(FocalLength35(inputs), 45.0);
+  inputs.xResolution = -5;
+  inputs.pixelWidth = 100;
+  EXPECT_EQ(FocalLength35(inputs), 45.0);
+  inputs.xResolution = 100;
+  inputs.yResolution = 100;
+  inputs.pixelHeight = 0;  // a sensor of no height falls back to the default factor
+  EXPECT_EQ(FocalLength35(inputs), 45.0);
+  EXPECT_EQ(MillimetresPerUnit(2), 25.4);
+  EXPECT_EQ(MillimetresPerUnit(3), 10.0);
+  EXPECT_EQ(MillimetresPerUnit(1), 0);
+  EXPECT_EQ(FocalLength35({.focalLength = 10, .resolutionUnit = 4}), std::nullopt);
+}
+
+}  // namespace
+}  // namespace pixolyn
