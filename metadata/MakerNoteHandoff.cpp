@@ -1,15 +1,10 @@
 #include "metadata/MakerNoteHandoff.h"
 
 #include "metadata/ExifDecoder.h"
-#include "metadata/MakerNoteDecoder.h"
 
 namespace pixolyn {
 
-// The decoder lives for this one maker note; whether a maker was recognised
-// changes nothing for the walk.
-void HandOffMakerNote(TImageInfo& info) {
-  TmsInfo decoder(info.TiffFile, info);
-  decoder.DecodeMakerNote();
-}
+// No maker is recognised yet: the walk goes on as if the maker note were plain bytes.
+void HandOffMakerNote(TImageInfo&) {}
 
 }  // namespace pixolyn
