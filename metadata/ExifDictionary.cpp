@@ -9,13 +9,16 @@ std::span<const TTagEntry> ExifTagsWithoutClosing() {
   return table.first(table.size() - 1);
 }
 
-TTagEntry LookupTagEntry(uint16_t tag, TDirectoryKind kind) {
-  TTagEntry result = ExifTagTable().back();
-  const auto table = kind == GpsKind ? GpsTagTable() : ExifTagsWithoutClosing();
-  for (const TTagEntry& entry : table) {
-    if (entry.Tag == tag) result = entry;
+TTagEntry LastTagEntry(uint16_t tag, std::span<const TTagEntry> table, const TTagEntry& fallback) {
+  for (std::size_t i = table.size(); i-- > 0;) {
+    if (table[i].Tag == tag) return table[i];
   }
-  return result;
+  return fallback;
+}
+
+TTagEntry LookupTagEntry(uint16_t tag, TDirectoryKind kind) {
+  const auto table = kind == GpsKind ? GpsTagTable() : ExifTagsWithoutClosing();
+  return LastTagEntry(tag, table, ExifTagTable().back());
 }
 
 int FindExifTagByName(const std::string& name) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "metadata/FixedPoint.h"
 #include "metadata/TextUtil.h"
@@ -34,6 +35,23 @@ TGpsParts SplitGpsParts(const std::string& text) {
   return {ParseRationalText(first), ParseRationalText(second), ParseRationalText(third)};
 }
 
+// Words for the flash bit groups, in the order they are written.
+struct TFlashPart {
+  int32_t Mask;
+  int32_t Value;
+  const char* Text;
+};
+constexpr TFlashPart kFlashParts[] = {
+    {.Mask = 6, .Value = 2, .Text = ", UNKNOWN"},
+    {.Mask = 6, .Value = 4, .Text = ", no strobe return"},
+    {.Mask = 6, .Value = 6, .Text = ", strobe return"},
+    {.Mask = 24, .Value = 8, .Text = ", forced"},
+    {.Mask = 24, .Value = 16, .Text = ", surpressed"},
+    {.Mask = 24, .Value = 24, .Text = ", auto mode"},
+    {.Mask = 32, .Value = 32, .Text = ", no flash function"},
+    {.Mask = 64, .Value = 64, .Text = ", red-eye reduction"},
+};
+
 std::string ComponentName(unsigned char byte) {
   static constexpr std::array<const char*, 7> kNames = {"", "Y", "Cb", "Cr", "R", "G", "B"};
   return byte < kNames.size() ? kNames[byte] : "";
@@ -55,30 +73,9 @@ std::string FormatFlash(const std::string& text) {
   if (!parsed) throw ValueConversionError(text);
   const int32_t v = *parsed;
   std::string result = (v & 1) ? "On" : "Off";
-  switch (v & 6) {
-    case 2:
-      result += ", UNKNOWN";
-      break;
-    case 4:
-      result += ", no strobe return";
-      break;
-    case 6:
-      result += ", strobe return";
-      break;
+  for (const TFlashPart& part : kFlashParts) {
+    if ((v & part.Mask) == part.Value) result += part.Text;
   }
-  switch (v & 24) {
-    case 8:
-      result += ", forced";
-      break;
-    case 16:
-      result += ", surpressed";
-      break;
-    case 24:
-      result += ", auto mode";
-      break;
-  }
-  if (v & 32) result += ", no flash function";
-  if (v & 64) result += ", red-eye reduction";
   return result;
 }
 
