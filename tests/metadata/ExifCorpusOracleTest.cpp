@@ -1,0 +1,128 @@
+// The standard EXIF values we read from the sample pictures, checked against
+// ExifTool's dumps of the same files (numbers as stored, -n).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fixtures/JpegBuilder.h"
+#include "fixtures/JsonLite.h"
+#include "metadata/Cp1252.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ImageData.h"
+#include "metadata/ValueFormat.h"
+
+namespace pixolyn {
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class Compare { Text, Number, DegreesMinutesSeconds };
+
+struct OracleTag {
+  const char* ours;    // our tag name
+  const char* theirs;  // ExifTool's group and name
+  Compare compare;
+};
+
+const OracleTag kOracleTags[] = {
+    {"Make", "IFD0:Make", Compare::Text},
+    {"Model", "IFD0:Model", Compare::Text},
+    {"DateTime", "IFD0:ModifyDate", Compare::Text},
+    {"ExposureTime", "ExifIFD:ExposureTime", Compare::Number},
+    {"FNumber", "ExifIFD:FNumber", Compare::Number},
+    {"ISOSpeedRatings", "ExifIFD:ISO", Compare::Number},
+    {"FocalLength", "ExifIFD:FocalLength", Compare::Number},
+    {"Orientation", "IFD0:Orientation", Compare::Number},
+    {"Flash", "ExifIFD:Flash", Compare::Number},
+    {"ExifImageWidth", "ExifIFD:ExifImageWidth", Compare::Number},
+    {"ExifImageLength", "ExifIFD:ExifImageHeight", Compare::Number},
+    {"GPSLatitude", "GPS:GPSLatitude", Compare::DegreesMinutesSeconds},
+    {"GPSLongitude", "GPS:GPSLongitude", Compare::DegreesMinutesSeconds},
+};
+
+// Degrees + minutes / 60 + seconds / 3600 of three stored fractions.
+double DegreesOf(const TTagEntry& entry, bool bigEndian) {
+  double degrees = 0;
+  double scale = 1;
+  for (std::size_t i = 0; i + 8 <= entry.RawText.size() && i < 24; i += 8) {
+    degrees += TagValueAsNumber(entry.RawText.substr(i, 8), entry.FormatType, bigEndian) / scale;
+    scale *= 60;
+  }
+  return degrees;
+}
+
+// Several cameras pad Make and Model with blanks before the closing zero byte
+// (Casio, Olympus, Pentax, Ricoh, Sanyo). Our reader keeps every byte but the
+// last, as stored; ExifTool drops trailing blanks.
+std::string WithoutTrailingBlanks(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+// ExifTool prints numbers with up to 15 significant digits.
+bool SameNumber(double ours, double theirs) {
+  return std::fabs(ours - theirs) <= 1e-9 * std::max(1.0, std::fabs(theirs));
+}
+
+std::vector<fs::path> CorpusPictures() {
+  std::vector<fs::path> pictures;
+  for (const auto& item : fs::directory_iterator(test::CorpusDir())) {
+    const fs::path path = item.path();
+    if ((path.extension() == ".jpg" || path.extension() == ".tif") &&
+        fs::exists(path.string() + ".exiftool.json")) {
+      pictures.push_back(path);
+    }
+  }
+  std::sort(pictures.begin(), pictures.end());
+  return pictures;
+}
+
+TEST(ExifCorpusOracle, StandardValuesAgreeWithExifTool) {
+  if (test::CorpusDir().empty()) GTEST_SKIP() << "sample pictures not present";
+  const auto pictures = CorpusPictures();
+  ASSERT_FALSE(pictures.empty());
+  int compared = 0;
+  for (const fs::path& picture : pictures) {
+    SCOPED_TRACE(picture.filename().string());
+    const test::JsonValue dump = test::ReadJsonFile(picture.string() + ".exiftool.json");
+    ASSERT_TRUE(dump.IsArray() && dump.items.size() == 1 && dump.items[0].IsObject());
+    const test::JsonValue& theirs = dump.items[0];
+
+    TImgData image(255);
+    image.ReadImageFile(picture.string());
+    const TImageInfo* info = image.ExifInfo.get();
+
+    for (const OracleTag& tag : kOracleTags) {
+      SCOPED_TRACE(tag.ours);
+      const test::JsonValue* expected = theirs.Find(tag.theirs);
+      const int index = info ? info->FindTagByName(tag.ours) : -1;
+      ASSERT_EQ(index >= 0, expected != nullptr) << "present on one side only";
+      if (!expected) continue;
+      const TTagEntry& entry = info->TagList[static_cast<std::size_t>(index)];
+      ++compared;
+      switch (tag.compare) {
+        case Compare::Text:
+          EXPECT_EQ(WithoutTrailingBlanks(Cp1252ToUtf8(entry.Text)), expected->text);
+          break;
+        case Compare::Number:
+          ASSERT_TRUE(expected->IsNumber()) << expected->text;
+          EXPECT_PRED2(SameNumber, info->TagNumberByName(tag.ours), expected->number);
+          break;
+        case Compare::DegreesMinutesSeconds:
+          ASSERT_TRUE(expected->IsNumber()) << expected->text;
+          EXPECT_PRED2(SameNumber, DegreesOf(entry, info->BigEndian), expected->number);
+          break;
+      }
+    }
+  }
+  EXPECT_GT(compared, 100);
+}
+
+}  // namespace
+}  // namespace pixolyn
