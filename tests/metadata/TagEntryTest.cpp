@@ -90,6 +90,7 @@ TEST(IntegerText, ConvertsAsTheSharedRuleSays) {
       {"x10", 16},
       {"X10", 16},
       {"0x7fffffff", INT32_MAX},
+      {"0X10", std::nullopt},  // "0x" is the one two-character prefix
       {"-2147483648", INT32_MIN},
       {"2147483648", std::nullopt},
       {"-2147483649", std::nullopt},

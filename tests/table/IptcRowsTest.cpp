@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fixtures/IptcBuilder.h"
+#include "fixtures/JpegBuilder.h"
+#include "metadata/Regional.h"
+#include "table/DateTimeText.h"
+#include "table/MetaInfo.h"
+
+namespace pixolyn {
+namespace {
+
+using test::IptcDataset;
+
+// The rows of the "IPTC-Daten" section as "caption|value".
+std::vector<std::string> IptcSectionOf(const std::string& datasets) {
+  test::TempDir dir;
+  const std::string path = dir.Write("iptc.jpg", test::JpegWithIptc(datasets));
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfo(path, image);
+  TMetaTable grid;
+  TIntArray sections;
+  ShowMetaInfo(grid, image.get(), sections);
+  std::vector<std::string> rows;
+  for (int r = sections.at(1) + 1; r < sections.at(2) - 1; ++r) {
+    rows.push_back(grid.Cell(0, r) + "|" + grid.Cell(1, r));
+  }
+  return rows;
+}
+
+class IptcRows : public testing::Test {
+ protected:
+  void SetUp() override { SetRegional(RegionalSettings{}); }  // German settings
+};
+
+TEST_F(IptcRows, ShowsTwoByLinesAndTheCaptionWriterAsThreeAutorRows) {
+  EXPECT_EQ(IptcSectionOf(IptcDataset(2, 80, "Anna") + IptcDataset(2, 25, "a") +
+                          IptcDataset(2, 80, "Bert") + IptcDataset(2, 122, "Carl") +
+                          IptcDataset(2, 25, "b")),
+            (std::vector<std::string>{"  Autor|Anna", "  Schl\xFCsselw\xF6rter|a,b", "  Autor|Bert",
+                                      "  Autor|Carl"}));
+}
+
+TEST_F(IptcRows, ShowsTheCreationDateInTheShortDateFormat) {
+  struct Case {
+    const char* stored;
+    const char* shown;
+  } cases[] = {
+      {"20040315", "15.03.2004"},
+      {"20041315", "30.12.1899"},  // a failed conversion shows the zero date
+      {"2004-03-15", "30.12.1899"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IptcSectionOf(IptcDataset(2, 55, c.stored) + IptcDataset(2, 60, "134502")),
+              (std::vector<std::string>{std::string("  Erstelldatum|") + c.shown,
+                                        "  Erstellzeit|134502"}))
+        << c.stored;
+  }
+}
+
+TEST_F(IptcRows, ShowsTheRegionalDateFormatAndTheTimeOnlyWhenNotMidnight) {
+  EXPECT_EQ(DateTimeToText(0), "30.12.1899");
+  EXPECT_EQ(DateTimeToText(38061), "15.03.2004");
+  EXPECT_EQ(DateTimeToText(38061.5), "15.03.2004 12:00:00");
+  EXPECT_EQ(DateTimeToText(38061 + 1.0 / 86400), "15.03.2004 00:00:01");
+  SetRegional({.DecimalSeparator = '.', .ShortDateFormat = "%m/%d/%Y", .LongTimeFormat = "%H:%M"});
+  EXPECT_EQ(CreationDateText("20040315"), "03/15/2004");
+  EXPECT_EQ(DateTimeToText(38061.75), "03/15/2004 18:00");
+}
+
+TEST_F(IptcRows, ShowsThePlaceholderWhenTheRecordHoldsNothingWeKnow) {
+  EXPECT_EQ(IptcSectionOf(IptcDataset(2, 0, std::string("\0\2", 2))),
+            (std::vector<std::string>{"  - keine Daten vorhanden -|"}));
+}
+
+}  // namespace
+}  // namespace pixolyn
