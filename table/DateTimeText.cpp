@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <ctime>
 
 #include "metadata/Regional.h"
@@ -22,7 +23,13 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
   year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
 
-std::string Format(const std::string& pattern, const std::tm& tm) {
+std::string Format(std::string pattern, const std::tm& tm) {
+  // strftime leaves years below 1000 unpadded; a four-digit year is what users read.
+  char year[16];
+  std::snprintf(year, sizeof year, "%04d", tm.tm_year + 1900);
+  for (auto pos = pattern.find("%Y"); pos != std::string::npos; pos = pattern.find("%Y", pos + 4)) {
+    pattern.replace(pos, 2, year);
+  }
   char buffer[128];
   const std::size_t n = std::strftime(buffer, sizeof buffer, pattern.c_str(), &tm);
   return std::string(buffer, n);

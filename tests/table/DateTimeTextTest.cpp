@@ -1,0 +1,27 @@
+#include "table/DateTimeText.h"
+
+#include <gtest/gtest.h>
+
+#include "metadata/Regional.h"
+
+namespace pixolyn {
+namespace {
+
+TEST(DateTimeText, WritesGermanDatesAndTimesOnlyWhenNotMidnight) {
+  SetRegional(RegionalSettings{});
+  struct Case {
+    double value;
+    const char* text;
+  } cases[] = {
+      {0, "30.12.1899"},
+      {1, "31.12.1899"},
+      {-1.25, "29.12.1899 06:00:00"},  // negative values count days back, the time forward
+      {36526, "01.01.2000"},
+      {-693593, "01.01.0001"},  // early years keep four digits
+      {2958465.999988426, "31.12.9999 23:59:59"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DateTimeToText(c.value), c.text) << c.value;
+}
+
+}  // namespace
+}  // namespace pixolyn
