@@ -1,5 +1,6 @@
 // pixolyn-info: prints the metadata table of JPEG (and TIFF) files as
-// tab-separated UTF-8 text, built exactly as the viewer builds it.
+// tab-separated UTF-8 text, built exactly as the viewer builds it, or writes
+// one file's table into an .xls workbook as the viewer's export does.
 
 #include <cerrno>
 #include <clocale>
@@ -7,8 +8,10 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "Options.h"
+#include "export/ExportGridToWorkbook.h"
+#include "export/ExportTitle.h"
 #include "metadata/Cp1252.h"
 #include "metadata/HeadReader.h"
 #include "metadata/ImageData.h"
@@ -17,25 +20,6 @@
 #include "table/MetaInfo.h"
 
 namespace {
-
-const char* const kUsage =
-    "Usage: pixolyn-info [--crlf] FILE...\n"
-    "\n"
-    "Prints the metadata table of each FILE (JPEG comment, IPTC record, standard\n"
-    "EXIF and GPS tags, maker-note tags) as tab-separated text in UTF-8, one row\n"
-    "per line. With several files each table is preceded by a line \"# PATH\".\n"
-    "\n"
-    "Options:\n"
-    "  --crlf    end lines with CR LF instead of LF\n"
-    "  --help    show this help\n"
-    "\n"
-    "Exit status: 0 when every file was read, 1 when a file was missing or\n"
-    "unreadable (the other files are still printed), 2 on a usage error.\n";
-
-struct Options {
-  bool crlf = false;
-  std::vector<std::string> files;
-};
 
 // Converts the table's CR LF line ends to the chosen ones.
 std::string WithLineEnds(const std::string& text, bool crlf) {
@@ -51,6 +35,7 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
 
 // Why a file cannot be read, or empty when it can.
 std::string UnreadableReason(const std::string& path) {
+  errno = 0;
   if (!pixolyn::FileExists(path)) {
     return errno == ENOENT || errno == 0 ? "no such file" : std::strerror(errno);
   }
@@ -60,6 +45,55 @@ std::string UnreadableReason(const std::string& path) {
   return {};
 }
 
+// The table of a readable file, as the viewer shows it.
+pixolyn::TMetaTable TableOfFile(const std::string& path) {
+  std::unique_ptr<pixolyn::TImgData> image;
+  pixolyn::LoadMetaInfo(path, image);
+  pixolyn::TMetaTable grid;
+  pixolyn::TIntArray sectionRows;
+  pixolyn::ShowMetaInfo(grid, image.get(), sectionRows);
+  image->ResetImage();
+  return grid;
+}
+
+bool ReportIfUnreadable(const std::string& path) {
+  const std::string reason = UnreadableReason(path);
+  if (reason.empty()) return false;
+  std::fprintf(stderr, "pixolyn-info: %s: %s\n", path.c_str(), reason.c_str());
+  return true;
+}
+
+int PrintTables(const pixolyn::TInfoOptions& options) {
+  int status = 0;
+  const bool headers = options.Files.size() > 1;
+  const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
+  for (const std::string& path : options.Files) {
+    if (ReportIfUnreadable(path)) {
+      status = 1;
+      continue;
+    }
+    std::string out;
+    if (headers) out += "# " + path + lineEnd;
+    out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(TableOfFile(path))),
+                        options.CrLf);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+  }
+  if (std::fflush(stdout) != 0) return 1;
+  return status;
+}
+
+int WriteWorkbook(const pixolyn::TInfoOptions& options) {
+  const std::string& path = options.Files.front();
+  if (ReportIfUnreadable(path)) return 1;
+  try {
+    pixolyn::ExportGridToWorkbook(TableOfFile(path), options.Workbook, pixolyn::ExportTitle(path));
+  } catch (const pixolyn::TExportError& e) {
+    std::fprintf(stderr, "pixolyn-info: %s\n", pixolyn::Cp1252ToUtf8(e.what()).c_str());
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,53 +101,15 @@ int main(int argc, char** argv) {
   pixolyn::SetRegional(pixolyn::RegionalFromLocale());
   std::setlocale(LC_NUMERIC, "C");
 
-  Options options;
-  bool onlyFiles = false;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (!onlyFiles && arg == "--help") {
-      std::fputs(kUsage, stdout);
-      return 0;
-    } else if (!onlyFiles && arg == "--crlf") {
-      options.crlf = true;
-    } else if (!onlyFiles && arg == "--") {
-      onlyFiles = true;
-    } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "pixolyn-info: unknown option %s\n\n%s", arg.c_str(), kUsage);
-      return 2;
-    } else {
-      options.files.push_back(arg);
-    }
-  }
-  if (options.files.empty()) {
-    std::fputs(kUsage, stderr);
+  const pixolyn::TParsedOptions parsed = pixolyn::ParseOptions(argc, argv);
+  if (!parsed.Error.empty()) {
+    std::fprintf(stderr, "pixolyn-info: %s\n\n%s", parsed.Error.c_str(), pixolyn::kUsage);
     return 2;
   }
-
-  int status = 0;
-  const bool headers = options.files.size() > 1;
-  const char* const lineEnd = options.crlf ? "\r\n" : "\n";
-  for (const std::string& path : options.files) {
-    errno = 0;
-    const std::string reason = UnreadableReason(path);
-    if (!reason.empty()) {
-      std::fprintf(stderr, "pixolyn-info: %s: %s\n", path.c_str(), reason.c_str());
-      status = 1;
-      continue;
-    }
-    std::unique_ptr<pixolyn::TImgData> image;
-    pixolyn::LoadMetaInfo(path, image);
-    pixolyn::TMetaTable grid;
-    pixolyn::TIntArray sectionRows;
-    pixolyn::ShowMetaInfo(grid, image.get(), sectionRows);
-    image->ResetImage();
-    image.reset();
-
-    std::string out;
-    if (headers) out += "# " + path + lineEnd;
-    out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(grid)), options.crlf);
-    std::fwrite(out.data(), 1, out.size(), stdout);
+  if (parsed.Options.Help) {
+    std::fputs(pixolyn::kUsage, stdout);
+    return 0;
   }
-  if (std::fflush(stdout) != 0) return 1;
-  return status;
+  return parsed.Options.Workbook.empty() ? PrintTables(parsed.Options)
+                                         : WriteWorkbook(parsed.Options);
 }

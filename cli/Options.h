@@ -1,0 +1,25 @@
+#pragma once
+// The command line of pixolyn-info.
+
+#include <string>
+#include <vector>
+
+namespace pixolyn {
+
+extern const char* const kUsage;
+
+struct TInfoOptions {
+  bool Help = false;
+  bool CrLf = false;
+  std::string Workbook;  // --xls: write into this workbook instead of printing
+  std::vector<std::string> Files;
+};
+
+struct TParsedOptions {
+  TInfoOptions Options;
+  std::string Error;  // set on a usage error
+};
+
+TParsedOptions ParseOptions(int argc, const char* const* argv);
+
+}  // namespace pixolyn

@@ -1,0 +1,61 @@
+#include "export/ExportGridToWorkbook.h"
+
+#include <filesystem>
+
+#include "export/WorkbookHelper.h"
+#include "table/GridText.h"
+
+namespace pixolyn {
+
+namespace {
+void Call(const std::function<void()>& hook) {
+  if (hook) hook();
+}
+
+// Puts the cursor back on every way out; a missing server leaves the arrow.
+class TCursorScope {
+ public:
+  explicit TCursorScope(const TExportCursor& cursor) : cursor_(cursor) {
+    Call(cursor_.ShowHourglass);
+  }
+  ~TCursorScope() { Call(arrow_ ? cursor_.ShowArrow : cursor_.Restore); }
+  TCursorScope(const TCursorScope&) = delete;
+  TCursorScope& operator=(const TCursorScope&) = delete;
+  void EndWithArrow() { arrow_ = true; }
+
+ private:
+  const TExportCursor& cursor_;
+  bool arrow_ = false;
+};
+
+std::string AbsolutePath(const std::string& fileName) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(fileName, error);
+  return error ? fileName : absolute.string();
+}
+}  // namespace
+
+TCellArray CellsForWorkbook(const TMetaTable& grid) {
+  TCellArray cells(static_cast<std::size_t>(grid.RowCount()));
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int column = 0; column < TMetaTable::kColumns; ++column) {
+      cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
+          CellForWorkbook(grid.Cell(column, row));
+    }
+  }
+  return cells;
+}
+
+void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+                          const std::string& title, const TExportCursor& cursor,
+                          const TJobRunner& runner) {
+  TCursorScope cursorScope(cursor);
+  const TWorkbookJob job{
+      .FileName = AbsolutePath(fileName), .Title = title, .Cells = CellsForWorkbook(grid)};
+  const TJobResult result = runner ? runner(job) : RunWorkbookHelper(FindWorkbookHelper(), job);
+  if (result.Status == TJobStatus::Saved) return;
+  if (result.Status == TJobStatus::NoServer) cursorScope.EndWithArrow();
+  throw TExportError(result.Message);
+}
+
+}  // namespace pixolyn

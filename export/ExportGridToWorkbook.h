@@ -1,0 +1,40 @@
+#pragma once
+// Writing the whole grid into a sheet of an .xls workbook.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+#include "export/WorkbookJob.h"
+#include "table/TableModel.h"
+
+namespace pixolyn {
+
+// The screen cursor while an export runs; the viewer fills these in, other
+// callers leave them empty. After ShowHourglass exactly one of ShowArrow and
+// Restore follows, however the export ends.
+struct TExportCursor {
+  std::function<void()> ShowHourglass;  // remembers the current cursor first
+  std::function<void()> ShowArrow;      // the default arrow
+  std::function<void()> Restore;        // the remembered cursor
+};
+
+// An export that did not save; what() is a Windows-1252 text for the user.
+class TExportError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Runs a job against the spreadsheet server; by default through the workbook helper.
+using TJobRunner = std::function<TJobResult(const TWorkbookJob&)>;
+
+// The grid's texts as they go into the workbook: CR removed, no quoting.
+TCellArray CellsForWorkbook(const TMetaTable& grid);
+
+// Writes grid into the sheet named title of the workbook fileName (created
+// when missing) from A1 on. Raises TExportError when nothing was saved.
+void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+                          const std::string& title, const TExportCursor& cursor = {},
+                          const TJobRunner& runner = {});
+
+}  // namespace pixolyn

@@ -1,0 +1,167 @@
+#include "export/WorkbookJob.h"
+
+#include <filesystem>
+
+#include "export/ExportMessages.h"
+#include "export/Ole2Signature.h"
+#include "export/RangeText.h"
+#include "export/SheetName.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr std::string_view kExcel97Filter = "MS Excel 97";
+
+TJobResult Failure(std::string message) {
+  return {TJobStatus::Failed, std::move(message)};
+}
+
+// Guards that end the job cleanly however it ends: the workbook closed
+// without saving (after a save there is nothing left to lose), then an office
+// this job started told to quit.
+class TQuitIfStarted {
+ public:
+  explicit TQuitIfStarted(TWorkbookServer& server) : server_(server) {}
+  ~TQuitIfStarted() {
+    if (!server_.StartedByThisExport()) return;
+    try {
+      server_.Quit();
+    } catch (const TServerError&) {
+      // The office is going away either way.
+    }
+  }
+  TQuitIfStarted(const TQuitIfStarted&) = delete;
+  TQuitIfStarted& operator=(const TQuitIfStarted&) = delete;
+
+ private:
+  TWorkbookServer& server_;
+};
+
+void CloseQuietly(TWorkbookServer& server) {
+  try {
+    server.Close();
+  } catch (const TServerError&) {
+    // Nothing was saved that a failed close could lose.
+  }
+}
+
+class TCloseWorkbook {
+ public:
+  explicit TCloseWorkbook(TWorkbookServer& server) : server_(server) {}
+  ~TCloseWorkbook() { CloseQuietly(server_); }
+  TCloseWorkbook(const TCloseWorkbook&) = delete;
+  TCloseWorkbook& operator=(const TCloseWorkbook&) = delete;
+
+ private:
+  TWorkbookServer& server_;
+};
+
+// Why an existing file cannot take the sheet; empty when it is open as a
+// writable Excel workbook. The server has never written to a refused file.
+std::string OpenExisting(TWorkbookServer& server, const std::string& fileName) {
+  try {
+    if (!HasOle2Signature(fileName)) return NotAWorkbookMessage(fileName);
+  } catch (const std::runtime_error& e) {
+    return UnreadableFileMessage(fileName, e.what());
+  }
+  std::optional<TOpenedWorkbook> opened;
+  try {
+    opened = server.Open(fileName);
+  } catch (const TServerError&) {
+    // A server that fails on the file cannot write it back either.
+  }
+  if (!opened) return NotOpenableMessage(fileName);
+  std::string problem;
+  if (opened->FilterName != kExcel97Filter) {
+    problem = NotOpenableMessage(fileName);
+  } else if (opened->ReadOnly) {
+    problem = ReadOnlyMessage(fileName);
+  }
+  if (!problem.empty()) CloseQuietly(server);
+  return problem;
+}
+
+// The office would create a missing folder on its own; a mistyped path should fail instead.
+bool FolderExists(const std::string& fileName) {
+  std::error_code error;
+  return std::filesystem::is_directory(std::filesystem::path(fileName).parent_path(), error);
+}
+
+struct TSheetChoice {
+  int Sheet = 0;
+  std::string Refusal;  // set when no sheet can carry the title
+};
+
+// The last sheet named exactly as the title, else a new one. A sheet whose
+// name differs only in letter case belongs to another title: the server would
+// refuse the new name, and writing into that sheet would mix two tables.
+TSheetChoice FindOrAddSheet(TWorkbookServer& server, const std::string& title) {
+  if (std::string refusal = SheetNameRefusal(title); !refusal.empty()) return {0, refusal};
+  int found = 0;
+  std::string differentCase;
+  const int count = server.SheetCount();
+  for (int sheet = 1; sheet <= count; ++sheet) {
+    const std::string name = server.SheetName(sheet);
+    if (name == title) {
+      found = sheet;
+    } else if (SameSheetName(name, title)) {
+      differentCase = name;
+    }
+  }
+  if (found > 0) return {found, {}};
+  if (!differentCase.empty()) return {0, SheetNameTakenMessage(title, differentCase)};
+  return {server.AddSheet(title), {}};
+}
+}  // namespace
+
+TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
+  TQuitIfStarted quit(server);
+  try {
+    if (!server.Connect()) return {TJobStatus::NoServer, std::string(kServerNotFound)};
+  } catch (const TServerError& e) {
+    return Failure(e.what());
+  }
+
+  std::error_code ignored;
+  const bool existing = std::filesystem::exists(job.FileName, ignored);
+  if (existing) {
+    if (std::string problem = OpenExisting(server, job.FileName); !problem.empty()) {
+      return Failure(std::move(problem));
+    }
+  } else {
+    bool created = false;
+    try {
+      created = server.New();
+    } catch (const TServerError&) {
+    }
+    if (!created) return Failure(NoNewWorkbookMessage());
+  }
+  TCloseWorkbook close(server);
+
+  try {
+    const TSheetChoice choice = FindOrAddSheet(server, job.Title);
+    if (!choice.Refusal.empty()) return Failure(choice.Refusal);
+    if (!job.Cells.empty()) {
+      const std::string range = RangeText(static_cast<int>(job.Cells.size()), TMetaTable::kColumns);
+      server.SetRangeValues(choice.Sheet, range, job.Cells);
+    }
+  } catch (const TServerError& e) {
+    return Failure(ServerFailureMessage(e.what()));
+  }
+
+  if (!existing && !FolderExists(job.FileName)) {
+    return Failure(SaveFailedMessage(job.FileName, kMissingFolder));
+  }
+  try {
+    if (existing) {
+      server.Save();
+    } else {
+      server.SaveAs(job.FileName);
+    }
+  } catch (const TServerError& e) {
+    return Failure(SaveFailedMessage(job.FileName, e.what()));
+  }
+  return {TJobStatus::Saved, {}};
+}
+
+}  // namespace pixolyn

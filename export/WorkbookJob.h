@@ -1,0 +1,30 @@
+#pragma once
+// Writing a table into a sheet of a workbook file through a spreadsheet server.
+
+#include <string>
+
+#include "export/WorkbookServer.h"
+
+namespace pixolyn {
+
+struct TWorkbookJob {
+  std::string FileName;  // file-system path
+  std::string Title;     // the sheet's name
+  TCellArray Cells;      // from A1 on
+};
+
+enum class TJobStatus { Saved, NoServer, Failed };
+
+struct TJobResult {
+  TJobStatus Status = TJobStatus::Failed;
+  std::string Message;  // empty when saved
+};
+
+// Connects, opens the file (or creates a new workbook when there is none),
+// finds or adds the sheet named by the title, fills it from A1 and saves.
+// A file that is not an Excel workbook the server can write back is left
+// untouched. After any failure the workbook is closed without saving; an
+// office this job started is told to quit in every case.
+TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job);
+
+}  // namespace pixolyn

@@ -1,0 +1,58 @@
+#pragma once
+// The spreadsheet server as the workbook export drives it: one workbook at a
+// time. Texts are Windows-1252; file names are file-system paths.
+
+#include <array>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "table/TableModel.h"
+
+namespace pixolyn {
+
+// Rows of cell texts, one element per grid column.
+using TCellArray = std::vector<std::array<std::string, TMetaTable::kColumns>>;
+
+// A call the server could not carry out; what() is the server's own text.
+class TServerError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// How the server opened an existing workbook.
+struct TOpenedWorkbook {
+  std::string FilterName;  // the import filter actually used
+  bool ReadOnly = false;
+};
+
+class TWorkbookServer {
+ public:
+  virtual ~TWorkbookServer() = default;
+
+  // Attaches to a running server, else starts one; false when none is available.
+  virtual bool Connect() = 0;
+  virtual bool StartedByThisExport() const = 0;
+
+  // Opens an existing workbook with the Excel 97 import filter; nullopt when
+  // the server cannot read it as such.
+  virtual std::optional<TOpenedWorkbook> Open(const std::string& fileName) = 0;
+  // Creates a new workbook; false when the server cannot.
+  virtual bool New() = 0;
+
+  // Sheets count from 1.
+  virtual int SheetCount() = 0;
+  virtual std::string SheetName(int sheet) = 0;
+  // Adds a sheet after the last one; returns its number.
+  virtual int AddSheet(const std::string& name) = 0;
+  virtual void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) = 0;
+
+  virtual void SaveAs(const std::string& fileName) = 0;
+  virtual void Save() = 0;
+  // Closes the workbook without saving it.
+  virtual void Close() = 0;
+  virtual void Quit() = 0;
+};
+
+}  // namespace pixolyn

@@ -1,0 +1,268 @@
+#include "UnoWorkbookServer.h"
+
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/document/MacroExecMode.hpp>
+#include <com/sun/star/document/UpdateDocMode.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/io/IOException.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XSpreadsheet.hpp>
+#include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
+#include <com/sun/star/sheet/XSpreadsheets.hpp>
+#include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/task/ErrorCodeIOException.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <cppuhelper/bootstrap.hxx>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <iterator>
+#include <thread>
+
+#include "UnoErrorText.h"
+#include "UnoText.h"
+#include "export/ExportMessages.h"
+#include "export/FileUrl.h"
+
+namespace pixolyn {
+
+namespace {
+namespace uno = css::uno;
+using rtl::OUString;
+
+constexpr auto kLockWait = std::chrono::seconds(60);
+// A first start builds the profile; later ones take about a second.
+constexpr auto kOfficeStartLimit = std::chrono::seconds(45);
+constexpr auto kOfficeEndLimit = std::chrono::seconds(20);
+constexpr auto kConnectRetry = std::chrono::milliseconds(50);
+
+const OUString kExcel97Filter = "MS Excel 97";
+
+css::beans::PropertyValue Property(const char* name, uno::Any value) {
+  css::beans::PropertyValue property;
+  property.Name = OUString::createFromAscii(name);
+  property.Value = std::move(value);
+  return property;
+}
+
+// The office's headers offer no list constructor outside its own code.
+uno::Sequence<css::beans::PropertyValue> Properties(
+    std::initializer_list<css::beans::PropertyValue> properties) {
+  return uno::Sequence<css::beans::PropertyValue>(std::data(properties),
+                                                  static_cast<sal_Int32>(properties.size()));
+}
+
+// Runs one call into the office; its exceptions become ours.
+template <typename Call>
+auto Guarded(Call&& call) -> decltype(call()) {
+  try {
+    return call();
+  } catch (const uno::Exception& e) {
+    throw TServerError(ServerText(e));
+  }
+}
+
+uno::Reference<css::sheet::XSpreadsheets> SheetsOf(
+    const uno::Reference<css::lang::XComponent>& document) {
+  const uno::Reference<css::sheet::XSpreadsheetDocument> spreadsheet(document,
+                                                                     uno::UNO_QUERY_THROW);
+  return spreadsheet->getSheets();
+}
+
+uno::Reference<css::container::XIndexAccess> SheetIndexOf(
+    const uno::Reference<css::lang::XComponent>& document) {
+  return uno::Reference<css::container::XIndexAccess>(SheetsOf(document), uno::UNO_QUERY_THROW);
+}
+
+OUString DocumentUrl(const std::string& fileName) {
+  return Utf8ToOUString(FileUrlFromPath(fileName));
+}
+}  // namespace
+
+template <typename Call>
+void TUnoWorkbookServer::Store(Call&& call) {
+  try {
+    call(uno::Reference<css::frame::XStorable>(document_, uno::UNO_QUERY_THROW));
+  } catch (const css::task::ErrorCodeIOException& e) {
+    throw TServerError(StorageFailureText(static_cast<uint32_t>(e.ErrCode)));
+  } catch (const uno::Exception& e) {
+    throw TServerError(ServerText(e));
+  }
+}
+
+uno::Reference<uno::XComponentContext> TUnoWorkbookServer::Resolve() {
+  try {
+    const uno::Reference<css::bridge::XUnoUrlResolver> resolver =
+        css::bridge::UnoUrlResolver::create(local_);
+    return uno::Reference<uno::XComponentContext>(
+        resolver->resolve(Utf8ToOUString(OfficeConnectAddress(instance_))), uno::UNO_QUERY);
+  } catch (const uno::Exception&) {
+    return {};  // nobody listens on the pipe (yet)
+  }
+}
+
+bool TUnoWorkbookServer::StartAndResolve() {
+  office_ = StartOffice(instance_);
+  if (!office_) return false;
+  const auto deadline = std::chrono::steady_clock::now() + kOfficeStartLimit;
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (office_->WaitFor(kConnectRetry)) break;  // it gave up, e.g. on an unusable profile
+    if (const auto remote = Resolve(); remote.is()) {
+      desktop_ = Guarded([&] { return css::frame::Desktop::create(remote); });
+      return true;
+    }
+  }
+  office_->Kill();
+  office_.reset();
+  return false;
+}
+
+bool TUnoWorkbookServer::Connect() {
+  if (!CreateOfficeFolder(instance_)) return false;
+  lock_ = TOfficeLock::Acquire(instance_.LockFile, kLockWait);
+  if (!lock_) throw TServerError(OfficeBusyMessage());
+  // Without it the bootstrap finds no type library and the desktop cannot be made.
+  ::setenv("URE_BOOTSTRAP", "vnd.sun.star.pathname:" PIXOLYN_OFFICE_PROGRAM "/fundamentalrc", 1);
+  try {
+    local_ = cppu::defaultBootstrap_InitialComponentContext();
+  } catch (const uno::Exception&) {
+    return false;
+  }
+  if (const auto remote = Resolve(); remote.is()) {
+    desktop_ = Guarded([&] { return css::frame::Desktop::create(remote); });
+    return true;
+  }
+  return StartAndResolve();
+}
+
+std::optional<TOpenedWorkbook> TUnoWorkbookServer::Open(const std::string& fileName) {
+  const uno::Sequence<css::beans::PropertyValue> arguments = Properties(
+      {Property("Hidden", uno::Any(true)),
+       Property("MacroExecutionMode", uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
+       Property("UpdateDocMode", uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
+       Property("FilterName", uno::Any(kExcel97Filter))});
+  try {
+    document_ = desktop_->loadComponentFromURL(DocumentUrl(fileName), "_blank", 0, arguments);
+  } catch (const css::lang::IllegalArgumentException&) {
+    return std::nullopt;
+  } catch (const css::io::IOException&) {
+    return std::nullopt;
+  } catch (const uno::Exception& e) {
+    throw TServerError(ServerText(e));
+  }
+  if (!document_.is()) return std::nullopt;
+  return Guarded([&]() -> std::optional<TOpenedWorkbook> {
+    const uno::Reference<css::sheet::XSpreadsheetDocument> spreadsheet(document_, uno::UNO_QUERY);
+    if (!spreadsheet.is()) return std::nullopt;
+    TOpenedWorkbook opened;
+    const uno::Reference<css::frame::XModel> model(document_, uno::UNO_QUERY_THROW);
+    for (const css::beans::PropertyValue& argument : model->getArgs()) {
+      OUString filter;
+      if (argument.Name == "FilterName" && (argument.Value >>= filter)) {
+        opened.FilterName = FromOUString(filter);
+      }
+    }
+    const uno::Reference<css::frame::XStorable> storable(document_, uno::UNO_QUERY_THROW);
+    opened.ReadOnly = storable->isReadonly();
+    return opened;
+  });
+}
+
+bool TUnoWorkbookServer::New() {
+  const uno::Sequence<css::beans::PropertyValue> arguments =
+      Properties({Property("Hidden", uno::Any(true))});
+  document_ = Guarded([&] {
+    return desktop_->loadComponentFromURL("private:factory/scalc", "_blank", 0, arguments);
+  });
+  return document_.is();
+}
+
+int TUnoWorkbookServer::SheetCount() {
+  return Guarded([&] { return static_cast<int>(SheetIndexOf(document_)->getCount()); });
+}
+
+std::string TUnoWorkbookServer::SheetName(int sheet) {
+  return Guarded([&] {
+    const uno::Reference<css::container::XNamed> named(
+        SheetIndexOf(document_)->getByIndex(sheet - 1), uno::UNO_QUERY_THROW);
+    return FromOUString(named->getName());
+  });
+}
+
+int TUnoWorkbookServer::AddSheet(const std::string& name) {
+  return Guarded([&] {
+    const int count = static_cast<int>(SheetIndexOf(document_)->getCount());
+    SheetsOf(document_)->insertNewByName(ToOUString(name), static_cast<sal_Int16>(count));
+    return count + 1;
+  });
+}
+
+void TUnoWorkbookServer::SetRangeValues(int sheet, const std::string& range,
+                                        const TCellArray& values) {
+  uno::Sequence<uno::Sequence<uno::Any>> rows(static_cast<sal_Int32>(values.size()));
+  uno::Sequence<uno::Any>* row = rows.getArray();
+  for (const auto& cells : values) {
+    uno::Sequence<uno::Any> texts(static_cast<sal_Int32>(cells.size()));
+    uno::Any* text = texts.getArray();
+    for (const std::string& cell : cells) *text++ <<= ToOUString(cell);
+    *row++ = std::move(texts);
+  }
+  Guarded([&] {
+    const uno::Reference<css::sheet::XSpreadsheet> target(
+        SheetIndexOf(document_)->getByIndex(sheet - 1), uno::UNO_QUERY_THROW);
+    const uno::Reference<css::sheet::XCellRangeData> data(
+        target->getCellRangeByName(Utf8ToOUString(range)), uno::UNO_QUERY_THROW);
+    data->setDataArray(rows);
+  });
+}
+
+void TUnoWorkbookServer::SaveAs(const std::string& fileName) {
+  const uno::Sequence<css::beans::PropertyValue> arguments = Properties(
+      {Property("FilterName", uno::Any(kExcel97Filter)), Property("Overwrite", uno::Any(true))});
+  Store([&](const uno::Reference<css::frame::XStorable>& storable) {
+    storable->storeAsURL(DocumentUrl(fileName), arguments);
+  });
+}
+
+void TUnoWorkbookServer::Save() {
+  Store([](const uno::Reference<css::frame::XStorable>& storable) { storable->store(); });
+}
+
+void TUnoWorkbookServer::Close() {
+  if (!document_.is()) return;
+  const uno::Reference<css::lang::XComponent> document = std::move(document_);
+  document_.clear();
+  Guarded([&] {
+    const uno::Reference<css::util::XCloseable> closeable(document, uno::UNO_QUERY);
+    if (closeable.is()) {
+      closeable->close(true);
+    } else {
+      document->dispose();
+    }
+  });
+}
+
+void TUnoWorkbookServer::Quit() {
+  if (!office_) return;
+  if (!desktop_.is()) {
+    office_->Kill();  // never reached, so it cannot be asked
+    return;
+  }
+  try {
+    desktop_->terminate();
+  } catch (const uno::Exception&) {
+    // The bridge may go down with the office before the call returns.
+  }
+  desktop_.clear();
+  // The lock stays held until the office is gone, so that no export attaches to it meanwhile.
+  if (!office_->WaitFor(kOfficeEndLimit)) office_->Kill();
+}
+
+}  // namespace pixolyn

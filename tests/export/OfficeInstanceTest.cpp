@@ -1,0 +1,85 @@
+#include "export/OfficeInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <thread>
+
+#include "export/FileUrl.h"
+#include "export/OfficeLock.h"
+#include "fixtures/JpegBuilder.h"
+
+namespace pixolyn {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(FileUrl, EncodesEveryByteOutsideTheUnreservedSet) {
+  EXPECT_EQ(FileUrlFromPath("/tmp/a b/Gr\xC3\xBC\xC3\x9F"
+                            "e#1%.xls"),
+            "file:///tmp/a%20b/Gr%C3%BC%C3%9Fe%231%25.xls");
+  EXPECT_EQ(FileUrlFromPath("/A-Z_a.z~09/"), "file:///A-Z_a.z~09/");
+}
+
+TEST(OfficeInstance, GivesEveryFolderItsOwnPipe) {
+  const TOfficeInstance a = OfficeInstanceIn("/home/a/.cache/pixolyn");
+  const TOfficeInstance b = OfficeInstanceIn("/home/b/.cache/pixolyn");
+  EXPECT_EQ(a.PipeName, OfficeInstanceIn("/home/a/.cache/pixolyn").PipeName);
+  EXPECT_NE(a.PipeName, b.PipeName);
+  EXPECT_EQ(a.ProfileDir, "/home/a/.cache/pixolyn/office-profile");
+  EXPECT_EQ(a.LockFile, "/home/a/.cache/pixolyn/office.lock");
+  EXPECT_EQ(OfficeConnectAddress(a),
+            "uno:pipe,name=" + a.PipeName + ";urp;StarOffice.ComponentContext");
+}
+
+TEST(OfficeInstance, StartsAHeadlessOfficeWithItsPrivateProfile) {
+  const TOfficeInstance instance = OfficeInstanceIn("/tmp/p q");
+  const std::vector<std::string> line = OfficeCommandLine(instance);
+  ASSERT_FALSE(line.empty());
+  EXPECT_EQ(line.front(), "soffice");
+  for (const std::string& expected :
+       {std::string("--headless"), std::string("--norestore"), std::string("--nodefault"),
+        "--accept=pipe,name=" + instance.PipeName + ";urp;",
+        std::string("-env:UserInstallation=file:///tmp/p%20q/office-profile")}) {
+    EXPECT_NE(std::find(line.begin(), line.end(), expected), line.end()) << expected;
+  }
+}
+
+TEST(OfficeInstance, LivesInTheUsersCacheFolder) {
+  const char* const saved = std::getenv("XDG_CACHE_HOME");
+  const std::string old = saved ? saved : "";
+  ::setenv("XDG_CACHE_HOME", "/var/cache-of-anna", 1);
+  EXPECT_EQ(UserOfficeInstance().Folder, "/var/cache-of-anna/pixolyn");
+  ::setenv("XDG_CACHE_HOME", "relative/is/ignored", 1);
+  EXPECT_NE(UserOfficeInstance().Folder, "relative/is/ignored/pixolyn");
+  if (saved) {
+    ::setenv("XDG_CACHE_HOME", old.c_str(), 1);
+  } else {
+    ::unsetenv("XDG_CACHE_HOME");
+  }
+}
+
+TEST(OfficeLock, IsHeldByOneExportAtATime) {
+  test::TempDir dir;
+  const std::string path = dir.Path() + "/office.lock";
+  std::optional<TOfficeLock> first = TOfficeLock::Acquire(path, 0ms);
+  ASSERT_TRUE(first.has_value());
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(TOfficeLock::Acquire(path, 100ms).has_value());
+  EXPECT_GE(std::chrono::steady_clock::now() - start, 100ms);
+
+  std::thread release([&] {
+    std::this_thread::sleep_for(100ms);
+    first.reset();
+  });
+  EXPECT_TRUE(TOfficeLock::Acquire(path, 5s).has_value());
+  release.join();
+}
+
+TEST(OfficeLock, CannotBeHadWhereNoFileCanBeMade) {
+  EXPECT_FALSE(TOfficeLock::Acquire("/proc/no-such-folder/office.lock", 0ms).has_value());
+}
+
+}  // namespace
+}  // namespace pixolyn

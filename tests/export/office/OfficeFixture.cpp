@@ -1,0 +1,204 @@
+#include "OfficeFixture.h"
+
+#include <dirent.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "export/ExportGridToWorkbook.h"
+#include "export/OfficeInstance.h"
+#include "fixtures/JpegBuilder.h"
+#include "metadata/Cp1252.h"
+
+namespace pixolyn::test {
+
+namespace {
+using namespace std::chrono_literals;
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
+
+CommandResult Run(const std::string& command, const std::string& errFile) {
+  CommandResult result;
+  std::FILE* pipe = ::popen((command + " 2>" + ShellQuoted(errFile)).c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.Out.append(buffer, got);
+  const int status = ::pclose(pipe);
+  result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.Err = FileBytes(errFile);
+  return result;
+}
+
+// The office listens on a Unix socket named after the pipe.
+bool OfficeListens(const TOfficeInstance& instance) {
+  const std::string path = "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + instance.PipeName;
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.copy(address.sun_path, sizeof address.sun_path - 1);
+  const bool listens =
+      ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return listens;
+}
+
+std::string g_sharedCache;
+
+// Starts the shared office before the tests and ends it after them.
+class SharedOffice : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    g_sharedCache = folder_.Path();
+    ::setenv("XDG_CACHE_HOME", g_sharedCache.c_str(), 1);
+    const TOfficeInstance instance = UserOfficeInstance();
+    office_ = StartOffice(instance);
+    ASSERT_TRUE(office_.has_value()) << "soffice cannot be started";
+    StartWatchdog(office_->Pid());
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (!OfficeListens(instance)) {
+      ASSERT_FALSE(office_->Ended()) << "soffice ended before it listened";
+      ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "soffice does not listen";
+      std::this_thread::sleep_for(50ms);
+    }
+  }
+  void TearDown() override {
+    if (office_) office_->Kill();
+    if (watchdog_ > 0) {
+      ::kill(watchdog_, SIGKILL);
+      ::waitpid(watchdog_, nullptr, 0);
+    }
+  }
+
+ private:
+  // Ends the office's session should this process die without tearing down.
+  void StartWatchdog(pid_t office) {
+    const pid_t tests = ::getpid();
+    watchdog_ = ::fork();
+    if (watchdog_ != 0) return;
+    while (::getppid() == tests) ::sleep(1);
+    ::kill(-office, SIGKILL);
+    ::_exit(0);
+  }
+
+  pid_t watchdog_ = -1;
+  TempDir folder_;
+  std::optional<TChildProcess> office_;
+};
+
+[[maybe_unused]] const auto* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new SharedOffice);
+}  // namespace
+
+const std::string& SharedOfficeCache() {
+  return g_sharedCache;
+}
+
+ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
+  const char* old = std::getenv(name);
+  had_ = old != nullptr;
+  if (had_) old_ = old;
+  ::setenv(name, value.c_str(), 1);
+}
+
+ScopedEnv::~ScopedEnv() {
+  if (had_) {
+    ::setenv(name_.c_str(), old_.c_str(), 1);
+  } else {
+    ::unsetenv(name_.c_str());
+  }
+}
+
+const Workbook::Sheet* Workbook::Find(const std::string& name) const {
+  for (const Sheet& sheet : Sheets) {
+    if (sheet.Name == name) return &sheet;
+  }
+  return nullptr;
+}
+
+std::string WorkbookReaderProblem() {
+  if (std::string(PIXOLYN_XLRD_PYTHON).empty()) return "python3-xlrd is not installed";
+  return {};
+}
+
+Workbook ReadWorkbook(const std::string& path) {
+  TempDir scratch;
+  const CommandResult read = Run(ShellQuoted(PIXOLYN_XLRD_PYTHON) + " " +
+                                     ShellQuoted(PIXOLYN_WORKBOOK_READER) + " " + ShellQuoted(path),
+                                 scratch.Path() + "/err");
+  if (read.Status != 0) throw std::runtime_error("xlrd cannot read " + path + ": " + read.Err);
+  const JsonValue json = ParseJson(read.Out);
+  Workbook book;
+  book.Biff = static_cast<int>(json.Find("biff")->number);
+  for (const JsonValue& sheet : json.Find("sheets")->items) {
+    Workbook::Sheet& out = book.Sheets.emplace_back();
+    out.Name = sheet.Find("name")->text;
+    out.Columns = static_cast<int>(sheet.Find("columns")->number);
+    for (const JsonValue& row : sheet.Find("rows")->items) {
+      auto& cells = out.Rows.emplace_back();
+      for (const JsonValue& cell : row.items) {
+        cells.emplace_back(cell.Find("type")->text, cell.Find("value")->text);
+      }
+    }
+  }
+  return book;
+}
+
+void WriteXlsx(const std::string& path) {
+  TempDir scratch;
+  const CommandResult made =
+      Run(ShellQuoted(PIXOLYN_XLRD_PYTHON) + " " + ShellQuoted(PIXOLYN_WORKBOOK_READER) +
+              " --xlsx " + ShellQuoted(path),
+          scratch.Path() + "/err");
+  if (made.Status != 0) throw std::runtime_error("cannot write " + path + ": " + made.Err);
+}
+
+CommandResult RunInfo(const std::vector<std::string>& args) {
+  std::string command = ShellQuoted(PIXOLYN_INFO_EXE);
+  for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+  TempDir scratch;
+  return Run(command, scratch.Path() + "/err");
+}
+
+bool ProcessMentions(const std::string& text) {
+  DIR* proc = ::opendir("/proc");
+  if (proc == nullptr) return false;
+  bool found = false;
+  while (const dirent* entry = ::readdir(proc)) {
+    if (entry->d_name[0] < '0' || entry->d_name[0] > '9') continue;
+    if (FileBytes(std::string("/proc/") + entry->d_name + "/cmdline").find(text) !=
+        std::string::npos) {
+      found = true;
+      break;
+    }
+  }
+  ::closedir(proc);
+  return found;
+}
+
+std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid) {
+  std::vector<std::vector<std::string>> rows;
+  for (const auto& cells : CellsForWorkbook(grid)) {
+    rows.push_back({Cp1252ToUtf8(cells[0]), Cp1252ToUtf8(cells[1])});
+  }
+  return rows;
+}
+
+}  // namespace pixolyn::test

@@ -1,0 +1,62 @@
+#pragma once
+// A real LibreOffice for the export tests: one office shared by most tests,
+// with a profile and pipe of their own; the results read back by xlrd.
+
+#include <string>
+#include <vector>
+
+#include "export/FileBytes.h"
+#include "fixtures/JsonLite.h"
+#include "table/TableModel.h"
+
+namespace pixolyn::test {
+
+// The folder XDG_CACHE_HOME points at while the shared office runs.
+const std::string& SharedOfficeCache();
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value);
+  ~ScopedEnv();
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+  bool had_;
+  std::string old_;
+};
+
+struct Workbook {
+  int Biff = 0;
+  struct Sheet {
+    std::string Name;  // UTF-8
+    int Columns = 0;
+    // Per row and column: the cell type ("text", "empty", ...) and its text (UTF-8).
+    std::vector<std::vector<std::pair<std::string, std::string>>> Rows;
+  };
+  std::vector<Sheet> Sheets;
+  const Sheet* Find(const std::string& name) const;
+};
+
+// Empty when python3-xlrd is missing; the office tests then skip.
+std::string WorkbookReaderProblem();
+Workbook ReadWorkbook(const std::string& path);
+void WriteXlsx(const std::string& path);
+
+struct CommandResult {
+  int Status = -1;
+  std::string Out;
+  std::string Err;
+};
+// Runs pixolyn-info with these arguments.
+CommandResult RunInfo(const std::vector<std::string>& args);
+
+// True while some process's command line mentions text (an office's pipe name).
+bool ProcessMentions(const std::string& text);
+
+// The grid as the workbook must hold it, converted to UTF-8.
+std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid);
+
+}  // namespace pixolyn::test
