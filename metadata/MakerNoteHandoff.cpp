@@ -1,10 +1,15 @@
 #include "metadata/MakerNoteHandoff.h"
 
 #include "metadata/ExifDecoder.h"
+#include "metadata/MakerNoteDecoder.h"
 
 namespace pixolyn {
 
-// No maker is recognised yet: the walk goes on as if the maker note were plain bytes.
-void HandOffMakerNote(TImageInfo&) {}
+// The decoder lives for this one maker note; whether a maker was recognised
+// changes nothing for the walk.
+void HandOffMakerNote(TImageInfo& info) {
+  TmsInfo decoder(info.TiffFile, info);
+  decoder.DecodeMakerNote();
+}
 
 }  // namespace pixolyn
