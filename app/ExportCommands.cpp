@@ -1,0 +1,41 @@
+#include "app/ExportCommands.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QFileDialog>
+
+#include "app/AppText.h"
+#include "export/ExportGridToWorkbook.h"
+#include "export/ExportTitle.h"
+#include "metadata/Cp1252.h"
+#include "table/GridText.h"
+
+namespace pixolyn {
+
+namespace {
+// The window's own cursor is the arrow, so either end of an export just drops the hourglass.
+TExportCursor OverrideCursor() {
+  return {.ShowHourglass = [] { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); },
+          .ShowArrow = [] { QApplication::restoreOverrideCursor(); },
+          .Restore = [] { QApplication::restoreOverrideCursor(); }};
+}
+}  // namespace
+
+void CopyGridToClipboard(const TMetaTable& grid) {
+  // Line ends stay CR LF: the text goes out exactly as built.
+  QGuiApplication::clipboard()->setText(QString::fromStdString(Cp1252ToUtf8(GridToTabText(grid))));
+}
+
+void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
+                               const std::string& picturePath) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const std::string fileName = ToNative(dialog.selectedFiles().first());
+  try {
+    ExportGridToWorkbook(grid, fileName, ExportTitle(picturePath), OverrideCursor());
+  } catch (const TExportError& e) {
+    throw AppError(FromCp1252(e.what()));
+  }
+}
+
+}  // namespace pixolyn

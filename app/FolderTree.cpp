@@ -1,0 +1,51 @@
+#include "app/FolderTree.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFileSystemModel>
+#include <QHeaderView>
+
+#include "app/AppText.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr int kIndent = 19;
+constexpr const char* kPathError = "Fehler beim Festlegen des Pfades: ";
+}  // namespace
+
+TFolderTree::TFolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSystemModel(this)) {
+  model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+  model_->setReadOnly(true);
+  model_->setRootPath(QStringLiteral("/"));
+  setModel(model_);
+  for (int column = 1; column < model_->columnCount(); ++column) hideColumn(column);
+  header()->hide();
+  setRootIsDecorated(false);
+  setIndentation(kIndent);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setContextMenuPolicy(Qt::NoContextMenu);
+  expand(model_->index(QStringLiteral("/")));
+}
+
+std::string TFolderTree::SelectedFolderPath() const {
+  const QModelIndex current = currentIndex();
+  if (!current.isValid() || !selectionModel()->isSelected(current)) return {};
+  return ToNative(model_->filePath(current));
+}
+
+void TFolderTree::SetSelectedFolderPath(const std::string& path) {
+  const QFileInfo info(path.empty() ? QDir::homePath() : FromNative(path));
+  const QModelIndex index =
+      info.isDir() ? model_->index(QDir::cleanPath(info.absoluteFilePath())) : QModelIndex();
+  if (!index.isValid()) {
+    throw AppError(FromCp1252(kPathError) + QLatin1Char('"') + FromNative(path) + QLatin1Char('"'));
+  }
+  for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent()) {
+    expand(parent);
+  }
+  setCurrentIndex(index);
+  scrollTo(index);
+}
+
+}  // namespace pixolyn

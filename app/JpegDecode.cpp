@@ -1,0 +1,150 @@
+#include "app/JpegDecode.h"
+
+// clang-format off
+#include <cstdio>  // jpeglib.h needs FILE and size_t first
+#include <jpeglib.h>
+// clang-format on
+
+#include <csetjmp>
+#include <string>
+
+namespace pixolyn {
+
+JpegError::JpegError(int code)
+    : std::runtime_error("JPEG error " + std::to_string(code)), code_(code) {}
+
+namespace {
+
+// libjpeg reports a failure by calling error_exit, which must not return.
+// It jumps back to the setjmp in Guarded. Between the two lie only libjpeg's
+// C frames and the plain step functions below, none of which holds an object
+// with a destructor, so the jump skips no C++ clean-up.
+struct ErrorManager {
+  jpeg_error_mgr Base;
+  std::jmp_buf Jump;
+};
+
+[[noreturn]] void ErrorExit(j_common_ptr info) {
+  std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->Jump, 1);
+}
+
+// Warnings about damaged data are not shown; the picture decodes as far as it can.
+void IgnoreMessage(j_common_ptr) {}
+
+// One decompression of a picture in memory. Pointers into the caller's
+// buffers are kept as plain members for the step functions.
+class Decompressor {
+ public:
+  using Step = void (*)(Decompressor&);
+
+  explicit Decompressor(std::string_view jpeg) : data_(jpeg) {
+    info_.err = jpeg_std_error(&errors_.Base);
+    errors_.Base.error_exit = ErrorExit;
+    errors_.Base.output_message = IgnoreMessage;
+    Run([](Decompressor& d) {
+      jpeg_create_decompress(&d.info_);
+      jpeg_mem_src(&d.info_, reinterpret_cast<const unsigned char*>(d.data_.data()),
+                   static_cast<unsigned long>(d.data_.size()));
+      jpeg_read_header(&d.info_, TRUE);
+    });
+  }
+  ~Decompressor() { jpeg_destroy_decompress(&info_); }  // also safe after a failed create
+  Decompressor(const Decompressor&) = delete;
+  Decompressor& operator=(const Decompressor&) = delete;
+
+  // Runs one step; a libjpeg failure inside it becomes a JpegError.
+  void Run(Step step) {
+    if (Guarded(step)) throw JpegError(errors_.Base.msg_code);
+  }
+
+  jpeg_decompress_struct& Info() { return info_; }
+
+  void ComputeOutputSize(unsigned denominator) {
+    info_.scale_num = 1;
+    info_.scale_denom = denominator;
+    Run([](Decompressor& d) { jpeg_calc_output_dimensions(&d.info_); });
+  }
+
+  // Reads all rows into rows, each stride bytes apart.
+  void ReadRows(uint8_t* rows, std::size_t stride) {
+    rows_ = rows;
+    stride_ = stride;
+    Run([](Decompressor& d) {
+      jpeg_start_decompress(&d.info_);
+      while (d.info_.output_scanline < d.info_.output_height) {
+        JSAMPROW row = d.rows_ + d.info_.output_scanline * d.stride_;
+        if (jpeg_read_scanlines(&d.info_, &row, 1) != 1) break;  // a memory source never suspends
+      }
+      jpeg_finish_decompress(&d.info_);
+    });
+  }
+
+ private:
+  // True when libjpeg failed inside step.
+  bool Guarded(Step step) {
+    if (setjmp(errors_.Jump) != 0) return true;
+    step(*this);
+    return false;
+  }
+
+  std::string_view data_;
+  jpeg_decompress_struct info_{};
+  ErrorManager errors_{};
+  uint8_t* rows_ = nullptr;
+  std::size_t stride_ = 0;
+};
+
+bool IsCmyk(J_COLOR_SPACE space) {
+  return space == JCS_CMYK || space == JCS_YCCK;
+}
+
+// Four-byte CMYK rows to three-byte RGB in the same buffer. Adobe writes the
+// inks inverted, so there a high value means little ink.
+void CmykToRgb(std::vector<uint8_t>& pixels, std::size_t count, bool inverted) {
+  for (std::size_t i = 0; i < count; ++i) {
+    int c = pixels[i * 4], m = pixels[i * 4 + 1], y = pixels[i * 4 + 2], k = pixels[i * 4 + 3];
+    if (!inverted) {
+      c = 255 - c;
+      m = 255 - m;
+      y = 255 - y;
+      k = 255 - k;
+    }
+    pixels[i * 3] = static_cast<uint8_t>(c * k / 255);
+    pixels[i * 3 + 1] = static_cast<uint8_t>(m * k / 255);
+    pixels[i * 3 + 2] = static_cast<uint8_t>(y * k / 255);
+  }
+  pixels.resize(count * 3);
+}
+
+}  // namespace
+
+TJpegSize QuarterScaleSize(std::string_view jpeg) {
+  Decompressor decompressor(jpeg);
+  decompressor.Info().dct_method = JDCT_IFAST;
+  decompressor.ComputeOutputSize(4);
+  const auto& info = decompressor.Info();
+  return {static_cast<int>(info.output_width), static_cast<int>(info.output_height)};
+}
+
+TDecodedPicture DecodeForDisplay(std::string_view jpeg) {
+  Decompressor decompressor(jpeg);
+  auto& info = decompressor.Info();
+  const bool cmyk = IsCmyk(info.jpeg_color_space);
+  info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+  for (unsigned denominator = 1;; denominator *= 2) {
+    decompressor.ComputeOutputSize(denominator);
+    const int64_t pixels = int64_t{info.output_width} * info.output_height;
+    if (pixels <= kMaxDisplayPixels || denominator == 8) break;
+  }
+  TDecodedPicture picture;
+  picture.Width = static_cast<int>(info.output_width);
+  picture.Height = static_cast<int>(info.output_height);
+  const std::size_t components = cmyk ? 4 : 3;
+  const std::size_t count = std::size_t{info.output_width} * info.output_height;
+  picture.Pixels.assign(count * components, 0);
+  decompressor.ReadRows(picture.Pixels.data(), std::size_t{info.output_width} * components);
+  if (cmyk) CmykToRgb(picture.Pixels, count, info.saw_Adobe_marker != 0);
+  return picture;
+}
+
+}  // namespace pixolyn

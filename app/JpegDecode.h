@@ -1,0 +1,45 @@
+#pragma once
+// Decoding of a JPEG file held in memory with libjpeg, for the preview and
+// the size in the status line.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+namespace pixolyn {
+
+// A failure reported by libjpeg, with the library's message code.
+class JpegError : public std::runtime_error {
+ public:
+  explicit JpegError(int code);
+  int Code() const { return code_; }
+
+ private:
+  int code_;
+};
+
+struct TJpegSize {
+  int Width = 0;
+  int Height = 0;
+};
+
+// RGB, three bytes a pixel, rows without padding.
+struct TDecodedPicture {
+  int Width = 0;
+  int Height = 0;
+  std::vector<uint8_t> Pixels;
+};
+
+// The output size of a one-quarter-scale decompression with the fast integer
+// transform: each dimension divided by 4, rounded up.
+TJpegSize QuarterScaleSize(std::string_view jpeg);
+
+// The picture at full size with the library's default settings. A picture of
+// more than kMaxDisplayPixels is decoded at the largest of the scales 1/2, 1/4
+// and 1/8 that stays within it, so that a forged header cannot demand
+// gigabytes.
+inline constexpr int64_t kMaxDisplayPixels = int64_t{64} * 1024 * 1024;
+TDecodedPicture DecodeForDisplay(std::string_view jpeg);
+
+}  // namespace pixolyn

@@ -1,0 +1,49 @@
+#include "app/MetaGridModel.h"
+
+#include "app/AppText.h"
+
+namespace pixolyn {
+
+TMetaGridModel::TMetaGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TMetaGridModel::Reload() {
+  beginResetModel();
+  endResetModel();
+}
+
+int TMetaGridModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : std::max(table_.RowCount() - 1, 0);
+}
+
+int TMetaGridModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : TMetaTable::kColumns;
+}
+
+QVariant TMetaGridModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  return FromCp1252(table_.Cell(index.column(), GridRow(index)));
+}
+
+QVariant TMetaGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  return FromCp1252(table_.Cell(section, 0));
+}
+
+Qt::ItemFlags TMetaGridModel::flags(const QModelIndex& index) const {
+  return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+TMetaGridDelegate::TMetaGridDelegate(GetCellColor getCellColor, QObject* parent)
+    : QStyledItemDelegate(parent), getCellColor_(std::move(getCellColor)) {}
+
+void TMetaGridDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                        const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+  TCellColors colors{option->palette.color(QPalette::Base), option->palette.color(QPalette::Text)};
+  if (getCellColor_) getCellColor_(TMetaGridModel::GridRow(index), index.column(), colors);
+  option->backgroundBrush = colors.Brush;
+  option->palette.setColor(QPalette::Text, colors.Font);
+}
+
+}  // namespace pixolyn

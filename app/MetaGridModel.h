@@ -1,0 +1,60 @@
+#pragma once
+// The metadata grid's view of the table model, which it owns: grid row 0 is
+// the title row and shows as the header; grid rows from 1 on are the model's rows.
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QStyledItemDelegate>
+#include <functional>
+
+#include "table/TableModel.h"
+
+namespace pixolyn {
+
+class TMetaGridModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  explicit TMetaGridModel(QObject* parent);
+
+  const TMetaTable& Table() const { return table_; }
+  // The table to fill; Reload() after every fill.
+  TMetaTable& Table() { return table_; }
+  void Reload();
+
+  static int GridRow(const QModelIndex& index) { return index.row() + 1; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+ private:
+  TMetaTable table_;
+};
+
+// The colours of one cell, as the grid's colour callback may change them.
+struct TCellColors {
+  QColor Brush;
+  QColor Font;
+};
+
+// Draws the selected row like every other row and asks the callback for each
+// cell's colours.
+class TMetaGridDelegate : public QStyledItemDelegate {
+  Q_OBJECT
+
+ public:
+  using GetCellColor = std::function<void(int row, int column, TCellColors& colors)>;
+
+  TMetaGridDelegate(GetCellColor getCellColor, QObject* parent);
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+ private:
+  GetCellColor getCellColor_;
+};
+
+}  // namespace pixolyn

@@ -1,0 +1,302 @@
+#include "app/Unit1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTableView>
+
+#include "app/AboutBox.h"
+#include "app/AppText.h"
+#include "app/FolderTree.h"
+#include "app/JpegDecode.h"
+#include "app/PictureFile.h"
+#include "app/PicturePreview.h"
+#include "app/Settings.h"
+
+namespace pixolyn {
+
+namespace {
+
+constexpr const char* kNoPicture = "  kein Bild ausgew\xE4hlt";
+constexpr const char* kJpegError = "JPEG-Fehler #%d";
+constexpr const char* kCannotOpen =
+    "Datei %s kann nicht ge\xF6"
+    "ffnet werden. %s";
+constexpr const char* kJpegMask = "*.jpg";
+constexpr const char* kItemIndent = "   ";
+// The file's own name, kept beside the indented text the list shows.
+constexpr int kFileNameRole = Qt::UserRole;
+
+// The list shows file names in alphabetical order without regard to case.
+class FileItem : public QListWidgetItem {
+ public:
+  using QListWidgetItem::QListWidgetItem;
+  bool operator<(const QListWidgetItem& other) const override {
+    const int order = text().compare(other.text(), Qt::CaseInsensitive);
+    return order != 0 ? order < 0 : text() < other.text();
+  }
+};
+
+std::string ExecutableFolder() {
+  return ToNative(QCoreApplication::applicationDirPath()) + "/";
+}
+
+std::string WithTrailingSlash(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The picture decoded for the preview, with its quarter-scale size.
+struct LoadedPicture {
+  TJpegSize Quarter;
+  TDecodedPicture Display;
+};
+
+LoadedPicture LoadPicture(const std::string& path) {
+  try {
+    const std::string bytes = ReadPictureFile(path);
+    return {QuarterScaleSize(bytes), DecodeForDisplay(bytes)};
+  } catch (const FileOpenError& error) {
+    throw AppError(FormatMessage(
+        kCannotOpen, {FromNative(error.Path()), QString::fromLocal8Bit(error.SystemText())}));
+  } catch (const JpegError& error) {
+    throw AppError(FormatMessage(kJpegError, {QString::number(error.Code())}));
+  }
+}
+
+}  // namespace
+
+TForm1::TForm1(TForm1Environment environment, QWidget* parent)
+    : QMainWindow(parent), environment_(std::move(environment)) {
+  CreateControls();
+  FileSearch.RecurseSubFolders = false;
+  FileSearch.OnFileFind = [this](const std::string& fullpath, const TSearchRec& info) {
+    FileSearchFileFind(fullpath, info);
+  };
+  FileSearch.ProcessMessages = [] { QCoreApplication::processEvents(); };
+  ConnectEvents();
+  RunEvent([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+  // The controls outlive this part of the window; their events must not reach it.
+  for (QObject* sender : std::initializer_list<QObject*>{CheckFolder, FileListbox}) {
+    sender->disconnect(this);
+  }
+  for (QWidget* watched :
+       {CheckFolder->viewport(), FileListbox->viewport(), MetaGrid->viewport()}) {
+    watched->removeEventFilter(this);
+  }
+}
+
+void TForm1::ConnectEvents() {
+  connect(CheckFolder, &QAbstractItemView::clicked, this,
+          [this] { RunEvent([this] { CheckFolderClick(); }); });
+  // A mouse click selects on press and reports on release; the keyboard
+  // changes the current row alone. Each runs the handler once.
+  connect(FileListbox, &QListWidget::itemClicked, this,
+          [this] { RunEvent([this] { FileListboxClick(); }); });
+  connect(FileListbox, &QListWidget::currentRowChanged, this, [this] {
+    if (QApplication::mouseButtons() == Qt::NoButton) RunEvent([this] { FileListboxClick(); });
+  });
+  for (QWidget* watched :
+       {CheckFolder->viewport(), FileListbox->viewport(), MetaGrid->viewport()}) {
+    watched->setMouseTracking(true);
+    watched->installEventFilter(this);
+  }
+  connect(Beenden1, &QAction::triggered, this, [this] { RunEvent([this] { Beenden1Click(); }); });
+  connect(MetainfoinZwischenablagekopieren1, &QAction::triggered, this,
+          [this] { RunEvent([this] { MetainfoinZwischenablagekopieren1Click(); }); });
+  connect(MetainfoinExcelDateischreiben1, &QAction::triggered, this,
+          [this] { RunEvent([this] { MetainfoinExcelDateischreiben1Click(); }); });
+  connect(Programminfo1, &QAction::triggered, this,
+          [this] { RunEvent([this] { Programminfo1Click(); }); });
+}
+
+void TForm1::RunEvent(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const AppError& error) {
+    if (environment_.ShowError) {
+      environment_.ShowError(error.Message());
+    } else {
+      QMessageBox::critical(isVisible() ? this : nullptr, QStringLiteral("Pixolyn"),
+                            error.Message());
+    }
+  }
+}
+
+void TForm1::ProcessMessages() {
+  QCoreApplication::processEvents();
+}
+
+std::string TForm1::SettingsPath() const {
+  return AppFolder + std::string(settings::kFileName);
+}
+
+QString TForm1::StatusText() const {
+  return statusLabel_->text();
+}
+
+void TForm1::SetStatus(const QString& text) {
+  statusLabel_->setText(text);
+}
+
+void TForm1::FillMetaGrid() {
+  ShowMetaInfo(metaGridModel_->Table(), ImageRecord.get(), SectionRows);
+  metaGridModel_->Reload();
+  MetaGrid->horizontalHeader()->resizeSection(0, MetaTable().ColWidth(0));
+}
+
+void TForm1::FreeImageRecord() {
+  if (!ImageRecord) return;
+  ImageRecord->ResetImage();
+  ImageRecord.reset();
+}
+
+void TForm1::FormCreate() {
+  ProcessMessages();
+  AppFolder = environment_.AppFolder.empty() ? ExecutableFolder()
+                                             : WithTrailingSlash(environment_.AppFolder);
+  ReadSettings(SettingsPath());
+  ProcessMessages();
+  CheckFolderClick();
+  ImageRecord.reset();
+  FillMetaGrid();
+  ProcessMessages();
+  FreeImageRecord();
+}
+
+void TForm1::FormShow() {
+  if (environment_.Startform) environment_.Startform->hide();
+  FileListboxClick();
+}
+
+void TForm1::FormClose() {
+  // The user must always be able to quit: a settings file that cannot be
+  // written is reported, and the window closes all the same.
+  RunEvent([this] { WriteSettings(SettingsPath()); });
+  FreeImageRecord();
+  if (environment_.Startform) environment_.Startform->close();
+}
+
+void TForm1::CheckFolderClick() {
+  const unsigned generation = ++listingGeneration_;
+  ++listingDepth_;
+  struct DepthGuard {
+    int& depth;
+    ~DepthGuard() { --depth; }
+  } guard{listingDepth_};
+  {
+    const QSignalBlocker blocker(FileListbox);
+    FileListbox->clear();
+  }
+  FileSearch.SearchFile = WithTrailingSlash(CheckFolder->SelectedFolderPath()) + kJpegMask;
+  FileSearch.Run();
+  // This listing ran inside the event processing of one still searching: that
+  // one's remaining matches belong to another folder, so it ends here.
+  if (listingDepth_ > 1) FileSearch.Stop = true;
+  if (generation != listingGeneration_) return;
+  if (FileListbox->count() == 0) return;
+  {
+    const QSignalBlocker blocker(FileListbox);
+    FileListbox->setCurrentRow(0);
+  }
+  FileListboxClick();
+}
+
+void TForm1::FileSearchFileFind(const std::string&, const TSearchRec& info) {
+  auto* item = new FileItem(QString::fromLatin1(kItemIndent) + FromNative(info.Name));
+  item->setData(kFileNameRole, QByteArray::fromStdString(info.Name));
+  FileListbox->addItem(item);
+}
+
+void TForm1::FileListboxClick() {
+  const unsigned generation = ++selectionGeneration_;
+  const auto superseded = [&] { return generation != selectionGeneration_; };
+  ProcessMessages();
+  if (superseded()) return;
+  Infolabel->hide();
+  SetStatus(FromCp1252(kNoPicture));
+  if (const QListWidgetItem* item = FileListbox->currentItem(); item && item->isSelected()) {
+    // The stored name rather than the shown text: a name may begin or end with blanks.
+    const std::string path = CheckFolder->SelectedFolderPath() + "/" +
+                             item->data(kFileNameRole).toByteArray().toStdString();
+    LoadedPicture picture = LoadPicture(path);
+    SetStatus(QStringLiteral(" (%1x%2)   ")
+                  .arg(4 * picture.Quarter.Width)
+                  .arg(4 * picture.Quarter.Height) +
+              FromNative(path));
+    CurrentPicture = path;
+    ProcessMessages();
+    if (superseded()) return;
+    Image->SetPicture(std::move(picture.Display));
+    LoadMetaInfo(path, ImageRecord);
+  }
+  ProcessMessages();
+  if (superseded()) return;
+  FillMetaGrid();
+  FreeImageRecord();
+}
+
+void TForm1::MetaGridGetCellColor(int row, int, TCellColors& colors) const {
+  for (const int sectionRow : SectionRows) {
+    if (sectionRow != row) continue;
+    colors.Brush = palette().color(QPalette::Active, QPalette::Highlight);
+    colors.Font = Qt::white;
+  }
+}
+
+void TForm1::CheckFolderMouseMove() {
+  CheckFolder->setFocus();
+}
+
+void TForm1::FileListboxMouseMove() {
+  FileListbox->setFocus();
+}
+
+void TForm1::MetaGridMouseMove() {
+  MetaGrid->setFocus();
+}
+
+void TForm1::Beenden1Click() {
+  close();
+}
+
+void TForm1::MetainfoinZwischenablagekopieren1Click() {}
+
+void TForm1::MetainfoinExcelDateischreiben1Click() {}
+
+void TForm1::Programminfo1Click() {
+  TAboutBox AboutDlg1(this);
+  AboutDlg1.exec();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  RunEvent([this] { FormShow(); });
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseMove) {
+    if (watched == CheckFolder->viewport()) CheckFolderMouseMove();
+    if (watched == FileListbox->viewport()) FileListboxMouseMove();
+    if (watched == MetaGrid->viewport()) MetaGridMouseMove();
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace pixolyn

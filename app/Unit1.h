@@ -1,0 +1,127 @@
+#pragma once
+// The main window: folder tree, list of the folder's JPEG files, preview with
+// status line, and the metadata grid.
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/FileFind.h"
+#include "app/MetaGridModel.h"
+#include "metadata/ImageData.h"
+#include "table/MetaInfo.h"
+#include "table/TableModel.h"
+
+class QAction;
+class QFileDialog;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QSplitter;
+class QStatusBar;
+class QTableView;
+
+namespace pixolyn {
+
+class TFolderTree;
+class TPicturePreview;
+
+// What the window takes from its surroundings.
+struct TForm1Environment {
+  // The application's main form: hidden when this window is shown, closed when it closes.
+  QWidget* Startform = nullptr;
+  // Folder of the settings file, with a trailing "/"; empty for the executable's folder.
+  std::string AppFolder;
+  // Shows a handler's failure; empty for a message box.
+  std::function<void(const QString& message)> ShowError;
+};
+
+class TForm1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Runs FormCreate; the window stays hidden until it is shown.
+  explicit TForm1(TForm1Environment environment, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Fields
+  TIntArray SectionRows;
+  std::unique_ptr<TImgData> ImageRecord;
+  std::string CurrentPicture;  // native path of the picture last loaded for the preview
+  std::string AppFolder;
+
+  // Controls
+  TFolderTree* CheckFolder;
+  QListWidget* FileListbox;
+  TPicturePreview* Image;
+  QLabel* Infolabel;
+  QStatusBar* StatusBar;
+  QTableView* MetaGrid;
+  QWidget* Panel1;
+  QWidget* Panel2;
+  QWidget* Panel3;
+  QFrame* Panel4;
+  QSplitter* Splitter1;
+  QSplitter* Splitter2;
+  QSplitter* Splitter3;
+  TFileSearch FileSearch;
+  QFileDialog* SaveDialog;
+  QAction* Beenden1;
+  QAction* MetainfoinZwischenablagekopieren1;
+  QAction* MetainfoinExcelDateischreiben1;
+  QAction* Programminfo1;
+
+  // The table the grid shows, as the table builder wrote it.
+  const TMetaTable& MetaTable() const { return metaGridModel_->Table(); }
+  QString StatusText() const;
+
+  // Handlers. They throw AppError; the event that ran them shows the message.
+  void FormCreate();
+  void FormShow();
+  void FormClose();
+  void CheckFolderClick();
+  void FileSearchFileFind(const std::string& fullpath, const TSearchRec& info);
+  void FileListboxClick();
+  void MetaGridGetCellColor(int row, int column, TCellColors& colors) const;
+  void CheckFolderMouseMove();
+  void FileListboxMouseMove();
+  void MetaGridMouseMove();
+  void Beenden1Click();
+  void MetainfoinZwischenablagekopieren1Click();
+  void MetainfoinExcelDateischreiben1Click();
+  void Programminfo1Click();
+
+  void ReadSettings(const std::string& path);
+  void WriteSettings(const std::string& path);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenu();
+  void ConnectEvents();
+  // Runs a handler as an event does: a failure is shown, and the handler ends there.
+  void RunEvent(const std::function<void()>& handler);
+  void ProcessMessages();
+  void SetStatus(const QString& text);
+  void FillMetaGrid();
+  void FreeImageRecord();
+  std::string SettingsPath() const;
+
+  TMetaGridModel* metaGridModel_ = nullptr;
+  TForm1Environment environment_;
+  QLabel* statusLabel_ = nullptr;
+  bool shown_ = false;
+  // Counters of started listings and selections: a handler resumed after a
+  // newer one ran inside its event processing stops instead of overwriting
+  // the newer one's results.
+  unsigned listingGeneration_ = 0;
+  int listingDepth_ = 0;
+  unsigned selectionGeneration_ = 0;
+};
+
+}  // namespace pixolyn

@@ -1,0 +1,274 @@
+// The main window driven as a user drives it: choosing folders and files.
+
+#include <unistd.h>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTableView>
+#include <QtTest>
+#include <filesystem>
+
+#include "TestJpeg.h"
+#include "WindowFixture.h"
+#include "app/AppText.h"
+#include "app/FolderTree.h"
+#include "app/PicturePreview.h"
+
+using namespace pixolyn;
+using pixolyn::test::IniSelecting;
+using pixolyn::test::MakeJpeg;
+using pixolyn::test::TempDir;
+using pixolyn::test::WindowFixture;
+
+namespace {
+
+// A right part wide enough for both grid columns.
+std::string WideIniSelecting(const std::string& folder) {
+  return IniSelecting(folder) + "mainwidth=900\npanel2.width=600\npanel3.height=300\n";
+}
+
+const QString kNoPicture = FromCp1252("  kein Bild ausgew\xE4hlt");
+
+QString Cell(const TForm1& form, int column, int row) {
+  return FromCp1252(form.MetaTable().Cell(column, row));
+}
+
+// Selects the folder in the tree and runs the click on it.
+void ChooseFolder(TForm1& form, const std::string& folder) {
+  form.CheckFolder->SetSelectedFolderPath(folder);
+  form.CheckFolderClick();
+}
+
+QStringList ListItems(const TForm1& form) {
+  QStringList items;
+  for (int i = 0; i < form.FileListbox->count(); ++i) items << form.FileListbox->item(i)->text();
+  return items;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { qputenv("HOME", home_.Path().c_str()); }
+
+  void startFolderIsListedAndTableEmptiedAfterCreation() {
+    TempDir pictures;
+    pictures.Write("b.jpg", MakeJpeg(40, 30, "Hallo"));
+    pictures.Write("A.JPG", MakeJpeg(40, 30));
+    pictures.Write("notes.txt", "x");
+    WindowFixture window(IniSelecting(pictures.Path()));
+    QCOMPARE(ListItems(*window.form), QStringList({"   A.JPG", "   b.jpg"}));
+    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(Cell(*window.form, 1, 2), QString());
+    QVERIFY(window.form->Infolabel->isHidden());
+    QCOMPARE(window.form->CurrentPicture, pictures.Path() + "/A.JPG");
+    QVERIFY(window.messages.isEmpty());
+  }
+
+  void showingTheWindowLoadsTheSelectedPictureAgain() {
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    QCOMPARE(Cell(*window.form, 0, 2), QString("  Text"));
+    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
+    QCOMPARE(window.form->MetaGrid->model()->rowCount(), window.form->MetaTable().RowCount() - 1);
+    QVERIFY(!window.form->Image->Picture().isNull());
+  }
+
+  void statusLineShowsTheSizeRoundedUpToMultiplesOfFour() {
+    TempDir pictures;
+    const std::string path = pictures.Write("odd.jpg", MakeJpeg(1001, 751));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    QCOMPARE(window.form->StatusText(), " (1004x752)   " + QString::fromStdString(path));
+    QCOMPARE(window.form->Image->Picture().size(), QSize(1001, 751));
+  }
+
+  void previewIsScaledToFitKeepingProportionsCentred() {
+    TempDir pictures;
+    pictures.Write("wide.jpg", MakeJpeg(400, 100));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    TPicturePreview& image = *window.form->Image;
+    image.resize(200, 200);
+    const QRect drawn = image.PictureRect();
+    QCOMPARE(drawn.size(), QSize(200, 50));
+    QCOMPARE(drawn.center().y(), image.rect().center().y());
+  }
+
+  void folderWithoutJpegsKeepsPreviewStatusAndGrid() {
+    TempDir pictures;
+    TempDir empty;
+    empty.Write("readme.txt", "x");
+    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    const QString status = window.form->StatusText();
+    const qint64 picture = window.form->Image->Picture().cacheKey();
+    const int rows = window.form->MetaTable().RowCount();
+    ChooseFolder(*window.form, empty.Path());
+    QCOMPARE(window.form->FileListbox->count(), 0);
+    QCOMPARE(window.form->StatusText(), status);
+    QCOMPARE(window.form->Image->Picture().cacheKey(), picture);
+    QCOMPARE(window.form->MetaTable().RowCount(), rows);
+    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
+  }
+
+  void notAJpegShowsTheLibraryErrorAndKeepsEverything() {
+    TempDir pictures;
+    const std::string good = pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+    pictures.Write("b.jpg", "plain text, no picture");
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    const qint64 picture = window.form->Image->Picture().cacheKey();
+    window.form->FileListbox->setCurrentRow(1);  // runs the handler like a key press
+    QCOMPARE(window.messages.size(), 1);
+    QVERIFY2(window.messages[0].startsWith("JPEG-Fehler #"), qPrintable(window.messages[0]));
+    QCOMPARE(window.form->StatusText(), kNoPicture);
+    QCOMPARE(window.form->Image->Picture().cacheKey(), picture);
+    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
+    QCOMPARE(window.form->CurrentPicture, good);
+  }
+
+  void fileThatCannotBeOpenedShowsTheSystemError() {
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(40, 30));
+    const std::string dangling = pictures.Path() + "/b.jpg";
+    QCOMPARE(::symlink((pictures.Path() + "/gone").c_str(), dangling.c_str()), 0);
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    window.form->FileListbox->setCurrentRow(1);
+    QCOMPARE(window.messages.size(), 1);
+    QCOMPARE(window.messages[0], FromCp1252("Datei ") + QString::fromStdString(dangling) +
+                                     FromCp1252(" kann nicht ge\xF6"
+                                                "ffnet werden. ") +
+                                     QString::fromLocal8Bit(std::strerror(ENOENT)));
+  }
+
+  void firstPictureFailingAtStartIsReportedAtCreationAndAgainAtShowing() {
+    TempDir pictures;
+    pictures.Write("a.jpg", "not a picture");
+    WindowFixture window(IniSelecting(pictures.Path()));
+    QCOMPARE(window.messages.size(), 1);
+    QCOMPARE(window.form->MetaTable().RowCount(), 0);  // the rest of the creation was skipped
+    window.Show();
+    QCOMPARE(window.messages.size(), 2);
+  }
+
+  void emptyListShowsTheEmptyTableAndNoPictureStatus() {
+    TempDir empty;
+    WindowFixture window(IniSelecting(empty.Path()));
+    window.Show();
+    QCOMPARE(window.form->FileListbox->count(), 0);
+    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.form->StatusText(), kNoPicture);
+  }
+
+  void sectionRowsAreDrawnWhiteOnTheHighlightColour() {
+    TempDir empty;
+    WindowFixture window(WideIniSelecting(empty.Path()));
+    window.Show();
+    TForm1& form = *window.form;
+    QCOMPARE(form.SectionRows, (TIntArray{1, 4, 7}));
+    const QColor highlight = form.palette().color(QPalette::Active, QPalette::Highlight);
+    TCellColors colors{Qt::white, Qt::black};
+    form.MetaGridGetCellColor(4, 1, colors);
+    QCOMPARE(colors.Brush, highlight);
+    QCOMPARE(colors.Font, QColor(Qt::white));
+    colors = {Qt::white, Qt::black};
+    form.MetaGridGetCellColor(5, 0, colors);
+    QCOMPARE(colors.Brush, QColor(Qt::white));
+
+    // On screen: grid row r is model row r - 1, below the 18-pixel title row.
+    form.MetaGrid->selectRow(0);  // the selected section row looks like the others
+    const QImage shot = form.MetaGrid->grab().toImage();
+    const int x = form.MetaGrid->columnViewportPosition(1) + 20;
+    const auto pixelOfGridRow = [&](int row) {
+      return shot.pixelColor(x, form.MetaGrid->horizontalHeader()->height() + (row - 1) * 18 + 9);
+    };
+    QCOMPARE(pixelOfGridRow(1), highlight);
+    QCOMPARE(pixelOfGridRow(4), highlight);
+    QCOMPARE(pixelOfGridRow(7), highlight);
+    QCOMPARE(pixelOfGridRow(2), form.MetaGrid->palette().color(QPalette::Base));
+    QCOMPARE(pixelOfGridRow(3), form.MetaGrid->palette().color(QPalette::Base));
+  }
+
+  void gridLooksLikeTheTableBuilderLaidItOut() {
+    TempDir empty;
+    WindowFixture window(WideIniSelecting(empty.Path()));
+    window.Show();
+    QTableView& grid = *window.form->MetaGrid;
+    QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QString(" Feldbezeichnung"));
+    QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString(" Dateninhalte"));
+    QCOMPARE(grid.columnWidth(0), 160);
+    QCOMPARE(grid.rowHeight(0), 18);
+    QCOMPARE(grid.horizontalHeader()->height(), 18);
+    QVERIFY(!grid.showGrid());
+    QVERIFY(grid.model()->flags(grid.model()->index(0, 0)).testFlag(Qt::ItemIsEditable) == false);
+    QCOMPARE(grid.columnViewportPosition(1) + grid.columnWidth(1), grid.viewport()->width());
+  }
+
+  void listItemsBeginWithThreeBlanksAndPathsUseTheBareName() {
+    TempDir pictures;
+    const std::string path = pictures.Write(" spaced.jpg", MakeJpeg(8, 8));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    QCOMPARE(ListItems(*window.form), QStringList({"    spaced.jpg"}));
+    QCOMPARE(window.form->CurrentPicture, path);
+    QVERIFY(window.messages.isEmpty());
+  }
+
+  void aListingStartedDuringASearchReplacesIt() {
+    TempDir first;
+    TempDir second;
+    for (const char* name : {"a1.jpg", "a2.jpg", "a3.jpg"}) first.Write(name, MakeJpeg(8, 8));
+    second.Write("b.jpg", MakeJpeg(8, 8));
+    WindowFixture window(IniSelecting(second.Path()));
+    TForm1& form = *window.form;
+    bool clicked = false;
+    form.FileSearch.ProcessMessages = [&] {
+      if (clicked || form.FileListbox->count() == 0) return;
+      clicked = true;  // a click on another folder while the first one is being listed
+      ChooseFolder(form, second.Path());
+    };
+    ChooseFolder(form, first.Path());
+    QCOMPARE(ListItems(form), QStringList({"   b.jpg"}));
+    QCOMPARE(form.CurrentPicture, second.Path() + "/b.jpg");
+  }
+
+  void fileListboxHintStaysFiveSeconds() {
+    WindowFixture window(IniSelecting(home_.Path()));
+    QCOMPARE(window.form->FileListbox->toolTip(),
+             QString("klicken Sie auf den Dateinamen um das Bild anzuzeigen"));
+    QCOMPARE(window.form->FileListbox->toolTipDuration(), 5000);
+  }
+
+  void menuHoldsTheCommands() {
+    WindowFixture window(IniSelecting(home_.Path()));
+    QCOMPARE(window.form->Beenden1->text(), QString("&Beenden"));
+    QCOMPARE(window.form->MetainfoinZwischenablagekopieren1->text(),
+             QString("Metainfo in Zwischenablage kopieren"));
+    QCOMPARE(window.form->MetainfoinExcelDateischreiben1->text(),
+             QString("Metainfo in Excel-Datei schreiben"));
+    QCOMPARE(window.form->Programminfo1->text(), QString("Programminfo"));
+  }
+
+  void beendenClosesTheWindowAndTheStartForm() {
+    WindowFixture window(IniSelecting(home_.Path()));
+    window.Show();
+    window.form->Beenden1->trigger();
+    QVERIFY(!window.form->isVisible());
+    QVERIFY(!window.start->isVisible());
+    QVERIFY(std::filesystem::exists(window.SettingsPath()));
+  }
+
+ private:
+  TempDir home_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,110 @@
+// The start-up order: the start form first, the main window at the third
+// tick or at a key press, and the program information box.
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "TestJpeg.h"
+#include "WindowFixture.h"
+#include "app/AppText.h"
+
+using namespace pixolyn;
+using pixolyn::test::IniSelecting;
+using pixolyn::test::MakeJpeg;
+using pixolyn::test::TempDir;
+using pixolyn::test::WindowFixture;
+
+class StartScreenTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    qputenv("HOME", home_.Path().c_str());
+    pictures_.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+  }
+
+  void startFormIsShownFirstAndTheWindowStaysHiddenAfterCreation() {
+    WindowFixture window(IniSelecting(pictures_.Path()));
+    QVERIFY(window.start->isVisible());
+    QVERIFY(!window.form->isVisible());
+    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.start->size(), QSize(526, 144));
+    QVERIFY(window.start->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(window.start->StaticText1->text(), QString("PIXO"));
+    QCOMPARE(window.start->StaticText2->text(), QString("LYN"));
+    QCOMPARE(window.start->StaticText2->palette().color(QPalette::WindowText), QColor(164, 164, 0));
+    QCOMPARE(window.start->StaticText1->geometry(), QRect(8, 16, 215, 89));
+  }
+
+  void timerShowsTheWindowAtTheThirdTickAndStopsAfterTheEleventh() {
+    WindowFixture window(IniSelecting(pictures_.Path()));
+    TStartform& start = *window.start;
+    QCOMPARE(start.Ticks, uint16_t{0});
+    start.Timer1Timer();
+    start.Timer1Timer();
+    QVERIFY(!window.form->isVisible());
+    QVERIFY(start.isVisible());
+    start.Timer1Timer();
+    QVERIFY(window.form->isVisible());
+    QVERIFY(!start.isVisible());
+    // Showing the window loaded the first picture's table.
+    QCOMPARE(FromCp1252(window.form->MetaTable().Cell(1, 2)), QString("Hallo"));
+    for (int tick = 4; tick <= 10; ++tick) start.Timer1Timer();
+    QVERIFY(start.Timer1->isActive());
+    start.Timer1Timer();
+    QVERIFY(!start.Timer1->isActive());
+    QCOMPARE(start.Ticks, uint16_t{11});
+  }
+
+  void keyPressShowsTheWindowAtOnceAndTheStartFormStaysHidden() {
+    WindowFixture window(IniSelecting(pictures_.Path()));
+    QTest::keyClick(window.start.get(), Qt::Key_X);
+    QVERIFY(window.form->isVisible());
+    QVERIFY(!window.start->isVisible());
+    QCOMPARE(FromCp1252(window.form->MetaTable().Cell(1, 2)), QString("Hallo"));
+    for (int tick = 1; tick <= 5; ++tick) window.start->Timer1Timer();
+    QVERIFY(!window.start->isVisible());
+    QVERIFY(window.start->Timer1->isActive());
+  }
+
+  void formShowRunsOnlyAtTheFirstShowing() {
+    WindowFixture window(IniSelecting(pictures_.Path()));
+    window.Show();
+    window.form->CurrentPicture.clear();
+    window.form->hide();
+    window.Show();
+    QVERIFY(window.form->CurrentPicture.empty());
+  }
+
+  void programInformationIsAModalBoxWithOk() {
+    WindowFixture window(IniSelecting(pictures_.Path()));
+    window.Show();
+    QString caption;
+    bool modal = false;
+    QTimer::singleShot(0, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      QVERIFY(box);
+      caption = box->windowTitle();
+      modal = box->isModal();
+      const auto buttons = box->findChildren<QPushButton*>();
+      QCOMPARE(buttons.size(), 1);
+      QCOMPARE(buttons[0]->text(), QString("OK"));
+      // After the opening animation the box has its full size.
+      QTRY_VERIFY_WITH_TIMEOUT(box->width() > 100, 2000);
+      buttons[0]->click();
+    });
+    window.form->Programminfo1->trigger();
+    QCOMPARE(caption, QString("Programminfo - Pixolyn"));
+    QVERIFY(modal);
+  }
+
+ private:
+  TempDir home_;
+  TempDir pictures_;
+};
+
+QTEST_MAIN(StartScreenTest)
+#include "StartScreenTest.moc"

@@ -1,0 +1,64 @@
+#pragma once
+// The start form and the main window as the program creates them, with the
+// settings file in a temporary folder and the messages collected instead of
+// shown.
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "app/StartScreen.h"
+#include "app/Unit1.h"
+#include "fixtures/JpegBuilder.h"
+
+namespace pixolyn::test {
+
+class WindowFixture {
+ public:
+  // Writes ini (when not empty) as the settings file, then creates the forms.
+  explicit WindowFixture(const std::string& ini = "") {
+    if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
+    Create(appFolder.Path());
+  }
+  // A fixture whose settings file lies in folder.
+  WindowFixture(const std::string& ini, const std::string& folder) {
+    if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
+    Create(folder);
+  }
+  ~WindowFixture() {
+    form.reset();
+    start.reset();
+  }
+
+  // The main window shown as the start form's timer shows it.
+  void Show() {
+    form->show();
+    QCoreApplication::processEvents();
+  }
+
+  std::string SettingsPath() const { return appFolder.Path() + "/PIXOLYN.INI"; }
+
+  TempDir appFolder;
+  QStringList messages;
+  std::unique_ptr<TStartform> start;
+  std::unique_ptr<TForm1> form;
+
+ private:
+  void Create(const std::string& folder) {
+    start = std::make_unique<TStartform>();
+    // The tests tick the timer themselves.
+    start->Timer1->setInterval(24 * 60 * 60 * 1000);
+    start->Timer1->start();
+    form = std::make_unique<TForm1>(TForm1Environment{
+        start.get(), folder, [this](const QString& message) { messages << message; }});
+    start->SetMainWindow(form.get());
+  }
+};
+
+// "[mainwindow]" with actdir set to folder.
+inline std::string IniSelecting(const std::string& folder) {
+  return "[mainwindow]\nactdir=" + folder + "\n";
+}
+
+}  // namespace pixolyn::test
