@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/debian-packages.txt that are
-# missing. As root it runs apt-get; otherwise it prints the command and fails.
+# Installs the Debian packages listed in scripts/debian-packages.txt (or in the
+# list files given as arguments) that are missing. As root it runs apt-get;
+# otherwise it prints the command and fails.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$here/debian-packages.txt" | grep -v '^$')
+lists=("$@")
+[ ${#lists[@]} -eq 0 ] && lists=("$here/debian-packages.txt")
+mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "${lists[@]}" | grep -v '^$')
 missing=()
 for pkg in "${wanted[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# compare-peers.sh [PIXOLYN_INFO [FOLDER]]
+#
+# Times pixolyn-info against "exiv2 -pa" and "exiftool -fast -j", each run
+# once over every picture of FOLDER, in one hyperfine run; prints how many
+# times longer each peer takes, and each tool's peak resident memory.
+# PIXOLYN_INFO defaults to the release build; FOLDER to a fresh folder of
+# 2000 pictures made by make-folder.sh (and removed afterwards).
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+info="$(realpath "${1:-$here/../build/release/cli/pixolyn-info}")"
+folder="${2:-}"
+
+for tool in hyperfine exiv2 exiftool jq /usr/bin/time "$info"; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "compare-peers.sh: $tool is missing (bench/run.sh installs and builds everything)" >&2
+    exit 1
+  fi
+done
+
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+if [ -z "$folder" ]; then
+  folder="$scratch/pictures"
+  "$here/make-folder.sh" "$folder"
+fi
+cd "$folder"
+shopt -s nullglob
+pictures=(*.jpg)
+if [ ${#pictures[@]} -eq 0 ]; then
+  echo "compare-peers.sh: no *.jpg files in $folder" >&2
+  exit 1
+fi
+echo "Folder: $folder (${#pictures[@]} pictures)"
+
+# The peers exit non-zero for pictures without metadata; that is not a failure here.
+hyperfine --warmup 1 --min-runs 3 --max-runs 10 --ignore-failure --style basic \
+  --export-json "$scratch/times.json" \
+  --command-name "pixolyn-info" "'$info' -- *.jpg" \
+  --command-name "exiv2 -pa" "exiv2 -pa -- *.jpg" \
+  --command-name "exiftool -fast -j" "exiftool -fast -j -- *.jpg"
+
+echo
+echo "Ratios against pixolyn-info (CPU: user + system time of the mean run; wall: best run):"
+jq -r 'def r: . * 10 | round / 10;
+       (.results[0] | .user + .system) as $cpu | .results[0].min as $wall | .results[1:][]
+       | ((.user + .system) / $cpu) as $ratio
+       | "  \(.command) / pixolyn-info = \($ratio | r) CPU, \(.min / $wall | r) wall  (target >= 10: \(if $ratio >= 10 then "met" else "MISSED" end))"' \
+  "$scratch/times.json"
+
+# Peak resident set size in KiB of one run of the command over the given pictures.
+peak_kib() {
+  /usr/bin/time -v -o "$scratch/time.txt" "$@" >/dev/null 2>&1 || true
+  sed -n 's/.*Maximum resident set size (kbytes): *//p' "$scratch/time.txt"
+}
+mib() { awk -v kib="$1" 'BEGIN { printf "%.1f MiB", kib / 1024 }'; }
+
+tenth=("${pictures[@]:0:$((${#pictures[@]} / 10 > 0 ? ${#pictures[@]} / 10 : 1))}")
+info_all="$(peak_kib "$info" -- "${pictures[@]}")"
+info_tenth="$(peak_kib "$info" -- "${tenth[@]}")"
+echo
+echo "Peak resident memory:"
+echo "  pixolyn-info over ${#pictures[@]} files: $(mib "$info_all")  (target < 8 MiB: $([ "$info_all" -lt 8192 ] && echo met || echo MISSED))"
+echo "  pixolyn-info over ${#tenth[@]} files: $(mib "$info_tenth")  (difference: $((info_all - info_tenth)) KiB)"
+echo "  exiv2 -pa over ${#pictures[@]} files: $(mib "$(peak_kib exiv2 -pa -- "${pictures[@]}")")"
+echo "  exiftool -fast -j over ${#pictures[@]} files: $(mib "$(peak_kib exiftool -fast -j -- "${pictures[@]}")")"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# bench/run.sh: installs what is missing, builds the release preset, and runs
+# every benchmark and the comparison with the peers on one folder of 2000
+# pictures. Everything it prints is also kept in build/release/bench-results.txt.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+cd "$root"
+
+scripts/setup.sh
+scripts/setup.sh scripts/debian-packages-bench.txt
+cmake --workflow --preset release
+
+build="$root/build/release"
+folder="$(mktemp -d)"
+trap 'rm -rf "$folder"' EXIT
+"$here/make-folder.sh" "$folder"
+
+{
+  for bench in pixolyn-bench-table pixolyn-bench-app pixolyn-bench-export; do
+    program="$(find "$build" -name "$bench" -type f -executable | head -1)"
+    if [ -n "$program" ]; then
+      echo "== $bench"
+      "$program" --folder="$folder" --benchmark_color=false
+      echo
+    fi
+  done
+  echo "== compare-peers.sh"
+  "$here/compare-peers.sh" "$build/cli/pixolyn-info" "$folder"
+} 2>&1 | tee "$build/bench-results.txt"
