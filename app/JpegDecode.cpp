@@ -31,12 +31,24 @@ struct ErrorManager {
 // Warnings about damaged data are not shown; the picture decodes as far as it can.
 void IgnoreMessage(j_common_ptr) {}
 
+// The library's state of one decompression, freed however the decompression ends.
+struct Decompression {
+  Decompression() = default;
+  Decompression(const Decompression&) = delete;
+  Decompression& operator=(const Decompression&) = delete;
+  ~Decompression() { jpeg_destroy_decompress(&Info); }  // also safe before or after a failed create
+
+  jpeg_decompress_struct Info{};
+  ErrorManager Errors{};
+};
+
 // One decompression of a picture in memory. Pointers into the caller's
 // buffers are kept as plain members for the step functions.
 class Decompressor {
  public:
   using Step = void (*)(Decompressor&);
 
+  // Reads the header; a failure there throws, and the members free the library's state.
   explicit Decompressor(std::string_view jpeg) : data_(jpeg) {
     info_.err = jpeg_std_error(&errors_.Base);
     errors_.Base.error_exit = ErrorExit;
@@ -48,9 +60,6 @@ class Decompressor {
       jpeg_read_header(&d.info_, TRUE);
     });
   }
-  ~Decompressor() { jpeg_destroy_decompress(&info_); }  // also safe after a failed create
-  Decompressor(const Decompressor&) = delete;
-  Decompressor& operator=(const Decompressor&) = delete;
 
   // Runs one step; a libjpeg failure inside it becomes a JpegError.
   void Run(Step step) {
@@ -88,8 +97,9 @@ class Decompressor {
   }
 
   std::string_view data_;
-  jpeg_decompress_struct info_{};
-  ErrorManager errors_{};
+  Decompression state_;
+  jpeg_decompress_struct& info_ = state_.Info;
+  ErrorManager& errors_ = state_.Errors;
   uint8_t* rows_ = nullptr;
   std::size_t stride_ = 0;
 };

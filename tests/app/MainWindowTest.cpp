@@ -240,6 +240,31 @@ class MainWindowTest : public QObject {
     QCOMPARE(form.CurrentPicture, second.Path() + "/b.jpg");
   }
 
+  void clickingTheSelectedFileAgainReloadsIt() {
+    TempDir pictures;
+    const std::string path = pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    TForm1& form = *window.form;
+    form.CurrentPicture.clear();
+    const QRect item = form.FileListbox->visualItemRect(form.FileListbox->item(0));
+    QTest::mouseClick(form.FileListbox->viewport(), Qt::LeftButton, {}, item.center());
+    QCOMPARE(form.CurrentPicture, path);
+    QCOMPARE(Cell(form, 1, 2), QString("Hallo"));
+  }
+
+  void movingTheMouseOverAControlGivesItTheFocus() {
+    TempDir empty;
+    WindowFixture window(IniSelecting(empty.Path()));
+    window.Show();
+    TForm1& form = *window.form;
+    for (QAbstractItemView* control : std::initializer_list<QAbstractItemView*>{
+             form.FileListbox, form.MetaGrid, form.CheckFolder}) {
+      QTest::mouseMove(control->viewport(), QPoint(5, 5));
+      QCOMPARE(form.focusWidget(), control);
+    }
+  }
+
   void fileListboxHintStaysFiveSeconds() {
     WindowFixture window(IniSelecting(home_.Path()));
     QCOMPARE(window.form->FileListbox->toolTip(),
