@@ -3,9 +3,12 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "export/FileUrl.h"
 
@@ -39,12 +42,20 @@ std::string CacheFolder() {
   }
   return "/tmp/pixolyn-" + std::to_string(::getuid());
 }
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 }  // namespace
 
 TOfficeInstance OfficeInstanceIn(const std::string& folder) {
   return {.Folder = folder,
           .ProfileDir = folder + "/office-profile",
           .LockFile = folder + "/office.lock",
+          .StartedFile = folder + "/office.started",
           .PipeName = "pixolyn_" + Hex(FolderHash(folder))};
 }
 
@@ -79,6 +90,25 @@ bool CreateOfficeFolder(const TOfficeInstance& instance) {
 std::optional<TChildProcess> StartOffice(const TOfficeInstance& instance) {
   if (!CreateOfficeFolder(instance)) return std::nullopt;
   return TChildProcess::Start(OfficeCommandLine(instance), {.NewSession = true});
+}
+
+void NoteStartedOffice(const TOfficeInstance& instance, pid_t office) {
+  std::ofstream(instance.StartedFile, std::ios::trunc) << office << '\n';
+}
+
+void ForgetStartedOffice(const TOfficeInstance& instance) {
+  std::error_code ignored;
+  std::filesystem::remove(instance.StartedFile, ignored);
+}
+
+pid_t LeftOverOffice(const TOfficeInstance& instance) {
+  const std::string text = FileText(instance.StartedFile);
+  pid_t office = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), office);
+  if (error != std::errc() || office <= 0) return 0;
+  // A process that has ended, or a new one under the same number, is not the office.
+  const std::string commandLine = FileText("/proc/" + std::to_string(office) + "/cmdline");
+  return commandLine.find(instance.PipeName) == std::string::npos ? 0 : office;
 }
 
 }  // namespace pixolyn

@@ -21,6 +21,8 @@
 #include <com/sun/star/util/XCloseable.hpp>
 #include <cppuhelper/bootstrap.hxx>
 
+#include <signal.h>
+
 #include <cstdlib>
 #include <initializer_list>
 #include <iterator>
@@ -111,6 +113,7 @@ uno::Reference<uno::XComponentContext> TUnoWorkbookServer::Resolve() {
 bool TUnoWorkbookServer::StartAndResolve() {
   office_ = StartOffice(instance_);
   if (!office_) return false;
+  NoteStartedOffice(instance_, office_->Pid());
   const auto deadline = std::chrono::steady_clock::now() + kOfficeStartLimit;
   while (std::chrono::steady_clock::now() < deadline) {
     if (office_->WaitFor(kConnectRetry)) break;  // it gave up, e.g. on an unusable profile
@@ -121,6 +124,7 @@ bool TUnoWorkbookServer::StartAndResolve() {
   }
   office_->Kill();
   office_.reset();
+  ForgetStartedOffice(instance_);
   return false;
 }
 
@@ -136,6 +140,7 @@ bool TUnoWorkbookServer::Connect() {
     return false;
   }
   if (const auto remote = Resolve(); remote.is()) {
+    leftOver_ = LeftOverOffice(instance_);
     desktop_ = Guarded([&] { return css::frame::Desktop::create(remote); });
     return true;
   }
@@ -250,19 +255,30 @@ void TUnoWorkbookServer::Close() {
 }
 
 void TUnoWorkbookServer::Quit() {
-  if (!office_) return;
-  if (!desktop_.is()) {
-    office_->Kill();  // never reached, so it cannot be asked
-    return;
+  if (!StartedByThisExport()) return;
+  if (desktop_.is()) {
+    try {
+      desktop_->terminate();
+    } catch (const uno::Exception&) {
+      // The bridge may go down with the office before the call returns.
+    }
+    desktop_.clear();
   }
-  try {
-    desktop_->terminate();
-  } catch (const uno::Exception&) {
-    // The bridge may go down with the office before the call returns.
-  }
-  desktop_.clear();
   // The lock stays held until the office is gone, so that no export attaches to it meanwhile.
-  if (!office_->WaitFor(kOfficeEndLimit)) office_->Kill();
+  if (office_ && !office_->WaitFor(kOfficeEndLimit)) office_->Kill();
+  if (leftOver_ > 0) EndLeftOverOffice();
+  ForgetStartedOffice(instance_);
+}
+
+void TUnoWorkbookServer::EndLeftOverOffice() {
+  const auto deadline = std::chrono::steady_clock::now() + kOfficeEndLimit;
+  while (LeftOverOffice(instance_) == leftOver_) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      ::kill(-leftOver_, SIGKILL);  // its session: the launcher and the office
+      break;
+    }
+    std::this_thread::sleep_for(kConnectRetry);
+  }
 }
 
 }  // namespace pixolyn

@@ -19,7 +19,8 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   explicit TUnoWorkbookServer(TOfficeInstance instance) : instance_(std::move(instance)) {}
 
   bool Connect() override;
-  bool StartedByThisExport() const override { return office_.has_value(); }
+  // An office an earlier export started and could not end counts as started here.
+  bool StartedByThisExport() const override { return office_.has_value() || leftOver_ > 0; }
   std::optional<TOpenedWorkbook> Open(const std::string& fileName) override;
   bool New() override;
   int SheetCount() override;
@@ -34,6 +35,7 @@ class TUnoWorkbookServer final : public TWorkbookServer {
  private:
   css::uno::Reference<css::uno::XComponentContext> Resolve();
   bool StartAndResolve();
+  void EndLeftOverOffice();
   // Stores the workbook; the office's error code becomes a reason the user can read.
   template <typename Call>
   void Store(Call&& call);
@@ -41,6 +43,7 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   TOfficeInstance instance_;
   std::optional<TOfficeLock> lock_;
   std::optional<TChildProcess> office_;  // set when this export started the office
+  pid_t leftOver_ = 0;                   // an office left behind by an earlier export
   css::uno::Reference<css::uno::XComponentContext> local_;
   css::uno::Reference<css::frame::XDesktop2> desktop_;
   css::uno::Reference<css::lang::XComponent> document_;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <algorithm>
+
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "export/FileUrl.h"
@@ -58,6 +61,33 @@ TEST(OfficeInstance, LivesInTheUsersCacheFolder) {
   } else {
     ::unsetenv("XDG_CACHE_HOME");
   }
+}
+
+TEST(OfficeInstance, KnowsTheOfficeAnExportLeftBehindOnlyWhileItRuns) {
+  test::TempDir dir;
+  const TOfficeInstance instance = OfficeInstanceIn(dir.Path());
+  EXPECT_EQ(LeftOverOffice(instance), 0);
+
+  // A stand-in whose command line names the pipe, as the office's does.
+  std::optional<TChildProcess> office =
+      TChildProcess::Start({"sh", "-c", "sleep 30; : " + instance.PipeName});
+  ASSERT_TRUE(office.has_value());
+  NoteStartedOffice(instance, office->Pid());
+  // Until the stand-in has started, its process still shows this one's command line.
+  const auto deadline = std::chrono::steady_clock::now() + 5s;
+  while (LeftOverOffice(instance) == 0 && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(10ms);
+  }
+  EXPECT_EQ(LeftOverOffice(instance), office->Pid());
+  office->Kill();
+  EXPECT_EQ(LeftOverOffice(instance), 0);
+
+  NoteStartedOffice(instance, ::getpid());  // a process, but not the office
+  EXPECT_EQ(LeftOverOffice(instance), 0);
+  dir.Write("office.started", "garbage");
+  EXPECT_EQ(LeftOverOffice(instance), 0);
+  ForgetStartedOffice(instance);
+  EXPECT_FALSE(std::filesystem::exists(instance.StartedFile));
 }
 
 TEST(OfficeLock, IsHeldByOneExportAtATime) {

@@ -70,5 +70,19 @@ TEST_F(ColdOffice, RunsTwoExportsStartedAtOnce) {
   EXPECT_NE(workbook.Find("Metainfo f\xC3\xBCr b.jpg"), nullptr);
 }
 
+TEST_F(ColdOffice, EndsAnOfficeLeftBehindByAnExportThatDied) {
+  const TOfficeInstance instance = UserOfficeInstance();
+  std::optional<TChildProcess> office = StartOffice(instance);
+  ASSERT_TRUE(office.has_value());
+  NoteStartedOffice(instance, office->Pid());
+  ASSERT_TRUE(test::WaitUntilListening(instance, *office));
+
+  EXPECT_EQ(ExportMessage(book, "Metainfo f\xFCr a.jpg"), "");
+  EXPECT_TRUE(office->WaitFor(std::chrono::seconds(20)));
+  EXPECT_FALSE(test::ProcessMentions(instance.PipeName));
+  EXPECT_EQ(LeftOverOffice(instance), 0);
+  office->Kill();
+}
+
 }  // namespace
 }  // namespace pixolyn

@@ -60,24 +60,16 @@ bool OfficeListens(const TOfficeInstance& instance) {
   return listens;
 }
 
-std::string g_sharedCache;
-
 // Starts the shared office before the tests and ends it after them.
 class SharedOffice : public ::testing::Environment {
  public:
   void SetUp() override {
-    g_sharedCache = folder_.Path();
-    ::setenv("XDG_CACHE_HOME", g_sharedCache.c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", folder_.Path().c_str(), 1);
     const TOfficeInstance instance = UserOfficeInstance();
     office_ = StartOffice(instance);
     ASSERT_TRUE(office_.has_value()) << "soffice cannot be started";
     StartWatchdog(office_->Pid());
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (!OfficeListens(instance)) {
-      ASSERT_FALSE(office_->Ended()) << "soffice ended before it listened";
-      ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "soffice does not listen";
-      std::this_thread::sleep_for(50ms);
-    }
+    ASSERT_TRUE(WaitUntilListening(instance, *office_)) << "soffice does not listen";
   }
   void TearDown() override {
     if (office_) office_->Kill();
@@ -107,8 +99,13 @@ class SharedOffice : public ::testing::Environment {
     ::testing::AddGlobalTestEnvironment(new SharedOffice);
 }  // namespace
 
-const std::string& SharedOfficeCache() {
-  return g_sharedCache;
+bool WaitUntilListening(const TOfficeInstance& instance, TChildProcess& office) {
+  const auto deadline = std::chrono::steady_clock::now() + 60s;
+  while (!OfficeListens(instance)) {
+    if (office.Ended() || std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(50ms);
+  }
+  return true;
 }
 
 ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {

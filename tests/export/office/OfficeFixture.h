@@ -6,13 +6,11 @@
 #include <vector>
 
 #include "export/FileBytes.h"
+#include "export/OfficeInstance.h"
 #include "fixtures/JsonLite.h"
 #include "table/TableModel.h"
 
 namespace pixolyn::test {
-
-// The folder XDG_CACHE_HOME points at while the shared office runs.
-const std::string& SharedOfficeCache();
 
 // Sets an environment variable for one scope.
 class ScopedEnv {
@@ -52,6 +50,10 @@ struct CommandResult {
 };
 // Runs pixolyn-info with these arguments.
 CommandResult RunInfo(const std::vector<std::string>& args);
+
+// Waits until the office started for instance listens on its pipe; false
+// when it ends first or takes longer than a minute.
+bool WaitUntilListening(const TOfficeInstance& instance, TChildProcess& office);
 
 // True while some process's command line mentions text (an office's pipe name).
 bool ProcessMentions(const std::string& text);

@@ -1,0 +1,179 @@
+// The export commands as the window runs them: the clipboard text, and the
+// save dialog leading into the workbook export.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QTimer>
+#include <QtTest>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/AppText.h"
+#include "app/ExportCommands.h"
+#include "export/FileBytes.h"
+#include "export/Ole2Signature.h"
+#include "fixtures/JpegBuilder.h"
+#include "metadata/ImageData.h"
+#include "table/MetaInfo.h"
+
+namespace pixolyn {
+namespace {
+
+TMetaTable TableOf(const std::string& picture) {
+  std::unique_ptr<TImgData> image;
+  TMetaTable grid;
+  TIntArray sections;
+  if (!picture.empty()) LoadMetaInfo(picture, image);
+  ShowMetaInfo(grid, image.get(), sections);
+  return grid;
+}
+
+QString PrintedWithCrLf(const std::string& picture) {
+  const std::string command = std::string(PIXOLYN_INFO_EXE) + " --crlf '" + picture + "'";
+  std::FILE* pipe = ::popen(command.c_str(), "r");
+  std::string out;
+  char buffer[4096];
+  std::size_t got;
+  while (pipe != nullptr && (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+    out.append(buffer, got);
+  }
+  if (pipe != nullptr) ::pclose(pipe);
+  return QString::fromStdString(out);
+}
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    ::setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      ::setenv(name_.c_str(), old_->c_str(), 1);
+    } else {
+      ::unsetenv(name_.c_str());
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace
+
+class ExportCommandsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Runs the workbook command; the dialog is answered with fileName, or
+  // cancelled when it is empty. Returns the message of a failure.
+  QString WriteChoosing(QFileDialog& dialog, const QString& fileName,
+                        QString* shownName = nullptr) {
+    QTimer::singleShot(0, &dialog, [&] {
+      if (shownName != nullptr && !dialog.selectedFiles().isEmpty()) {
+        *shownName = dialog.selectedFiles().first();
+      }
+      if (fileName.isEmpty()) {
+        dialog.reject();
+      } else {
+        dialog.selectFile(fileName);
+        static_cast<QDialog&>(dialog).accept();  // QFileDialog hides it
+      }
+    });
+    try {
+      WriteGridToChosenWorkbook(dialog, TableOf(""), "");
+    } catch (const AppError& e) {
+      return e.Message();
+    }
+    return {};
+  }
+
+  static void SetUpDialog(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Excel-Datei (*.xls)"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  }
+
+ private slots:
+  void putsTheEmptyTableOnTheClipboardExactly() {
+    CopyGridToClipboard(TableOf(""));
+    const QString placeholder = QStringLiteral("  - keine Daten vorhanden -\t\r\n");
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral(" Feldbezeichnung\t Dateninhalte\r\nKommentar\t\r\n") + placeholder +
+                 QStringLiteral("\t\r\nIPTC-Daten\t\r\n") + placeholder +
+                 QStringLiteral("\t\r\nEXIF-Daten (standard)\t\r\n") + placeholder);
+    QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
+  }
+
+  void putsAPicturesTableOnTheClipboardAsPixolynInfoPrintsIt() {
+    const std::string corpus = test::CorpusDir();
+    if (corpus.empty()) QSKIP("sample pictures not found (../shared/corpus absent)");
+    const std::string picture = corpus + "/Canon.jpg";
+    CopyGridToClipboard(TableOf(picture));
+    const QString text = QGuiApplication::clipboard()->text();
+    QCOMPARE(text, PrintedWithCrLf(picture));
+    QVERIFY(
+        text.contains(QString::fromUtf8("  Ma\xC3\x9F"
+                                        "einheit\tInch\r\n")));
+  }
+
+  void quotesACommentLineWithALoneCarriageReturnAndDropsIt() {
+    test::TempDir dir;
+    const std::string picture =
+        dir.Write("cr.jpg", test::JpegBuilder().Comment("eins\rzwei").StartOfScan().Bytes());
+    CopyGridToClipboard(TableOf(picture));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\t\"einszwei\"\r\n")));
+  }
+
+  void doesNothingWhenTheDialogIsCancelled() {
+    QFileDialog dialog;
+    SetUpDialog(dialog);
+    QCOMPARE(WriteChoosing(dialog, QString()), QString());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+  }
+
+  void reportsAMissingOfficeAndKeepsTheChosenName() {
+    test::TempDir dir;
+    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    const ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
+    QFileDialog dialog;
+    SetUpDialog(dialog);
+    dialog.setDirectory(QString::fromStdString(dir.Path()));
+    const QString chosen = QString::fromStdString(dir.Path() + "/Bilder.xls");
+    QCOMPARE(WriteChoosing(dialog, chosen), QStringLiteral("Excel OLE server not found"));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(!std::filesystem::exists(dir.Path() + "/Bilder.xls"));
+
+    QString shown;
+    WriteChoosing(dialog, QString(), &shown);
+    QCOMPARE(shown, chosen);
+  }
+
+  void passesANameWithoutExtensionUnchanged() {
+#ifndef PIXOLYN_WITH_OFFICE
+    QSKIP("built without the workbook helper");
+#endif
+    test::TempDir dir;
+    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    QFileDialog dialog;
+    SetUpDialog(dialog);
+    const std::string chosen = dir.Path() + "/Bilder";
+    QCOMPARE(WriteChoosing(dialog, QString::fromStdString(chosen)), QString());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
+    QVERIFY(!std::filesystem::exists(chosen + ".xls"));
+  }
+};
+
+}  // namespace pixolyn
+
+QTEST_MAIN(pixolyn::ExportCommandsTest)
+#include "ExportCommandsTest.moc"
