@@ -13,6 +13,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppText.h"
+#include "app/ExportCommands.h"
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
 #include "app/PictureFile.h"
@@ -269,9 +270,13 @@ void TForm1::Beenden1Click() {
   close();
 }
 
-void TForm1::MetainfoinZwischenablagekopieren1Click() {}
+void TForm1::MetainfoinZwischenablagekopieren1Click() {
+  CopyGridToClipboard(MetaTable());
+}
 
-void TForm1::MetainfoinExcelDateischreiben1Click() {}
+void TForm1::MetainfoinExcelDateischreiben1Click() {
+  WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), CurrentPicture);
+}
 
 void TForm1::Programminfo1Click() {
   TAboutBox AboutDlg1(this);

@@ -13,10 +13,13 @@
 
 #include "app/AppText.h"
 #include "app/ExportCommands.h"
+#include "app/WindowFixture.h"
 #include "export/FileBytes.h"
 #include "export/Ole2Signature.h"
 #include "fixtures/JpegBuilder.h"
+#include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
+#include "table/GridText.h"
 #include "table/MetaInfo.h"
 
 namespace pixolyn {
@@ -72,11 +75,10 @@ class ExportCommandsTest : public QObject {
   Q_OBJECT
 
  private:
-  // Runs the workbook command; the dialog is answered with fileName, or
-  // cancelled when it is empty. Returns the message of a failure.
-  QString WriteChoosing(QFileDialog& dialog, const QString& fileName,
-                        QString* shownName = nullptr) {
-    QTimer::singleShot(0, &dialog, [&] {
+  // Answers the dialog once it shows: with fileName, or cancelled when it is empty.
+  static void AnswerDialog(QFileDialog& dialog, const QString& fileName,
+                           QString* shownName = nullptr) {
+    QTimer::singleShot(0, &dialog, [&dialog, fileName, shownName] {
       if (shownName != nullptr && !dialog.selectedFiles().isEmpty()) {
         *shownName = dialog.selectedFiles().first();
       }
@@ -87,6 +89,12 @@ class ExportCommandsTest : public QObject {
         static_cast<QDialog&>(dialog).accept();  // QFileDialog hides it
       }
     });
+  }
+
+  // Runs the workbook command with the dialog answered; returns the message of a failure.
+  static QString WriteChoosing(QFileDialog& dialog, const QString& fileName,
+                               QString* shownName = nullptr) {
+    AnswerDialog(dialog, fileName, shownName);
     try {
       WriteGridToChosenWorkbook(dialog, TableOf(""), "");
     } catch (const AppError& e) {
@@ -170,6 +178,32 @@ class ExportCommandsTest : public QObject {
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
     QVERIFY(!std::filesystem::exists(chosen + ".xls"));
+  }
+
+  void runsBothCommandsFromTheWindowsMenu() {
+#ifndef PIXOLYN_WITH_OFFICE
+    QSKIP("built without the workbook helper");
+#endif
+    test::TempDir dir;
+    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    test::WindowFixture window;  // no picture loaded: the empty table
+    window.form->MetainfoinZwischenablagekopieren1->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
+             Cp1252ToUtf8(GridToTabText(TableOf(""))));
+
+    window.form->SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+    const std::string chosen = dir.Path() + "/Bilder.xls";
+    AnswerDialog(*window.form->SaveDialog, QString::fromStdString(chosen));
+    window.form->MetainfoinExcelDateischreiben1->trigger();
+    QCOMPARE(window.messages, QStringList());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
+
+    // A failure reaches the window's message box.
+    const ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
+    AnswerDialog(*window.form->SaveDialog, QString::fromStdString(dir.Path() + "/Neu.xls"));
+    window.form->MetainfoinExcelDateischreiben1->trigger();
+    QCOMPARE(window.messages, QStringList{"Excel OLE server not found"});
   }
 };
 
