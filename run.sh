@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Pixolyn on FOLDER (default: here).
+# Installs what is missing, builds, and starts the Pixolyn viewer.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
-folder="${1:-.}"
+cd "$root"
 "$root/scripts/setup.sh"
 cmake --preset default >/dev/null
-cmake --build --preset default --target pixolyn-info -j"$(nproc)"
-shopt -s nullglob nocaseglob
-files=("$folder"/*.jpg)
-if [ ${#files[@]} -eq 0 ]; then
-  echo "No *.jpg files in $folder" >&2
-  exit 1
-fi
-exec "$root/build/default/cli/pixolyn-info" "${files[@]}"
+targets=(pixolyn)
+# The workbook export's helper is built where the LibreOffice SDK is installed.
+[ -d /usr/lib/libreoffice/sdk ] && targets+=(pixolyn-xls-helper)
+cmake --build --preset default --target "${targets[@]}"
+exec "$root/build/default/app/pixolyn" "$@"

@@ -1,5 +1,11 @@
 #include "app/Unit1.h"
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -46,6 +52,17 @@ class FileItem : public QListWidgetItem {
 
 std::string ExecutableFolder() {
   return ToNative(QCoreApplication::applicationDirPath()) + "/";
+}
+
+// $XDG_CONFIG_HOME/pixolyn/ (by default ~/.config/pixolyn/), created when missing.
+std::string UserConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  const char* home = std::getenv("HOME");
+  std::string base = xdg && *xdg ? xdg : std::string(home ? home : "") + "/.config";
+  const std::string folder = base + "/pixolyn/";
+  std::error_code ignored;  // a failure shows when the settings are written
+  std::filesystem::create_directories(folder, ignored);
+  return folder;
 }
 
 std::string WithTrailingSlash(std::string folder) {
@@ -138,7 +155,11 @@ void TForm1::ProcessMessages() {
 }
 
 std::string TForm1::SettingsPath() const {
-  return AppFolder + std::string(settings::kFileName);
+  // An installed program's folder (/usr/bin) is not the user's to write; its
+  // settings then live in the user's configuration folder.
+  const bool readOnlyFolder =
+      ::access(AppFolder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+  return (readOnlyFolder ? UserConfigFolder() : AppFolder) + std::string(settings::kFileName);
 }
 
 QString TForm1::StatusText() const {
