@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "ScopedEnv.h"
 #include "export/FileUrl.h"
 #include "export/OfficeLock.h"
 #include "fixtures/JpegBuilder.h"
@@ -50,17 +51,13 @@ TEST(OfficeInstance, StartsAHeadlessOfficeWithItsPrivateProfile) {
 }
 
 TEST(OfficeInstance, LivesInTheUsersCacheFolder) {
-  const char* const saved = std::getenv("XDG_CACHE_HOME");
-  const std::string old = saved ? saved : "";
-  ::setenv("XDG_CACHE_HOME", "/var/cache-of-anna", 1);
-  EXPECT_EQ(UserOfficeInstance().Folder, "/var/cache-of-anna/pixolyn");
-  ::setenv("XDG_CACHE_HOME", "relative/is/ignored", 1);
-  EXPECT_NE(UserOfficeInstance().Folder, "relative/is/ignored/pixolyn");
-  if (saved) {
-    ::setenv("XDG_CACHE_HOME", old.c_str(), 1);
-  } else {
-    ::unsetenv("XDG_CACHE_HOME");
+  {
+    const test::ScopedEnv cache("XDG_CACHE_HOME", "/var/cache-of-anna");
+    EXPECT_EQ(UserOfficeInstance().Folder, "/var/cache-of-anna/pixolyn");
   }
+  const test::ScopedEnv cache("XDG_CACHE_HOME", "relative/is/ignored");
+  const test::ScopedEnv home("HOME", "/home/anna");
+  EXPECT_EQ(UserOfficeInstance().Folder, "/home/anna/.cache/pixolyn");
 }
 
 TEST(OfficeInstance, KnowsTheOfficeAnExportLeftBehindOnlyWhileItRuns) {

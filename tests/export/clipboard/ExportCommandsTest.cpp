@@ -16,6 +16,7 @@
 #include "app/WindowFixture.h"
 #include "export/FileBytes.h"
 #include "export/Ole2Signature.h"
+#include "export/ScopedEnv.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
@@ -46,28 +47,6 @@ QString PrintedWithCrLf(const std::string& picture) {
   if (pipe != nullptr) ::pclose(pipe);
   return QString::fromStdString(out);
 }
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    ::setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnv() {
-    if (old_) {
-      ::setenv(name_.c_str(), old_->c_str(), 1);
-    } else {
-      ::unsetenv(name_.c_str());
-    }
-  }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  std::optional<std::string> old_;
-};
 
 }  // namespace
 
@@ -150,8 +129,8 @@ class ExportCommandsTest : public QObject {
 
   void reportsAMissingOfficeAndKeepsTheChosenName() {
     test::TempDir dir;
-    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
-    const ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
+    const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
     QFileDialog dialog;
     SetUpDialog(dialog);
     dialog.setDirectory(QString::fromStdString(dir.Path()));
@@ -170,7 +149,7 @@ class ExportCommandsTest : public QObject {
     QSKIP("built without the workbook helper");
 #endif
     test::TempDir dir;
-    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
     QFileDialog dialog;
     SetUpDialog(dialog);
     const std::string chosen = dir.Path() + "/Bilder";
@@ -185,7 +164,7 @@ class ExportCommandsTest : public QObject {
     QSKIP("built without the workbook helper");
 #endif
     test::TempDir dir;
-    const ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
+    const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
     test::WindowFixture window;  // no picture loaded: the empty table
     window.form->MetainfoinZwischenablagekopieren1->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
@@ -200,7 +179,7 @@ class ExportCommandsTest : public QObject {
     QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
 
     // A failure reaches the window's message box.
-    const ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
+    const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
     AnswerDialog(*window.form->SaveDialog, QString::fromStdString(dir.Path() + "/Neu.xls"));
     window.form->MetainfoinExcelDateischreiben1->trigger();
     QCOMPARE(window.messages, QStringList{"Excel OLE server not found"});

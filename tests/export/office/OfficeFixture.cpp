@@ -108,21 +108,6 @@ bool WaitUntilListening(const TOfficeInstance& instance, TChildProcess& office) 
   return true;
 }
 
-ScopedEnv::ScopedEnv(const char* name, const std::string& value) : name_(name) {
-  const char* old = std::getenv(name);
-  had_ = old != nullptr;
-  if (had_) old_ = old;
-  ::setenv(name, value.c_str(), 1);
-}
-
-ScopedEnv::~ScopedEnv() {
-  if (had_) {
-    ::setenv(name_.c_str(), old_.c_str(), 1);
-  } else {
-    ::unsetenv(name_.c_str());
-  }
-}
-
 const Workbook::Sheet* Workbook::Find(const std::string& name) const {
   for (const Sheet& sheet : Sheets) {
     if (sheet.Name == name) return &sheet;

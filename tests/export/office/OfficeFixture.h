@@ -7,24 +7,11 @@
 
 #include "export/FileBytes.h"
 #include "export/OfficeInstance.h"
+#include "export/ScopedEnv.h"
 #include "fixtures/JsonLite.h"
 #include "table/TableModel.h"
 
 namespace pixolyn::test {
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const std::string& value);
-  ~ScopedEnv();
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string name_;
-  bool had_;
-  std::string old_;
-};
 
 struct Workbook {
   int Biff = 0;
