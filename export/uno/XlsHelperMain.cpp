@@ -35,15 +35,20 @@ void WriteAll(int fd, std::string_view bytes) {
   }
 }
 
+pixolyn::TJobResult Aborted(std::string_view why) {
+  return {pixolyn::TJobStatus::Failed, pixolyn::HelperAbortedMessage(why)};
+}
+
 pixolyn::TJobResult Run(const std::string& request) {
   const std::optional<pixolyn::TWorkbookJob> job = pixolyn::DecodeJob(request);
-  if (!job)
-    return {pixolyn::TJobStatus::Failed, pixolyn::HelperAbortedMessage("Ung\xFCltiger Auftrag.")};
+  if (!job) return Aborted("Ung\xFCltiger Auftrag.");
   try {
     pixolyn::TUnoWorkbookServer server(pixolyn::UserOfficeInstance());
     return pixolyn::RunWorkbookJob(server, *job);
   } catch (const std::exception& e) {
-    return {pixolyn::TJobStatus::Failed, pixolyn::HelperAbortedMessage(e.what())};
+    return Aborted(e.what());
+  } catch (...) {
+    return Aborted("Unbekannter Fehler.");
   }
 }
 
