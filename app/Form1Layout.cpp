@@ -194,6 +194,7 @@ void TForm1::CreateControls() {
   SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
   SaveDialog->setNameFilter(QStringLiteral("Excel-Datei (*.xls)"));
   SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
+  SaveDialog->setOption(QFileDialog::HideNameFilterDetails);  // shows "Excel-Datei" alone
 
   CreateMenu();
 }
