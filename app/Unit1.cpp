@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTableView>
+#include <chrono>
 
 #include "app/AboutBox.h"
 #include "app/AppText.h"
@@ -39,6 +40,10 @@ constexpr const char* kJpegMask = "*.jpg";
 constexpr const char* kItemIndent = "   ";
 // The file's own name, kept beside the indented text the list shows.
 constexpr int kFileNameRole = Qt::UserRole;
+// How often a search lets window events run: often enough that the window
+// repaints smoothly and takes a click, seldom enough that a big folder is not
+// repainted once for every file.
+constexpr auto kSearchEventInterval = std::chrono::milliseconds(25);
 
 // The list shows file names in alphabetical order without regard to case.
 class FileItem : public QListWidgetItem {
@@ -97,7 +102,11 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
   FileSearch.OnFileFind = [this](const std::string& fullpath, const TSearchRec& info) {
     FileSearchFileFind(fullpath, info);
   };
-  FileSearch.ProcessMessages = [] { QCoreApplication::processEvents(); };
+  FileSearch.ProcessMessages = [last = std::chrono::steady_clock::time_point()]() mutable {
+    if (std::chrono::steady_clock::now() - last < kSearchEventInterval) return;
+    QCoreApplication::processEvents();
+    last = std::chrono::steady_clock::now();
+  };
   ConnectEvents();
   RunEvent([this] { FormCreate(); });
 }

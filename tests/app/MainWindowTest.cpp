@@ -40,6 +40,19 @@ void ChooseFolder(TForm1& form, const std::string& folder) {
   form.CheckFolderClick();
 }
 
+// Counts the paint events a widget receives.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QObject* watched) { watched->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
 QStringList ListItems(const TForm1& form) {
   QStringList items;
   for (int i = 0; i < form.FileListbox->count(); ++i) items << form.FileListbox->item(i)->text();
@@ -238,6 +251,22 @@ class MainWindowTest : public QObject {
     ChooseFolder(form, first.Path());
     QCOMPARE(ListItems(form), QStringList({"   b.jpg"}));
     QCOMPARE(form.CurrentPicture, second.Path() + "/b.jpg");
+  }
+
+  void aBigFolderIsNotRepaintedOnceForEveryFile() {
+    TempDir pictures;
+    const std::string first = pictures.Write("IMG_0000.jpg", MakeJpeg(8, 8));
+    constexpr int kFiles = 2000;
+    for (int i = 1; i < kFiles; ++i) {
+      std::filesystem::create_hard_link(
+          first, pictures.Path() + "/IMG_" + std::to_string(1000 + i) + ".jpg");
+    }
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    const PaintCounter paints(window.form->FileListbox->viewport());
+    ChooseFolder(*window.form, pictures.Path());
+    QCOMPARE(window.form->FileListbox->count(), kFiles);
+    QVERIFY2(paints.count < kFiles / 10, qPrintable(QString::number(paints.count)));
   }
 
   void clickingTheSelectedFileAgainReloadsIt() {
