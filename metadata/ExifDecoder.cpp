@@ -30,6 +30,12 @@ constexpr uint16_t kTagInteroperabilityOffset = 0xA005;
 
 constexpr std::size_t kCameraMakeLength = 32;
 
+// Value bytes a walk may copy: a few times the EXIF bytes (values of a maker
+// note are read again from inside it, and some makers declare values that
+// run to the end of the block), and a little more for tiny blocks.
+constexpr int64_t kValueBytesPerExifByte = 16;
+constexpr int64_t kMinimumValueBytes = 64 * 1024;
+
 std::string Quoted(std::string_view bytes) {
   std::string text = "\"";
   text.append(bytes);
@@ -41,9 +47,9 @@ std::string_view BeforeFirstZero(std::string_view bytes) {
   return bytes.substr(0, bytes.find('\0'));
 }
 
-// The dictionary's formatter where the tag is known, else the cut to printable text.
-std::string ShownText(const TTagEntry& entry, bool known, const std::string& text) {
-  return known && entry.Formatter ? entry.Formatter(text) : MakePrintable(text);
+// The table's formatter where the tag has one, else the cut to printable text.
+std::string ShownText(const TTagEntry& entry, const std::string& text) {
+  return entry.Formatter ? entry.Formatter(text) : MakePrintable(text);
 }
 
 // Pops the directory offset pushed on entry, also when the walk is left by an error.
@@ -97,7 +103,7 @@ void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
   }
   for (int64_t i = 0; i < count; ++i) {
     const int64_t entryOffset = start + kEntryCountSize + kEntrySize * i;
-    if (!ByteView(DataBuffer).Fits(entryOffset, kEntrySize)) return;
+    if (!ByteView(DataBuffer).Fits(entryOffset, kEntrySize) || !TakeEntry()) return;
     const EntryHeader header = ReadEntryHeader(entryOffset);
     if (header.size == 0) return;  // zero components or an unknown type end the directory
     ReadDirectoryEntry(header, entryOffset, base, sizeLimit, kind);
@@ -108,18 +114,23 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
                                     int64_t sizeLimit, TDirectoryKind kind) {
   const int64_t position = header.size <= 4 ? entryOffset + 8 : base + Read32(entryOffset + 8);
   std::string raw = CopyClamped(DataBuffer, position, header.size);
+  if (!TakeValueBytes(static_cast<int64_t>(raw.size()))) return;
   const TTagEntry entry = LookupTagEntry(header.tag, kind);
 
+  // A tag the dictionary lacks is not stored, so its text is not needed.
   std::string text;
-  if (header.type == kTypeAscii) {
-    text = CopyClamped(DataBuffer, position, header.size - 1);  // without the closing zero
-  } else if (header.type == kTypeUndefined) {
-    text = Quoted(BeforeFirstZero(raw));
-  } else {
-    text = FormatTagValue(raw, header.type, entry.ValueMap, entry.FormatPattern, BigEndian);
+  if (entry.Tag != 0) {
+    if (header.type == kTypeAscii) {
+      text = raw.substr(0, static_cast<std::size_t>(header.size - 1));  // without the closing zero
+    } else if (header.type == kTypeUndefined) {
+      text = Quoted(BeforeFirstZero(raw));
+    } else {
+      text = FormatTagValue(ComponentsToFormat(raw, header.type), header.type, entry.ValueMap,
+                            entry.FormatPattern, BigEndian);
+    }
+    text = ShownText(entry, text);
+    StoreEntry(entry, entry.Group, header.type, text, raw);
   }
-  text = ShownText(entry, entry.Tag != 0, text);
-  StoreEntry(entry, entry.Group, header.type, text, raw);
 
   switch (header.tag) {
     case kTagImageWidth:
@@ -167,7 +178,7 @@ void TImageInfo::ReadMakerNoteDirectory(const std::string& data, std::span<const
   DataBuffer = data;
   try {
     const int64_t count = Read16(dirStart);
-    for (int64_t i = 0; i < count; ++i) {
+    for (int64_t i = 0; i < count && TakeEntry(); ++i) {
       ReadMakerNoteEntry(DataBuffer, exifBytes, table, dirStart + kEntryCountSize + kEntrySize * i,
                          origin, fallbackOrigin);
     }
@@ -191,11 +202,13 @@ void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& 
               ? CopyClamped(data, position, header.size)
               : CopyClamped(exifBytes, fallbackOrigin + offset, header.size);
   }
+  if (!TakeValueBytes(static_cast<int64_t>(raw.size()))) return;
 
+  // Tags missing from the table are not stored, so their text is not needed.
   const int index = FindTagIndex(header.tag, table);
-  const bool known = index >= 0;
-  const TTagEntry entry = known ? table[static_cast<std::size_t>(index)] : TTagEntry{};
-  if (UpperAscii(known ? entry.Label : "Unknown") == "SKIP") return;
+  if (index < 0) return;
+  const TTagEntry& entry = table[static_cast<std::size_t>(index)];
+  if (UpperAscii(entry.Label) == "SKIP") return;
 
   std::string text;
   if (header.type == kTypeAscii) {
@@ -204,14 +217,14 @@ void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& 
     text = Quoted(raw);
   } else {
     try {
-      text = FormatTagValue(raw, header.type, known ? ValueMapOfTag(header.tag, table) : "",
-                            entry.FormatPattern, BigEndian);
+      text = FormatTagValue(ComponentsToFormat(raw, header.type), header.type,
+                            ValueMapOfTag(header.tag, table), entry.FormatPattern, BigEndian);
     } catch (const std::exception&) {
       text = Quoted(raw);
     }
   }
-  text = ShownText(entry, known, text);
-  if (known) StoreEntry(entry, 1, header.type, text, raw);
+  text = ShownText(entry, text);
+  StoreEntry(entry, 1, header.type, text, raw);
 }
 
 void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text,
@@ -225,6 +238,35 @@ void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::
   } catch (const std::exception&) {
     // Only this entry is lost.
   }
+}
+
+bool TImageInfo::TakeEntry() {
+  if (budget_.Entries <= 0) return false;
+  --budget_.Entries;
+  return true;
+}
+
+bool TImageInfo::TakeValueBytes(int64_t bytes) {
+  if (budget_.ValueBytes < 0) {
+    const std::size_t exifBytes = OwnerImage ? OwnerImage->DataBuffer.size() : DataBuffer.size();
+    budget_.ValueBytes =
+        kMinimumValueBytes + kValueBytesPerExifByte * static_cast<int64_t>(exifBytes);
+  }
+  if (bytes > budget_.ValueBytes) {
+    budget_.ValueBytes = 0;
+    budget_.Entries = 0;  // the walks end here
+    return false;
+  }
+  budget_.ValueBytes -= bytes;
+  return true;
+}
+
+std::string TImageInfo::ComponentsToFormat(const std::string& raw, uint16_t type) {
+  const int64_t size = TypeSize(type);
+  if (size == 0) return raw;
+  const int64_t components = std::min(static_cast<int64_t>(raw.size()) / size, budget_.Components);
+  budget_.Components -= components;
+  return raw.substr(0, static_cast<std::size_t>(components * size));
 }
 
 void TImageInfo::SetOwnerError(const std::string& message) {

@@ -75,9 +75,24 @@ class TImageInfo : public tEndInd {
   void StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text, std::string raw);
   void SetOwnerError(const std::string& message);
 
+  // What the walks may still read, all directories together. A sound block
+  // stays far below these; without them, pointers that many entries share
+  // would have the same directories and values read (and numbers formatted)
+  // again for each entry, without bound in time and memory.
+  struct TReadBudget {
+    int64_t Entries = 2048;
+    int64_t ValueBytes = -1;    // set from the size of the EXIF bytes at the first read
+    int64_t Components = 4096;  // numbers formatted as value texts
+  };
+  bool TakeEntry();
+  bool TakeValueBytes(int64_t bytes);
+  // The first components of raw that the budget still allows to be formatted.
+  std::string ComponentsToFormat(const std::string& raw, uint16_t type);
+
   // Directories being read, outermost first: a pointer back into one of them,
   // or nesting deeper than a TIFF file can need, is not followed.
   std::vector<int64_t> openDirectories_;
+  TReadBudget budget_;
 };
 
 }  // namespace pixolyn

@@ -1,6 +1,7 @@
 #include "metadata/IptcDecoder.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "metadata/ByteView.h"
@@ -25,6 +26,11 @@ int64_t FirstDatasetMarker(const ByteView& bytes, int64_t from) {
   if (application < 0) return subfile;
   if (subfile < 0) return application;
   return std::min(application, subfile);
+}
+
+// Repeats of a dataset are joined with ",".
+void JoinValue(TTagEntry& entry, const std::string& value) {
+  if (!value.empty()) entry.Text += "," + value;
 }
 
 // The dictionary row of (record, dataset), first match in row order; nullptr if none.
@@ -63,7 +69,7 @@ int TIPTCdata::SetEntry(const std::string& name, const std::string& value) {
 int TIPTCdata::AppendEntry(const std::string& name, const std::string& value) {
   const int index = FindEntry(name);
   if (index < 0) return SetEntry(name, value);
-  if (!value.empty()) Entries[static_cast<std::size_t>(index)].Text += "," + value;
+  JoinValue(Entries[static_cast<std::size_t>(index)], value);
   return index;
 }
 
@@ -125,14 +131,26 @@ void TIPTCdata::DecodeText(std::string data) {
   const int64_t signature = bytes.Find(kPhotoshopSignature);
   int64_t offset =
       FirstDatasetMarker(bytes, signature + static_cast<int64_t>(kPhotoshopSignature.size())) + 1;
+  // The entry each repeatable dataset is joined into, once its first
+  // occurrence has made it: a segment of many datasets is then not searched
+  // again for every repeat.
+  std::array<int, RepeatableDatasets.size()> joined;
+  joined.fill(-1);
   // Each dataset moves the offset on by at least five bytes.
   while (offset + 3 < size) {
     TTagEntry entry;
     ReadDataset(offset, entry);
-    if (IsRepeatableDataset(entry.Tag)) {
-      AppendEntry(entry.Name, entry.Text);
-    } else {
+    const auto repeatable =
+        std::find(RepeatableDatasets.begin(), RepeatableDatasets.end(), entry.Tag);
+    if (repeatable == RepeatableDatasets.end()) {
       AddEntry(entry);
+      continue;
+    }
+    int& index = joined[static_cast<std::size_t>(repeatable - RepeatableDatasets.begin())];
+    if (index < 0) {
+      index = AppendEntry(entry.Name, entry.Text);
+    } else {
+      JoinValue(Entries[static_cast<std::size_t>(index)], entry.Text);
     }
   }
 }

@@ -132,12 +132,21 @@ int32_t RawToInteger(std::string_view bytes, bool bigEndian) {
 }
 
 std::string DecodeValueMap(const std::string& valueMap, const std::string& keyText) {
-  const std::string needle = "," + std::string(TrimControlAndBlank(keyText)) + ":";
-  const std::string haystack = "," + valueMap + ",";
-  const auto found = haystack.find(needle);
-  if (found == std::string::npos) return {};
-  const auto start = found + needle.size();
-  return haystack.substr(start, haystack.find(',', start) - start);
+  // The key followed by ":" at the start of the map or behind a ",", searched
+  // in place: a value of many components looks up every one of them.
+  const std::string_view key = TrimControlAndBlank(keyText);
+  const std::string_view map(valueMap);
+  for (std::size_t pos = 0; pos <= map.size();) {
+    if (map.substr(pos).starts_with(key) && pos + key.size() < map.size() &&
+        map[pos + key.size()] == ':') {
+      const std::size_t start = pos + key.size() + 1;
+      return std::string(map.substr(start, map.find(',', start) - start));
+    }
+    const auto comma = map.find(',', pos);
+    if (comma == std::string_view::npos) break;
+    pos = comma + 1;
+  }
+  return {};
 }
 
 double ParseRationalText(const std::string& text) {
