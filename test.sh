@@ -7,3 +7,4 @@ cd "$root"
 "$root/scripts/setup.sh"
 cmake --workflow --preset default
 cmake --workflow --preset asan
+"$root/scripts/fuzz-pass.sh"

@@ -1,0 +1,52 @@
+#include <memory>
+#include <string>
+
+#include "fuzz/drivers/FuzzChecks.h"
+#include "fuzz/drivers/FuzzDrivers.h"
+#include "fuzz/drivers/ScratchImageFile.h"
+#include "metadata/Cp1252.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ImageData.h"
+#include "table/GridText.h"
+#include "table/MetaInfo.h"
+#include "table/TableModel.h"
+
+namespace pixolyn::fuzz {
+
+namespace {
+// Section headers stand in ascending rows inside the table.
+void RequireSoundSections(const TMetaTable& grid, const TIntArray& sectionRows) {
+  Require(sectionRows.size() >= 3, "fewer than three section headers");
+  int previous = 0;
+  for (const int row : sectionRows) {
+    Require(row > previous && row < grid.RowCount(), "section header outside the table");
+    previous = row;
+  }
+}
+
+void ReadAsViewerDoes(const std::string& path) {
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfo(path, image);
+  if (image->ExifInfo) {
+    const TImageInfo& exif = *image->ExifInfo;
+    RequireSoundTagList(exif.TagList, exif.TagCount);
+    RequireBoundedStorage(exif.TagList, exif.TagCount, image->DataBuffer.size(), kHeldPerExifByte);
+  }
+  TMetaTable grid;
+  TIntArray sectionRows;
+  ShowMetaInfo(grid, image.get(), sectionRows);
+  RequireSoundSections(grid, sectionRows);
+  // The clipboard text, and its form on a terminal.
+  Cp1252ToUtf8(GridToTabText(grid));
+  image->ResetImage();
+}
+}  // namespace
+
+void DriveWholeFile(std::string_view bytes) {
+  static TScratchImageFile file;
+  file.Write(bytes);
+  ReadAsViewerDoes(file.JpegPath());
+  ReadAsViewerDoes(file.TiffPath());
+}
+
+}  // namespace pixolyn::fuzz

@@ -1,0 +1,369 @@
+// Writes the raw seed inputs of every fuzz target into FOLDER/<target>/:
+// heads of the sample pictures, and files, blocks, segments and texts built
+// by the test fixture builders. make-corpus.sh minimises them into
+// fuzz/corpus/.
+//
+//   fuzz_make_seeds FOLDER
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "fixtures/IptcBuilder.h"
+#include "fixtures/JpegBuilder.h"
+#include "fixtures/MakerNoteBuilder.h"
+#include "fixtures/TiffBuilder.h"
+#include "fuzz/drivers/FuzzInput.h"
+#include "fuzz/drivers/InputLayout.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ExifDictionary.h"
+#include "metadata/ImageData.h"
+#include "metadata/IptcTagTable.h"
+#include "metadata/MakerNoteTables.h"
+
+namespace fs = std::filesystem;
+using namespace pixolyn;
+using namespace pixolyn::fuzz;
+using pixolyn::test::App13Builder;
+using pixolyn::test::IptcDataset;
+using pixolyn::test::IptcSegment;
+using pixolyn::test::JpegBuilder;
+using pixolyn::test::MakerNoteBuilder;
+using pixolyn::test::TiffBuilder;
+
+namespace {
+
+class TSeedWriter {
+ public:
+  explicit TSeedWriter(fs::path folder) : folder_(std::move(folder)) {}
+
+  void Write(const std::string& target, const std::string& name, const std::string& bytes) {
+    fs::create_directories(folder_ / target);
+    std::ofstream(folder_ / target / name, std::ios::binary) << bytes;
+    ++count_;
+  }
+  int Count() const { return count_; }
+
+ private:
+  fs::path folder_;
+  int count_ = 0;
+};
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+std::string Char(int byte) {
+  return std::string(1, static_cast<char>(byte));
+}
+
+std::string U16BigEndian(std::size_t value) {
+  return Char(static_cast<int>(value >> 8 & 0xFF)) + Char(static_cast<int>(value & 0xFF));
+}
+
+// What the reader reads of a JPEG file: up to the start-of-scan header, at
+// most 64 KiB.
+std::string JpegHead(const std::string& bytes) {
+  constexpr std::size_t kMaxHead = 64 * 1024;
+  std::size_t pos = 2;
+  while (pos + 4 <= bytes.size() && pos < kMaxHead) {
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) == 0xFF) ++pos;
+    if (pos + 3 > bytes.size()) break;
+    const auto marker = static_cast<unsigned char>(bytes[pos]);
+    const std::size_t length = static_cast<unsigned char>(bytes[pos + 1]) << 8 |
+                               static_cast<unsigned char>(bytes[pos + 2]);
+    pos += 1 + length;
+    if (marker == 0xDA || marker == 0xD9 || length < 2) break;
+  }
+  return bytes.substr(0, std::min({pos, bytes.size(), kMaxHead}));
+}
+
+// The EXIF block of an APP1 segment as exif_block reads it, with the maker
+// note's position that a full read finds.
+std::string ExifBlockSeed(const std::string& segmentData, std::size_t make) {
+  TImgData owner(255);
+  owner.DataBuffer = segmentData;
+  TImageInfo info(&owner, 255);
+  info.DataBuffer = segmentData;
+  const ByteView view(segmentData);
+  info.BigEndian = view.CopyClamped(8, 2) == "MM";
+  try {
+    info.ReadDirectory(16, 8, (view.Fits(0, 2) ? view.U16(0, true) : 0) + 3, ExifKind);
+  } catch (const std::exception&) {
+  }
+  const std::size_t note = info.MakerNoteOffset > 0 && info.MakerNoteOffset < 0x10000
+                               ? static_cast<std::size_t>(info.MakerNoteOffset)
+                               : 0;
+  return Char(static_cast<int>(make)) + Char(info.BigEndian ? kExifMotorola : 0) +
+         U16BigEndian(note) + segmentData;
+}
+
+// The block of a TIFF file's head as exif_block reads it.
+std::string TiffBlockSeed(const std::string& head) {
+  const int flags = kExifTiffLayout | (head.starts_with("MM") ? kExifMotorola : 0);
+  return Char(kMakeFromBlock) + Char(flags) + U16BigEndian(0) +
+         head.substr(std::min<std::size_t>(8, head.size()));
+}
+
+std::string App1SegmentData(const std::string& tiffBlock) {
+  return JpegBuilder().App1Exif(tiffBlock).Bytes().substr(4);
+}
+
+void FromSamplePictures(TSeedWriter& seeds) {
+  const std::string corpus = pixolyn::test::CorpusDir();
+  if (corpus.empty()) {
+    std::fprintf(stderr, "no sample pictures: seeds from the builders only\n");
+    return;
+  }
+  for (const auto& file : fs::directory_iterator(corpus)) {
+    const std::string ext = file.path().extension().string();
+    const std::string name = file.path().stem().string();
+    const std::string bytes = ReadFile(file.path());
+    if (ext == ".tif") {
+      const std::string head = bytes.substr(0, 8 + TImgData::kTiffBlockSize);
+      seeds.Write("whole_file", name + ".tif", head);
+      seeds.Write("exif_block", name + "-tif", TiffBlockSeed(head));
+      continue;
+    }
+    if (ext != ".jpg") continue;
+    seeds.Write("whole_file", name + ".jpg", JpegHead(bytes));
+    TImgData image(255);
+    image.ReadImageFile(file.path().string());
+    if (image.ExifSection) {
+      seeds.Write("exif_block", name,
+                  ExifBlockSeed(image.ExifSection->SegmentData, kMakeFromBlock));
+    }
+    if (image.IptcSection) seeds.Write("iptc_segment", name, image.IptcSection->SegmentData);
+  }
+}
+
+// A main directory, an Exif, an interoperability and a GPS directory with
+// tags of every type.
+std::string RichTiffBlock(bool bigEndian) {
+  TiffBuilder tiff(bigEndian);
+  const auto main = tiff.Directory();
+  const auto exif = tiff.Directory();
+  const auto interop = tiff.Directory();
+  const auto gps = tiff.Directory();
+  tiff.Short(main, 0x0100, {640})
+      .Short(main, 0x0101, {480})
+      .Ascii(main, 0x010F, "Canon")
+      .Ascii(main, 0x0110, "Canon PowerShot S40")
+      .Short(main, 0x0112, {1})
+      .Rational(main, 0x011A, {{180, 1}})
+      .Rational(main, 0x011B, {{180, 1}})
+      .Short(main, 0x0128, {2})
+      .Ascii(main, 0x0132, "2003:12:14 12:01:44")
+      .SubDirectory(main, 0x8769, exif)
+      .SubDirectory(main, 0x8825, gps);
+  tiff.Rational(exif, 0x829A, {{1, 500}})
+      .Rational(exif, 0x829D, {{49, 10}})
+      .Short(exif, 0x8822, {2})
+      .Short(exif, 0x8827, {100})
+      .Undefined(exif, 0x9000, "0220")
+      .Ascii(exif, 0x9003, "2003:12:14 12:01:44")
+      .Undefined(exif, 0x9101, std::string("\1\2\3\0", 4))
+      .SRational(exif, 0x9201, {{287, 32}})
+      .Rational(exif, 0x9202, {{149, 32}})
+      .SRational(exif, 0x9204, {{0, 3}})
+      .Short(exif, 0x9207, {5})
+      .Short(exif, 0x9209, {25})
+      .Rational(exif, 0x920A, {{682, 32}})
+      .SShort(exif, 0x9290, {-1})
+      .SLong(exif, 0x9291, {-7})
+      .Float(exif, 0x9292, 1.5f)
+      .Double(exif, 0x9293, -2.25)
+      .Bytes(exif, 0x9294, "\x01\x02\x03")
+      .Long(exif, 0xA002, {2272})
+      .Long(exif, 0xA003, {1704})
+      .SubDirectory(exif, 0xA005, interop)
+      .Rational(exif, 0xA20E, {{2272000, 280}})
+      .Rational(exif, 0xA20F, {{1704000, 210}})
+      .Short(exif, 0xA210, {2});
+  tiff.Ascii(interop, 0x0001, "R98").Undefined(interop, 0x0002, "0100");
+  tiff.Bytes(gps, 0x0000, std::string("\2\2\0\0", 4))
+      .Ascii(gps, 0x0001, "N")
+      .Rational(gps, 0x0002, {{48, 1}, {8, 1}, {2330, 100}})
+      .Ascii(gps, 0x0003, "E")
+      .Rational(gps, 0x0004, {{11, 1}, {34, 1}, {0, 0}})
+      .Rational(gps, 0x0007, {{14, 1}, {5, 1}, {3, 1}});
+  return tiff.Build();
+}
+
+struct TMakerCase {
+  std::string Make;
+  std::string Header;
+  std::span<const TTagEntry> (*Table)();
+  MakerNoteBuilder::Offsets Offsets = MakerNoteBuilder::Offsets::FromTiffHeader;
+};
+
+// A note holding every row of the maker's table: arrays for the rows with a
+// formatter, a short for the others.
+MakerNoteBuilder MakerNote(const TMakerCase& maker, bool bigEndian) {
+  MakerNoteBuilder note(bigEndian, maker.Header, maker.Offsets);
+  for (const TTagEntry& row : maker.Table()) {
+    if (row.Name == "Lens information") {
+      note.Rational(row.Tag, {{24, 1}, {85, 1}, {28, 10}, {45, 10}});
+    } else if (row.Formatter) {
+      std::vector<uint16_t> values;
+      for (uint16_t i = 0; i < 46; ++i) values.push_back(static_cast<uint16_t>(i * 0x101 % 7));
+      note.Short(row.Tag, values);
+    } else {
+      note.Short(row.Tag, {1});
+    }
+  }
+  note.Ascii(0x7777, "unknown tag");
+  note.ValueAfterNote(0x0200, 4, 3, 4);
+  return note;
+}
+
+std::vector<TMakerCase> MakerCases() {
+  using std::string;
+  return {
+      {"NIKON", string("Nikon\0\1\0", 8), NikonTagTable1},
+      {"NIKON CORPORATION", "", NikonTagTable2},
+      {"OLYMPUS OPTICAL CO.,LTD", string("OLYMP\0\1\0", 8), OlympusTagTable},
+      {"CASIO", "", CasioTagTable},
+      {"FUJIFILM", string("FUJIFILM\x0C\0\0\0", 12), FujiTagTable,
+       MakerNoteBuilder::Offsets::FromNote},
+      {"Canon", "", CanonTagTable},
+      {"SEIKO EPSON CORP.", string("EPSON\0\1\0", 8), SeikoTagTable},
+      {"SANYO Electric Co.,Ltd.", string("SANYO\0\1\0", 8), SanyoTagTable},
+      {"Minolta Co., Ltd.", "", MinoltaTagTable},
+  };
+}
+
+std::string IptcDatasets() {
+  std::string datasets = IptcDataset(1, 90, "\x1B%G") + IptcDataset(2, 0, "\0\2");
+  for (const TTagEntry& row : IptcTagTable()) {
+    if (row.Name == "SKIP") continue;
+    std::string data = row.Name;
+    if (row.Name == "DateCreated") data = "20040315";
+    if (row.Name == "TimeCreated") data = "134502+0100";
+    datasets +=
+        IptcDataset(static_cast<uint8_t>(row.RecordNumber), static_cast<uint8_t>(row.Tag), data);
+  }
+  return datasets + IptcDataset(2, 25, "b") + IptcDataset(2, 25, "") + IptcDataset(2, 20, "x");
+}
+
+void FromBuilders(TSeedWriter& seeds) {
+  for (const bool bigEndian : {false, true}) {
+    const std::string order = bigEndian ? "mm" : "ii";
+    const std::string rich = RichTiffBlock(bigEndian);
+    seeds.Write("whole_file", "rich-" + order + ".tif", rich);
+    seeds.Write("whole_file", "rich-" + order + ".jpg",
+                JpegBuilder()
+                    .App0()
+                    .App1Exif(rich)
+                    .App13(App13Builder().Signature().IptcResource(IptcDatasets()).Payload())
+                    .Filler(3)
+                    .Comment("first line\r\nsecond line")
+                    .StartOfScan()
+                    .Bytes());
+    seeds.Write("exif_block", "rich-" + order, ExifBlockSeed(App1SegmentData(rich), 4));
+    seeds.Write("exif_block", "rich-" + order + "-tif", TiffBlockSeed(rich));
+
+    const std::vector<TMakerCase> makers = MakerCases();
+    for (std::size_t i = 0; i < makers.size(); ++i) {
+      const TMakerCase& maker = makers[i];
+      const std::string block =
+          pixolyn::test::ExifWithMakerNote(bigEndian, maker.Make, MakerNote(maker, bigEndian));
+      const std::string name = "maker" + std::to_string(i) + "-" + order;
+      seeds.Write("whole_file", name + ".jpg", JpegBuilder().App1Exif(block).EndOfImage().Bytes());
+      seeds.Write("exif_block", name, ExifBlockSeed(App1SegmentData(block), kMakeFromBlock));
+    }
+  }
+  // Odd segment orders: a second APP1, a note, an APP1 too late to count.
+  seeds.Write("whole_file", "segments.jpg",
+              JpegBuilder()
+                  .App1Exif(RichTiffBlock(false))
+                  .Segment(0xE1, "http://ns.adobe.com/xap/1.0/")
+                  .Segment(0xE2, "ICC_PROFILE")
+                  .App1Exif(RichTiffBlock(true))
+                  .Comment("")
+                  .Comment("last")
+                  .EndOfImage()
+                  .Bytes());
+
+  const std::string datasets = IptcDatasets();
+  seeds.Write("iptc_segment", "all-datasets", IptcSegment(datasets));
+  seeds.Write("iptc_segment", "no-signature",
+              App13Builder().Raw(std::string(10, '\0')).Raw(datasets).SegmentData());
+  // A segment followed by one edit of each kind.
+  std::string edits = IptcSegment(IptcDataset(2, 25, "a") + IptcDataset(2, 90, "Berlin"));
+  for (uint8_t edit = 0; edit < static_cast<uint8_t>(TIptcEdit::Count); ++edit) {
+    const auto row = static_cast<uint8_t>(edit * 5 % kIptcTagCount);
+    edits += Char(edit) + Char(row) + FuzzText(edit == 6 ? IptcSegment(datasets) : "value");
+  }
+  edits += Char(0) + Char(200) + FuzzText("Keywords") + FuzzText("c");
+  seeds.Write("iptc_segment", "edits", edits);
+}
+
+void FromTexts(TSeedWriter& seeds) {
+  auto write = [&seeds](TValueFunction function, uint8_t flags, const std::string& args) {
+    static int n = 0;
+    seeds.Write("value_text", "text" + std::to_string(n++),
+                Char(static_cast<int>(function)) + Char(flags) + args);
+  };
+  using F = TValueFunction;
+  const std::string shorts = std::string("\0\1\0\2\0\3", 6);
+  write(
+      F::TagValue, 0,
+      Char(3) + FuzzText("0:Auto,1:Manual,2:Auto bracket") + FuzzText("") + std::string("\1\0", 2));
+  write(F::TagValue, kValueBigEndian,
+        Char(5) + FuzzText("") + FuzzText("F%0.1f") + std::string("\0\0\0\x1C\0\0\0\x0A", 8));
+  write(F::TagValue, kValueTableMap,
+        Char(10) + U16BigEndian(20) + FuzzText("%5.2f mm") +
+            std::string("\xFF\xFF\xFF\xF0\0\0\0\x03", 8));
+  write(F::TagValue, kValueDecimalPoint,
+        Char(12) + FuzzText("") + FuzzText("%s") + std::string("\0\0\0\0\0\0\xF8\x7F", 8));
+  write(F::TagValue, kValueBigEndian, Char(11) + FuzzText("") + FuzzText("%f") + shorts);
+  for (const char* text : {"28/10", "-1/0", "0/0", "2147483647/1", " 7 / 2"}) {
+    write(F::Rational, 0, text);
+  }
+  write(F::ValueMap, 0, FuzzText("0:Normal,1:Macro;") + "1");
+  write(F::ValueMap, kValueTableMap, U16BigEndian(40) + " 2 ");
+  write(F::Printable, 0, std::string("a\0b\tc\x81\xFF", 7) + std::string(60, 'x'));
+  for (const char* text : {"-2147483648", "$7FFFFFFF", "0x1F", "  +12", "x", "12a"}) {
+    write(F::Integer, 0, FuzzText(text) + "\x01\x02\x03\x04");
+  }
+  write(F::IptcDate, 0, FuzzText("20040315") + FuzzText("134502+0100"));
+  write(F::IptcDate, kValueDecimalPoint, FuzzText("2004031") + FuzzText("000000"));
+  write(F::IptcDate, 0, FuzzText("") + FuzzText(""));
+  for (uint8_t formatter = 0; formatter < 8; ++formatter) {
+    for (const std::string& text :
+         {std::string("\"\x01\x02\x03\0\""), std::string("25"), std::string("48/1, 8/1, 2330/100"),
+          std::string("24/1, 85/1, 28/10, 45/10"),
+          std::string("92, 2, 0, 3, 1, 0, 0, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 32767, "
+                      "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16"),
+          std::string("0, 257, 513, 769, 1025, 3841, 65535")}) {
+      write(F::Formatter, 0, Char(formatter) + text);
+    }
+  }
+  write(F::MakerText, 0, FuzzText("1, 2, 3") + FuzzText(", ") + Char(2) + FuzzText("1:a,2:b"));
+  write(F::FixedPoint, 0,
+        std::string("\0\0\0\0\0\0\xF4\x3F", 8) + Char(5) + Char(2) + FuzzText("%5.2f %% %0.1f"));
+  write(F::CellText, 0, "{\\rtf1 a\\par b\\'e4}\r\nline\tcell \x80\x9F");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  TSeedWriter seeds(argv[1]);
+  FromSamplePictures(seeds);
+  FromBuilders(seeds);
+  FromTexts(seeds);
+  std::printf("%d seeds written to %s\n", seeds.Count(), argv[1]);
+  return 0;
+}
