@@ -136,25 +136,54 @@ TJpegSize QuarterScaleSize(std::string_view jpeg) {
   return {static_cast<int>(info.output_width), static_cast<int>(info.output_height)};
 }
 
-TDecodedPicture DecodeForDisplay(std::string_view jpeg) {
-  Decompressor decompressor(jpeg);
+namespace {
+
+constexpr unsigned kSmallestScaleDenominator = 8;
+
+bool Covers(const jpeg_decompress_struct& info, TJpegSize cover) {
+  // Fitted with its proportions kept, the picture fills the area in one
+  // dimension: it covers the area once it reaches that dimension.
+  return static_cast<int64_t>(info.output_width) >= cover.Width ||
+         static_cast<int64_t>(info.output_height) >= cover.Height;
+}
+
+// Decodes at 1/denominator, or at a smaller scale when that would exceed kMaxDisplayPixels.
+TDecodedPicture DecodeAtScale(Decompressor& decompressor, unsigned denominator) {
   auto& info = decompressor.Info();
   const bool cmyk = IsCmyk(info.jpeg_color_space);
   info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-  for (unsigned denominator = 1;; denominator *= 2) {
+  for (;; denominator *= 2) {
     decompressor.ComputeOutputSize(denominator);
     const int64_t pixels = int64_t{info.output_width} * info.output_height;
-    if (pixels <= kMaxDisplayPixels || denominator == 8) break;
+    if (pixels <= kMaxDisplayPixels || denominator >= kSmallestScaleDenominator) break;
   }
   TDecodedPicture picture;
   picture.Width = static_cast<int>(info.output_width);
   picture.Height = static_cast<int>(info.output_height);
+  picture.Full = {static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
   const std::size_t components = cmyk ? 4 : 3;
   const std::size_t count = std::size_t{info.output_width} * info.output_height;
   picture.Pixels.assign(count * components, 0);
   decompressor.ReadRows(picture.Pixels.data(), std::size_t{info.output_width} * components);
   if (cmyk) CmykToRgb(picture.Pixels, count, info.saw_Adobe_marker != 0);
   return picture;
+}
+
+}  // namespace
+
+TDecodedPicture DecodeForDisplay(std::string_view jpeg) {
+  Decompressor decompressor(jpeg);
+  return DecodeAtScale(decompressor, 1);
+}
+
+TDecodedPicture DecodeToCover(std::string_view jpeg, TJpegSize cover) {
+  Decompressor decompressor(jpeg);
+  unsigned denominator = kSmallestScaleDenominator;
+  for (; denominator > 1; denominator /= 2) {
+    decompressor.ComputeOutputSize(denominator);
+    if (Covers(decompressor.Info(), cover)) break;
+  }
+  return DecodeAtScale(decompressor, denominator);
 }
 
 }  // namespace pixolyn

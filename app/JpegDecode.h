@@ -29,6 +29,7 @@ struct TDecodedPicture {
   int Width = 0;
   int Height = 0;
   std::vector<uint8_t> Pixels;
+  TJpegSize Full;  // the picture's own size, of which this may be a scaled decode
 };
 
 // The output size of a one-quarter-scale decompression with the fast integer
@@ -41,5 +42,12 @@ TJpegSize QuarterScaleSize(std::string_view jpeg);
 // gigabytes.
 inline constexpr int64_t kMaxDisplayPixels = int64_t{64} * 1024 * 1024;
 TDecodedPicture DecodeForDisplay(std::string_view jpeg);
+
+// The picture decoded with libjpeg's DCT scaling at the smallest of the
+// scales 1/8, 1/4, 1/2 and 1 at which it still covers an area of cover
+// pixels when fitted into it with its proportions kept; at full size when
+// only that covers it. Much faster than a full decode for a preview of a
+// large picture, and the picture drawn is the same.
+TDecodedPicture DecodeToCover(std::string_view jpeg, TJpegSize cover);
 
 }  // namespace pixolyn

@@ -1,32 +1,61 @@
 #include "app/PicturePreview.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace pixolyn {
 
 TPicturePreview::TPicturePreview(QWidget* parent) : QWidget(parent) {}
 
-void TPicturePreview::SetPicture(TDecodedPicture picture) {
+void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg) {
+  Adopt(std::move(picture));
+  jpeg_ = std::move(jpeg);
+  update();
+}
+
+void TPicturePreview::Adopt(TDecodedPicture picture) {
   auto* pixels = new std::vector<uint8_t>(std::move(picture.Pixels));
   picture_ = QImage(
       pixels->data(), picture.Width, picture.Height, picture.Width * 3, QImage::Format_RGB888,
       [](void* info) { delete static_cast<std::vector<uint8_t>*>(info); }, pixels);
+  fullSize_ =
+      picture.Full.Width > 0 ? QSize(picture.Full.Width, picture.Full.Height) : picture_.size();
   scaled_ = QPixmap();
-  update();
+}
+
+TJpegSize TPicturePreview::CoverSize() const {
+  const qreal ratio = devicePixelRatioF();
+  return {static_cast<int>(std::ceil(width() * ratio)),
+          static_cast<int>(std::ceil(height() * ratio))};
 }
 
 QRect TPicturePreview::PictureRect() const {
   if (picture_.isNull()) return {};
-  const QSize size = picture_.size().scaled(this->size(), Qt::KeepAspectRatio);
+  const QSize size = fullSize_.scaled(this->size(), Qt::KeepAspectRatio);
   return QRect(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
 }
 
+// A scaled decode that the grown area would draw enlarged is replaced by a
+// larger one; should that fail, the smaller picture stays.
+void TPicturePreview::DecodeLargerWhenNeeded() {
+  if (!jpeg_ || picture_.size() == fullSize_) return;
+  const TJpegSize cover = CoverSize();
+  if (picture_.width() >= cover.Width || picture_.height() >= cover.Height) return;
+  try {
+    Adopt(DecodeToCover(*jpeg_, cover));
+  } catch (const JpegError&) {
+  }
+}
+
 void TPicturePreview::paintEvent(QPaintEvent*) {
+  DecodeLargerWhenNeeded();
   const QRect target = PictureRect();
   if (target.isEmpty()) return;
-  if (scaled_.size() != target.size()) {
+  const QSize device = target.size() * devicePixelRatioF();
+  if (scaled_.size() != device) {
     scaled_ = QPixmap::fromImage(
-        picture_.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        picture_.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    scaled_.setDevicePixelRatio(devicePixelRatioF());
   }
   QPainter(this).drawPixmap(target.topLeft(), scaled_);
 }

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <QWidget>
+#include <memory>
+#include <string>
 
 #include "app/JpegDecode.h"
 
@@ -15,9 +17,16 @@ class TPicturePreview : public QWidget {
  public:
   explicit TPicturePreview(QWidget* parent = nullptr);
 
-  // Takes over the decoded pixels without copying them.
-  void SetPicture(TDecodedPicture picture);
+  // Takes over the decoded pixels without copying them. jpeg is the file the
+  // picture was decoded from, kept to decode it larger when the area grows
+  // beyond a scaled decode; null when there is none.
+  void SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg = nullptr);
+  // The picture as decoded: the whole picture, possibly at a reduced scale.
   const QImage& Picture() const { return picture_; }
+  // The picture's own size.
+  QSize FullSize() const { return fullSize_; }
+  // The area in device pixels that a decode must cover to be drawn sharp.
+  TJpegSize CoverSize() const;
   // Where the picture is drawn in the widget.
   QRect PictureRect() const;
 
@@ -26,7 +35,12 @@ class TPicturePreview : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void Adopt(TDecodedPicture picture);
+  void DecodeLargerWhenNeeded();
+
   QImage picture_;
+  QSize fullSize_;
+  std::shared_ptr<const std::string> jpeg_;
   QPixmap scaled_;  // the picture at the size it is drawn, made when first needed
 };
 

@@ -79,12 +79,14 @@ std::string WithTrailingSlash(std::string folder) {
 struct LoadedPicture {
   TJpegSize Quarter;
   TDecodedPicture Display;
+  std::shared_ptr<const std::string> Jpeg;
 };
 
-LoadedPicture LoadPicture(const std::string& path) {
+// The display decode only as large as the preview area needs.
+LoadedPicture LoadPicture(const std::string& path, TJpegSize cover) {
   try {
-    const std::string bytes = ReadPictureFile(path);
-    return {QuarterScaleSize(bytes), DecodeForDisplay(bytes)};
+    auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
+    return {QuarterScaleSize(*bytes), DecodeToCover(*bytes, cover), bytes};
   } catch (const FileOpenError& error) {
     throw AppError(FormatMessage(
         kCannotOpen, {FromNative(error.Path()), QString::fromLocal8Bit(error.SystemText())}));
@@ -259,7 +261,7 @@ void TForm1::FileListboxClick() {
     // The stored name rather than the shown text: a name may begin or end with blanks.
     const std::string path = CheckFolder->SelectedFolderPath() + "/" +
                              item->data(kFileNameRole).toByteArray().toStdString();
-    LoadedPicture picture = LoadPicture(path);
+    LoadedPicture picture = LoadPicture(path, Image->CoverSize());
     SetStatus(QStringLiteral(" (%1x%2)   ")
                   .arg(4 * picture.Quarter.Width)
                   .arg(4 * picture.Quarter.Height) +
@@ -267,7 +269,7 @@ void TForm1::FileListboxClick() {
     CurrentPicture = path;
     ProcessMessages();
     if (superseded()) return;
-    Image->SetPicture(std::move(picture.Display));
+    Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg));
     LoadMetaInfo(path, ImageRecord);
   }
   ProcessMessages();

@@ -76,6 +76,26 @@ TEST(JpegDecode, ScalesDownAPictureThatWouldExceedTheDisplayLimit) {
   EXPECT_EQ(decoded.Height, 5000);
 }
 
+TEST(JpegDecode, DecodesToCoverAtTheSmallestDctScaleThatStillCoversTheArea) {
+  const std::string picture = test::MakeJpeg(800, 600);
+  const struct {
+    TJpegSize Cover;
+    int Width, Height;
+  } cases[] = {
+      {{0, 0}, 100, 75},      {{100, 75}, 100, 75},     {{101, 75}, 100, 75},
+      {{101, 76}, 200, 150},  {{1000, 150}, 200, 150},  {{400, 300}, 400, 300},
+      {{401, 301}, 800, 600}, {{5000, 5000}, 800, 600},
+  };
+  for (const auto& c : cases) {
+    const TDecodedPicture decoded = DecodeToCover(picture, c.Cover);
+    EXPECT_EQ(decoded.Width, c.Width) << c.Cover.Width << "x" << c.Cover.Height;
+    EXPECT_EQ(decoded.Height, c.Height) << c.Cover.Width << "x" << c.Cover.Height;
+    EXPECT_EQ(decoded.Pixels.size(), std::size_t(c.Width) * c.Height * 3);
+    EXPECT_EQ(decoded.Full.Width, 800);
+    EXPECT_EQ(decoded.Full.Height, 600);
+  }
+}
+
 TEST(PictureFile, ReportsTheSystemErrorOfAFileThatCannotBeRead) {
   test::TempDir dir;
   const auto failure = [](const std::string& path) {

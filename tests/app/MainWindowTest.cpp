@@ -13,6 +13,7 @@
 #include "WindowFixture.h"
 #include "app/AppText.h"
 #include "app/FolderTree.h"
+#include "app/JpegDecode.h"
 #include "app/PicturePreview.h"
 
 using namespace pixolyn;
@@ -52,6 +53,20 @@ class PaintCounter : public QObject {
     return false;
   }
 };
+
+// Mean absolute difference of the colour channels of two pictures of one size.
+double MeanDifference(const QImage& a, const QImage& b) {
+  const QImage left = a.convertToFormat(QImage::Format_RGB888);
+  const QImage right = b.convertToFormat(QImage::Format_RGB888);
+  if (left.size() != right.size()) return 255;
+  double sum = 0;
+  for (int y = 0; y < left.height(); ++y) {
+    const uchar* l = left.constScanLine(y);
+    const uchar* r = right.constScanLine(y);
+    for (int x = 0; x < left.width() * 3; ++x) sum += std::abs(l[x] - r[x]);
+  }
+  return sum / (double(left.width()) * left.height() * 3);
+}
 
 QStringList ListItems(const TForm1& form) {
   QStringList items;
@@ -98,7 +113,7 @@ class MainWindowTest : public QObject {
     WindowFixture window(IniSelecting(pictures.Path()));
     window.Show();
     QCOMPARE(window.form->StatusText(), " (1004x752)   " + QString::fromStdString(path));
-    QCOMPARE(window.form->Image->Picture().size(), QSize(1001, 751));
+    QCOMPARE(window.form->Image->FullSize(), QSize(1001, 751));
   }
 
   void previewIsScaledToFitKeepingProportionsCentred() {
@@ -111,6 +126,32 @@ class MainWindowTest : public QObject {
     const QRect drawn = image.PictureRect();
     QCOMPARE(drawn.size(), QSize(200, 50));
     QCOMPARE(drawn.center().y(), image.rect().center().y());
+  }
+
+  void previewDecodesOnlyAsLargeAsItsAreaAndDecodesAgainWhenItGrows() {
+    TempDir pictures;
+    const std::string path = pictures.Write("big.jpg", MakeJpeg(1600, 1200));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    TPicturePreview& image = *window.form->Image;
+    image.setFixedSize(200, 150);  // the layout keeps a fixed size
+    window.form->FileListboxClick();
+    image.repaint();
+    const qreal ratio = image.devicePixelRatioF();
+    QCOMPARE(image.Picture().width(), qRound(200 * ratio));
+    QCOMPARE(image.FullSize(), QSize(1600, 1200));
+    QCOMPARE(window.form->StatusText(), " (1600x1200)   " + QString::fromStdString(path));
+
+    image.setFixedSize(700, 525);
+    image.repaint();
+    QCOMPARE(image.Picture().width(), ratio > 1 ? 1600 : 800);
+    QCOMPARE(image.PictureRect().size(), QSize(700, 525));
+    // What is drawn is what the full decode scaled down would draw.
+    TDecodedPicture full = DecodeForDisplay(MakeJpeg(1600, 1200));
+    const QImage expected =
+        QImage(full.Pixels.data(), full.Width, full.Height, full.Width * 3, QImage::Format_RGB888)
+            .scaled(QSize(700, 525) * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY(MeanDifference(image.grab(image.PictureRect()).toImage(), expected) < 2.0);
   }
 
   void folderWithoutJpegsKeepsPreviewStatusAndGrid() {
