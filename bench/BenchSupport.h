@@ -17,6 +17,19 @@ struct TBenchOptions {
   std::string Folder;
 };
 
+// A fresh folder under the temporary folder, removed with everything in it.
+class TScratchFolder {
+ public:
+  TScratchFolder();
+  ~TScratchFolder();
+  TScratchFolder(const TScratchFolder&) = delete;
+  TScratchFolder& operator=(const TScratchFolder&) = delete;
+  const std::string& Path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
 // The sample pictures of the corpus; empty when the corpus is absent.
 std::string CorpusDir();
 

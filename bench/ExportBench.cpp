@@ -25,17 +25,12 @@ constexpr auto kOfficeStartLimit = 90s;
 // No target is set for the export; a second is the reference it is shown against.
 constexpr double kReferenceSeconds = 1.0;
 
-std::filesystem::path ScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pixolyn-bench-XXXXXX").string();
-  return ::mkdtemp(pattern.data()) ? pattern : std::filesystem::temp_directory_path().string();
-}
-
 // A private office for the run: its own profile in a scratch folder, started
 // before the benchmark and killed after it.
 class TRunningOffice {
  public:
-  TRunningOffice() : folder_(ScratchFolder()) {
-    ::setenv("XDG_CACHE_HOME", folder_.c_str(), 1);
+  TRunningOffice() {
+    ::setenv("XDG_CACHE_HOME", folder_.Path().c_str(), 1);
     instance_ = UserOfficeInstance();
     if (!CreateOfficeFolder(instance_)) return;
     office_ = StartOffice(instance_);
@@ -47,8 +42,6 @@ class TRunningOffice {
   }
   ~TRunningOffice() {
     if (office_) office_->Kill();
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
   }
   TRunningOffice(const TRunningOffice&) = delete;
   TRunningOffice& operator=(const TRunningOffice&) = delete;
@@ -58,10 +51,10 @@ class TRunningOffice {
     return std::filesystem::exists(
         "/tmp/OSL_PIPE_" + std::to_string(::getuid()) + "_" + instance_.PipeName, ec);
   }
-  const std::filesystem::path& Folder() const { return folder_; }
+  const std::string& Folder() const { return folder_.Path(); }
 
  private:
-  std::filesystem::path folder_;
+  TScratchFolder folder_;
   TOfficeInstance instance_;
   std::optional<TChildProcess> office_;
 };
@@ -85,7 +78,7 @@ void ExportIntoNewWorkbook(benchmark::State& state, const TRunningOffice* office
   const std::string title = ExportTitle(picture);
   int count = 0;
   for (auto _ : state) {
-    const std::string book = (office->Folder() / ("book" + std::to_string(count++) + ".xls"));
+    const std::string book = office->Folder() + "/book" + std::to_string(count++) + ".xls";
     try {
       ExportGridToWorkbook(grid, book, title);
     } catch (const TExportError& error) {

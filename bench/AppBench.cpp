@@ -1,0 +1,27 @@
+// The viewer's benchmarks: listing a big folder and previewing a big picture,
+// in the real main window on the offscreen platform.
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "bench/AppBenchmarks.h"
+#include "bench/BenchSupport.h"
+
+int main(int argc, char** argv) {
+  using namespace pixolyn::bench;
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  int qtArgc = 1;
+  QApplication application(qtArgc, argv);
+  TKeeper keep;
+  const int status = RunBenchmarks(
+      argc, argv,
+      {TTarget{.Numerator = "ListFolder/", .BudgetSeconds = 0.5},
+       TTarget{.Numerator = "LongestPauseWhileListing/", .BudgetSeconds = 0.1, .WallTime = true},
+       TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3}},
+      [&keep](const TBenchOptions&) {
+        RegisterFileSearchBenchmarks(keep);
+        RegisterPreviewBenchmarks(keep);
+      });
+  keep.clear();
+  return status;
+}

@@ -1,0 +1,65 @@
+#include "bench/BenchWindow.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <algorithm>
+#include <fstream>
+
+namespace pixolyn::bench {
+
+TBenchWindow::TBenchWindow(const std::string& folder) {
+  // Full HD with the preview given most of the width.
+  std::ofstream(appFolder_.Path() + "/PIXOLYN.INI") << "[mainwindow]\n"
+                                                    << "mainwidth=1600\nmainheight=1000\n"
+                                                    << "panel2.width=1000\npanel3.height=250\n"
+                                                    << "actdir=" << folder << "\n";
+  form_ = std::make_unique<TForm1>(TForm1Environment{
+      nullptr, appFolder_.Path() + "/", [this](const QString& message) { messages_ << message; }});
+  form_->show();
+  QCoreApplication::processEvents();
+}
+
+TBenchWindow::~TBenchWindow() {
+  form_.reset();
+}
+
+TPaintCounter::TPaintCounter(QObject* watched) : QObject(watched) {
+  watched->installEventFilter(this);
+}
+
+bool TPaintCounter::eventFilter(QObject*, QEvent* event) {
+  if (event->type() == QEvent::Paint) ++count_;
+  return false;
+}
+
+namespace {
+const QEvent::Type kTick = static_cast<QEvent::Type>(QEvent::registerEventType());
+}
+
+TEventTicker::TEventTicker() : start_(Clock::now()) {
+  Post();
+}
+
+void TEventTicker::Post() {
+  QCoreApplication::postEvent(this, new QEvent(kTick));
+}
+
+bool TEventTicker::event(QEvent* event) {
+  if (event->type() != kTick) return QObject::event(event);
+  ticks_.push_back(Clock::now());
+  Post();
+  return true;
+}
+
+TEventTicker::Clock::duration TEventTicker::LongestPauseUntil(Clock::time_point end) const {
+  Clock::duration longest{};
+  Clock::time_point last = start_;
+  for (const Clock::time_point tick : ticks_) {
+    if (tick > end) break;
+    longest = std::max(longest, tick - last);
+    last = tick;
+  }
+  return std::max(longest, end - last);
+}
+
+}  // namespace pixolyn::bench

@@ -1,0 +1,69 @@
+#pragma once
+// The viewer's main window as the program creates it, on the offscreen
+// platform, with its settings file in a scratch folder and its messages
+// collected instead of shown.
+
+#include <QObject>
+#include <QStringList>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Unit1.h"
+#include "bench/BenchSupport.h"
+
+namespace pixolyn::bench {
+
+class TBenchWindow {
+ public:
+  // A window of a desktop's usual size whose settings select folder.
+  explicit TBenchWindow(const std::string& folder);
+  ~TBenchWindow();
+  TBenchWindow(const TBenchWindow&) = delete;
+  TBenchWindow& operator=(const TBenchWindow&) = delete;
+
+  TForm1& Form() { return *form_; }
+  const QStringList& Messages() const { return messages_; }
+
+ private:
+  TScratchFolder appFolder_;
+  QStringList messages_;
+  std::unique_ptr<TForm1> form_;
+};
+
+// Counts the paint events a widget receives.
+class TPaintCounter : public QObject {
+ public:
+  explicit TPaintCounter(QObject* watched);
+  int Count() const { return count_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int count_ = 0;
+};
+
+// Notes each time the event loop runs, by keeping one posted event of its
+// own pending: Qt delivers an event posted while events are being delivered
+// only at the next run.
+class TEventTicker : public QObject {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  TEventTicker();
+  // The longest stretch between the start, the runs of the event loop up to
+  // end, and end.
+  Clock::duration LongestPauseUntil(Clock::time_point end) const;
+
+ protected:
+  bool event(QEvent* event) override;
+
+ private:
+  void Post();
+  Clock::time_point start_;
+  std::vector<Clock::time_point> ticks_;
+};
+
+}  // namespace pixolyn::bench
