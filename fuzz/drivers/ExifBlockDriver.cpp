@@ -15,21 +15,45 @@ namespace {
 struct TExifCase {
   std::string Block;
   bool TiffLayout = false;
+  bool BigEndian = false;
   std::size_t Make = kMakeFromBlock;
   std::size_t NoteOffset = 0;
 };
 
-void RequireSoundDecoder(const TImageInfo& info, const TExifCase& exif, bool bigEndian) {
-  RequireSoundTagList(info.TagList, info.TagCount);
-  RequireBoundedStorage(info.TagList, info.TagCount, exif.Block.size(), kHeldPerExifByte);
-  Require(info.DataBuffer == exif.Block, "EXIF bytes not restored after a maker note");
-  Require(info.BigEndian == bigEndian, "byte order not restored after a maker note");
-  Require(info.CameraMake.size() <= 32, "camera make longer than 32 characters");
-}
+// A decoder set up as the image reader sets it up for this block.
+class TBlockDecoder {
+ public:
+  explicit TBlockDecoder(const TExifCase& exif) : exif_(exif), info_(&owner_, 255) {
+    owner_.TiffFile = exif.TiffLayout;
+    owner_.DataBuffer = exif.Block;
+    info_.TiffFile = exif.TiffLayout;
+    info_.DataBuffer = exif.Block;
+    info_.BigEndian = exif.BigEndian;
+    if (exif.Make != kMakeFromBlock) info_.CameraMake = kExifMakes[exif.Make];
+  }
+
+  TImageInfo& Info() { return info_; }
+
+  void RequireSound() const {
+    RequireSoundTagList(info_.TagList, info_.TagCount);
+    RequireBoundedStorage(info_.TagList, info_.TagCount, exif_.Block.size(), kHeldPerExifByte);
+    Require(info_.DataBuffer == exif_.Block, "EXIF bytes not restored after a maker note");
+    Require(info_.BigEndian == exif_.BigEndian, "byte order not restored after a maker note");
+    Require(info_.CameraMake.size() <= 32, "camera make longer than 32 characters");
+  }
+
+ private:
+  const TExifCase& exif_;
+  TImgData owner_{255};
+  TImageInfo info_;
+};
 
 // The first directory as the image reader reads it: behind the APP1 header of
-// a JPEG segment, or at the start of a TIFF file's block.
-void ReadFirstDirectory(TImageInfo& info, const TExifCase& exif) {
+// a JPEG segment, or at the start of a TIFF file's block. Returns the camera
+// make the walk ends with.
+std::string ReadFirstDirectory(const TExifCase& exif) {
+  TBlockDecoder decoder(exif);
+  TImageInfo& info = decoder.Info();
   try {
     if (exif.TiffLayout) {
       info.ReadDirectory(0, -8, 4091, ExifKind);
@@ -41,29 +65,22 @@ void ReadFirstDirectory(TImageInfo& info, const TExifCase& exif) {
   } catch (const ValueConversionError&) {
     // A formatter that fails ends the first directory.
   }
+  info.AddFocalLength35();
+  decoder.RequireSound();
+  return info.CameraMake;
 }
 
-void ReadInOrder(const TExifCase& exif, bool bigEndian) {
-  TImgData owner(255);
-  owner.TiffFile = exif.TiffLayout;
-  owner.DataBuffer = exif.Block;
-  TImageInfo info(&owner, owner.BuildMode);
-  info.DataBuffer = exif.Block;
-  info.BigEndian = bigEndian;
-  if (exif.Make != kMakeFromBlock) info.CameraMake = kExifMakes[exif.Make];
-
-  ReadFirstDirectory(info, exif);
-  info.AddFocalLength35();
-  RequireSoundDecoder(info, exif, bigEndian);
-
-  // The maker note straight from the chosen offset, whether or not a
-  // directory pointed there.
-  if (exif.Make != kMakeFromBlock) info.CameraMake = kExifMakes[exif.Make];
+// The maker note straight from the chosen offset, whether or not a directory
+// pointed there, by a decoder of its own.
+void ReadMakerNote(const TExifCase& exif, const std::string& make) {
+  TBlockDecoder decoder(exif);
+  TImageInfo& info = decoder.Info();
+  info.CameraMake = make;
   info.MakerNoteBytes = CopyClamped(exif.Block, static_cast<int64_t>(exif.NoteOffset),
                                     static_cast<int64_t>(exif.Block.size()));
   info.MakerNoteOffset = static_cast<int64_t>(exif.NoteOffset);
   HandOffMakerNote(info);
-  RequireSoundDecoder(info, exif, bigEndian);
+  decoder.RequireSound();
 }
 }  // namespace
 
@@ -76,7 +93,9 @@ void DriveExifBlock(std::string_view bytes) {
   exif.NoteOffset = input.TakeU16();
   exif.Block =
       std::string(exif.TiffLayout ? input.TakeBytes(TImgData::kTiffBlockSize) : input.TakeRest());
-  ReadInOrder(exif, (flags & kExifMotorola) != 0);
+  exif.BigEndian = (flags & kExifMotorola) != 0;
+  const std::string make = ReadFirstDirectory(exif);
+  ReadMakerNote(exif, exif.Make == kMakeFromBlock ? make : std::string(kExifMakes[exif.Make]));
 }
 
 }  // namespace pixolyn::fuzz
