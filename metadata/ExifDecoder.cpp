@@ -115,7 +115,7 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
   const int64_t position = header.size <= 4 ? entryOffset + 8 : base + Read32(entryOffset + 8);
   std::string raw = CopyClamped(DataBuffer, position, header.size);
   if (!TakeValueBytes(static_cast<int64_t>(raw.size()))) return;
-  const TTagEntry entry = LookupTagEntry(header.tag, kind);
+  const TTagEntry& entry = LookupTagEntry(header.tag, kind);
 
   // A tag the dictionary lacks is not stored, so its text is not needed.
   std::string text;
@@ -234,7 +234,7 @@ void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::
     entry.FormatType = type;
     entry.Text = std::move(text);
     entry.RawText = std::move(raw);
-    AddTag(entry);
+    AppendToTagList(TagList, TagCount, std::move(entry));
   } catch (const std::exception&) {
     // Only this entry is lost.
   }

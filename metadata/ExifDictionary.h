@@ -27,7 +27,8 @@ TTagEntry LastTagEntry(uint16_t tag, std::span<const TTagEntry> table, const TTa
 
 // Starts from the "Unknown" entry; every entry of the kind's table with this
 // tag replaces it, so the last match wins. A result with Tag 0 is "not found".
-TTagEntry LookupTagEntry(uint16_t tag, TDirectoryKind kind);
+// The entry lives as long as the program.
+const TTagEntry& LookupTagEntry(uint16_t tag, TDirectoryKind kind);
 
 // Index of the first EXIF tag whose Name equals name ignoring ASCII case;
 // -1 if none (the closing "Unknown" entry is not searched).

@@ -1,15 +1,17 @@
 #include "metadata/TagEntry.h"
 
+#include <utility>
+
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
 
-int AppendToTagList(TTagDefArray& storage, int& count, const TTagEntry& entry) {
+int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
   if (entry.Tag != 0) {
     if (static_cast<int64_t>(storage.size()) - 1 <= count) {
       storage.resize(storage.size() + kTagListGrowth);
     }
-    storage[static_cast<std::size_t>(count)] = entry;
+    storage[static_cast<std::size_t>(count)] = std::move(entry);
     ++count;
   }
   return count - 1;

@@ -50,7 +50,7 @@ inline constexpr int kTagListGrowth = 25;
 
 // Stores entry at position count (growing the storage when its length minus 1
 // is not greater than count) unless entry.Tag is 0. Returns count - 1 afterwards.
-int AppendToTagList(TTagDefArray& storage, int& count, const TTagEntry& entry);
+int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry);
 
 // Index of the first of the count entries whose Name equals name ignoring ASCII case.
 int FindTagInListByName(const TTagDefArray& storage, int count, const std::string& name);

@@ -5,10 +5,17 @@
 namespace pixolyn {
 
 namespace {
-std::string ClipboardCell(std::string text) {
-  if (text.find('\r') != std::string::npos) text = '"' + CellForWorkbook(text) + '"';
+// Appends the cell as the clipboard takes it; most cells go in unchanged.
+void AppendClipboardCell(std::string& out, const std::string& cell) {
+  const bool hasCr = cell.find('\r') != std::string::npos;
+  const bool isRichText = cell.find("{\\") != std::string::npos;
+  if (!hasCr && !isRichText) {
+    out += cell;
+    return;
+  }
+  std::string text = hasCr ? '"' + CellForWorkbook(cell) + '"' : cell;
   if (text.find("{\\") != std::string::npos) text = RichTextToPlain(text);
-  return text;
+  out += text;
 }
 
 int HexValue(char c) {
@@ -93,11 +100,16 @@ std::string RichTextToPlain(std::string_view rtf) {
 }
 
 std::string GridToTabText(const TMetaTable& grid) {
-  std::string text;
+  std::size_t size = 0;
   for (int row = 0; row < grid.RowCount(); ++row) {
-    text += ClipboardCell(grid.Cell(0, row));
+    size += grid.Cell(0, row).size() + grid.Cell(1, row).size() + 3;
+  }
+  std::string text;
+  text.reserve(size);
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    AppendClipboardCell(text, grid.Cell(0, row));
     text += '\t';
-    text += ClipboardCell(grid.Cell(1, row));
+    AppendClipboardCell(text, grid.Cell(1, row));
     text += "\r\n";
   }
   return text;

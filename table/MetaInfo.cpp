@@ -48,10 +48,10 @@ class GridFiller {
     ClearRow(nextRow_);
   }
 
-  void AddRow(const std::string& caption, const std::string& value) {
+  void AddRow(const std::string& caption, std::string value) {
     grid_.SetRowCount(nextRow_ + 1);
     grid_.SetCell(0, nextRow_, "  " + caption);
-    grid_.SetCell(1, nextRow_, value);
+    grid_.SetCell(1, nextRow_, std::move(value));
     ++nextRow_;
     ClearRow(nextRow_);  // just beyond the count: the next section's spacer
   }
@@ -124,8 +124,9 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   GridFiller fill(grid, sectionRows);
 
   const TCollectedMeta meta = CollectMetaInfo(image);
-  const std::vector<TInfo> iptcRows = TagListToInfo(meta.IptcTags);
-  const std::vector<TInfo> exifRows = TagListToInfo(meta.ExifTags);
+  // The rows are used once: their values move into the grid.
+  std::vector<TInfo> iptcRows = TagListToInfo(meta.IptcTags);
+  std::vector<TInfo> exifRows = TagListToInfo(meta.ExifTags);
 
   fill.AddSection("Kommentar");
   if (meta.Comment.empty()) {
@@ -140,21 +141,21 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
 
   fill.AddSection("IPTC-Daten");
   if (iptcRows.empty()) fill.AddPlaceholder();
-  for (const TInfo& row : iptcRows) fill.AddRow(row.Caption, row.Value);
+  for (TInfo& row : iptcRows) fill.AddRow(row.Caption, std::move(row.Value));
 
   fill.AddSection("EXIF-Daten (standard)");
   if (exifRows.empty()) {
     fill.AddPlaceholder();
     return;
   }
-  for (const TInfo& row : exifRows) {
-    if (row.Group == 0) fill.AddRow(row.Caption, row.Value);
+  for (TInfo& row : exifRows) {
+    if (row.Group == 0) fill.AddRow(row.Caption, std::move(row.Value));
   }
   fill.AddSection("EXIF-Daten (kameraspezifisch)");
   fill.AddPlaceholder();
   fill.StepBack();
-  for (const TInfo& row : exifRows) {
-    if (row.Group == 1) fill.AddRow(row.Caption, row.Value);
+  for (TInfo& row : exifRows) {
+    if (row.Group == 1) fill.AddRow(row.Caption, std::move(row.Value));
   }
 }
 
