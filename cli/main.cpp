@@ -26,10 +26,13 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
   if (crlf) return text;
   std::string out;
   out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    out += text[i];
+  std::size_t start = 0;
+  for (std::size_t crlf = text.find("\r\n"); crlf != std::string::npos;
+       crlf = text.find("\r\n", start)) {
+    out.append(text, start, crlf - start);
+    start = crlf + 1;  // keeps the LF
   }
+  out.append(text, start, std::string::npos);
   return out;
 }
 

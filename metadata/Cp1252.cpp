@@ -42,7 +42,16 @@ int ByteOf(char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 8);
-  for (char c : text) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // Runs of ASCII, most of every table, go over unchanged in one piece.
+    std::size_t run = i;
+    while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
+    out.append(text.substr(i, run - i));
+    if (run == text.size()) break;
+    AppendUtf8(out, CodePointOf(static_cast<unsigned char>(text[run])));
+    i = run + 1;
+  }
   return out;
 }
 
