@@ -1,5 +1,7 @@
 #include "bench/RatioReporter.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ostream>
@@ -34,7 +36,10 @@ bool IsPrefix(const std::string& name) {
 
 }  // namespace
 
-TRatioReporter::TRatioReporter(std::vector<TTarget> targets) : targets_(std::move(targets)) {}
+// Colours only on a terminal, so that a saved run reads as plain text.
+TRatioReporter::TRatioReporter(std::vector<TTarget> targets)
+    : ConsoleReporter(::isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular),
+      targets_(std::move(targets)) {}
 
 void TRatioReporter::ReportRuns(const std::vector<Run>& runs) {
   ConsoleReporter::ReportRuns(runs);

@@ -21,7 +21,7 @@ trap 'rm -rf "$folder"' EXIT
     program="$(find "$build" -name "$bench" -type f -executable | head -1)"
     if [ -n "$program" ]; then
       echo "== $bench"
-      "$program" --folder="$folder" --benchmark_color=false
+      "$program" --folder="$folder" --benchmark_display_aggregates_only=true
       echo
     fi
   done
