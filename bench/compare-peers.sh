@@ -48,6 +48,22 @@ jq -r 'def r: . * 10 | round / 10;
        | "  \(.command) / pixolyn-info = \($ratio | r) CPU, \(.min / $wall | r) wall  (target >= 10: \(if $ratio >= 10 then "met" else "MISSED" end))"' \
   "$scratch/times.json"
 
+# Instructions are what this shared machine counts repeatably; ExifTool is too
+# slow to count under valgrind.
+instructions() {
+  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    sed -n 's/.*refs: *//p' | tr -d ,
+}
+if command -v valgrind >/dev/null; then
+  info_ir="$(instructions "$info" -- "${pictures[@]}")"
+  exiv2_ir="$(instructions exiv2 -pa -- "${pictures[@]}")"
+  echo
+  echo "Instructions (callgrind) over ${#pictures[@]} files:"
+  awk -v a="$exiv2_ir" -v b="$info_ir" -v n="${#pictures[@]}" 'BEGIN {
+    printf "  exiv2 -pa / pixolyn-info = %.1f  (%.0f and %.0f instructions a file)\n", a / b, a / n, b / n
+  }'
+fi
+
 # Peak resident set size in KiB of one run of the command over the given pictures.
 peak_kib() {
   /usr/bin/time -v -o "$scratch/time.txt" "$@" >/dev/null 2>&1 || true
