@@ -82,7 +82,10 @@ bool CreateOfficeFolder(const TOfficeInstance& instance) {
   namespace fs = std::filesystem;
   std::error_code error;
   if (fs::is_directory(instance.Folder, error)) return true;
-  if (!fs::create_directories(instance.Folder, error)) return false;
+  // Another export may create it at the same moment (create_directories then
+  // reports that it created nothing): what counts is that it is there.
+  if (!fs::create_directories(instance.Folder, error))
+    return fs::is_directory(instance.Folder, error);
   fs::permissions(instance.Folder, fs::perms::owner_all, error);
   return true;
 }

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-#include <algorithm>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
+#include <latch>
 #include <thread>
+#include <vector>
 
 #include "ScopedEnv.h"
 #include "export/FileUrl.h"
@@ -85,6 +88,26 @@ TEST(OfficeInstance, KnowsTheOfficeAnExportLeftBehindOnlyWhileItRuns) {
   EXPECT_EQ(LeftOverOffice(instance), 0);
   ForgetStartedOffice(instance);
   EXPECT_FALSE(std::filesystem::exists(instance.StartedFile));
+}
+
+TEST(OfficeInstance, FolderIsThereForEachOfExportsStartedAtOnce) {
+  test::TempDir dir;
+  constexpr int kExports = 4;
+  for (int round = 0; round < 40; ++round) {
+    const TOfficeInstance instance =
+        OfficeInstanceIn(dir.Path() + "/" + std::to_string(round) + "/cache/pixolyn");
+    std::latch start(kExports);
+    std::array<bool, kExports> created{};
+    std::vector<std::thread> exports;
+    for (bool& result : created) {
+      exports.emplace_back([&] {
+        start.arrive_and_wait();
+        result = CreateOfficeFolder(instance);
+      });
+    }
+    for (std::thread& t : exports) t.join();
+    EXPECT_EQ(std::count(created.begin(), created.end(), true), kExports) << round;
+  }
 }
 
 TEST(OfficeLock, IsHeldByOneExportAtATime) {
