@@ -173,19 +173,21 @@ void TImageInfo::ReadSubDirectory(int64_t pointerOffset, int64_t base, int64_t s
 
 void TImageInfo::ReadMakerNoteDirectory(const std::string& data, std::span<const TTagEntry> table,
                                         int64_t dirStart, int64_t origin, int64_t fallbackOrigin) {
-  // Copied first: data may be the very buffer that is replaced below.
-  const std::string exifBytes = OwnerImage ? OwnerImage->DataBuffer : DataBuffer;
-  DataBuffer = data;
+  // The EXIF bytes are set aside, not copied, and put back afterwards; data
+  // may be the very buffer that is set aside.
+  std::string exifBytes = std::move(DataBuffer);
+  DataBuffer = &data == &DataBuffer ? exifBytes : data;
+  const std::string& fallbackBytes = OwnerImage ? OwnerImage->DataBuffer : exifBytes;
   try {
     const int64_t count = Read16(dirStart);
     for (int64_t i = 0; i < count && TakeEntry(); ++i) {
-      ReadMakerNoteEntry(DataBuffer, exifBytes, table, dirStart + kEntryCountSize + kEntrySize * i,
-                         origin, fallbackOrigin);
+      ReadMakerNoteEntry(DataBuffer, fallbackBytes, table,
+                         dirStart + kEntryCountSize + kEntrySize * i, origin, fallbackOrigin);
     }
   } catch (const std::exception& error) {
     SetOwnerError(std::string("Error Detected = ") + error.what());
   }
-  DataBuffer = exifBytes;
+  DataBuffer = std::move(exifBytes);
 }
 
 void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& exifBytes,
@@ -208,7 +210,7 @@ void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& 
   const int index = FindTagIndex(header.tag, table);
   if (index < 0) return;
   const TTagEntry& entry = table[static_cast<std::size_t>(index)];
-  if (UpperAscii(entry.Label) == "SKIP") return;
+  if (EqualsIgnoringAsciiCase(entry.Label, "SKIP")) return;
 
   std::string text;
   if (header.type == kTypeAscii) {

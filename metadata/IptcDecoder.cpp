@@ -148,7 +148,7 @@ void TIPTCdata::DecodeText(std::string data) {
     }
     int& index = joined[static_cast<std::size_t>(repeatable - RepeatableDatasets.begin())];
     if (index < 0) {
-      index = AppendEntry(entry.Name, entry.Text);
+      index = AppendEntry(std::string(entry.Name), entry.Text);
     } else {
       JoinValue(Entries[static_cast<std::size_t>(index)], entry.Text);
     }

@@ -50,11 +50,11 @@ int CountOf(std::string_view s, std::string_view sep) {
   return count;
 }
 
-std::string MappedElement(std::string_view s, int k, const std::string& valueMap) {
+std::string MappedElement(std::string_view s, int k, std::string_view valueMap) {
   return DecodeValueMap(valueMap, FieldOf(s, ",", k + 1));
 }
 
-std::string SettingLine(std::string_view label, int n, const std::string& valueMap) {
+std::string SettingLine(std::string_view label, int n, std::string_view valueMap) {
   return std::string(label) + " = " + DecodeValueMap(valueMap, DecimalText(n));
 }
 

@@ -22,9 +22,9 @@ std::string FieldOf(std::string_view s, std::string_view sep, int n);
 int CountOf(std::string_view s, std::string_view sep);
 
 // Element k of a ", "-separated list decoded by the value map.
-std::string MappedElement(std::string_view s, int k, const std::string& valueMap);
+std::string MappedElement(std::string_view s, int k, std::string_view valueMap);
 
 // label + " = " + the value map's text for the decimal number n.
-std::string SettingLine(std::string_view label, int n, const std::string& valueMap);
+std::string SettingLine(std::string_view label, int n, std::string_view valueMap);
 
 }  // namespace pixolyn

@@ -9,6 +9,11 @@ namespace pixolyn {
 int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
   if (entry.Tag != 0) {
     if (static_cast<int64_t>(storage.size()) - 1 <= count) {
+      // The length grows by the fixed step, the capacity geometrically, so
+      // that a long list is not moved to new storage every 25 entries.
+      if (storage.capacity() < storage.size() + kTagListGrowth) {
+        storage.reserve(2 * storage.capacity() + kTagListGrowth);
+      }
       storage.resize(storage.size() + kTagListGrowth);
     }
     storage[static_cast<std::size_t>(count)] = std::move(entry);
@@ -17,7 +22,7 @@ int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
   return count - 1;
 }
 
-int FindTagInListByName(const TTagDefArray& storage, int count, const std::string& name) {
+int FindTagInListByName(const TTagDefArray& storage, int count, std::string_view name) {
   const int limit = std::min<int>(count, static_cast<int>(storage.size()));
   for (int i = 0; i < limit; ++i) {
     if (EqualsIgnoringAsciiCase(storage[static_cast<std::size_t>(i)].Name, name)) return i;
@@ -32,7 +37,7 @@ int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table) {
   return -1;
 }
 
-std::string ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table) {
+std::string_view ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table) {
   for (std::size_t i = table.size(); i-- > 0;) {
     if (table[i].Tag == tag) return table[i].ValueMap;
   }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pixolyn {
@@ -27,17 +28,20 @@ enum TiffType : uint16_t {
   kTypeDouble = 12,
 };
 
+// Name, Label, ValueMap and FormatPattern are constant texts of the
+// dictionaries (static storage); a decoded tag refers to them instead of
+// copying them, as it owns only its value texts.
 struct TTagEntry {
   int32_t Group = 0;  // 0 standard tag, 1 maker-note tag
   uint16_t FormatType = 0;
-  uint16_t RecordNumber = 0;  // IPTC record of the dataset
-  uint16_t Tag = 0;           // 0: no tag, never stored
-  std::string Name;           // English name, key of lookups by name
-  std::string Label;          // German caption (Windows-1252)
-  std::string ValueMap;       // "0:Auto,1:Manual"
-  std::string Text;           // value as shown
-  std::string RawText;        // value bytes as stored
-  std::string FormatPattern;  // "%s" or "%5.2f"
+  uint16_t RecordNumber = 0;       // IPTC record of the dataset
+  uint16_t Tag = 0;                // 0: no tag, never stored
+  std::string_view Name;           // English name, key of lookups by name
+  std::string_view Label;          // German caption (Windows-1252)
+  std::string_view ValueMap;       // "0:Auto,1:Manual"
+  std::string Text;                // value as shown
+  std::string RawText;             // value bytes as stored
+  std::string_view FormatPattern;  // "%s" or "%5.2f"
   int32_t MaxSize = 0;
   TTagFormatter Formatter = nullptr;
 };
@@ -53,12 +57,12 @@ inline constexpr int kTagListGrowth = 25;
 int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry);
 
 // Index of the first of the count entries whose Name equals name ignoring ASCII case.
-int FindTagInListByName(const TTagDefArray& storage, int count, const std::string& name);
+int FindTagInListByName(const TTagDefArray& storage, int count, std::string_view name);
 
 // Index of the first table entry with this tag; -1 if none.
 int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table);
 
 // ValueMap of the last table entry with this tag; empty if none.
-std::string ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table);
+std::string_view ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table);
 
 }  // namespace pixolyn

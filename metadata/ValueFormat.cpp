@@ -38,7 +38,7 @@ bool IsFloatType(int type) {
   return type == kTypeFloat || type == kTypeDouble;
 }
 
-std::string IntegerText(int32_t value, const std::string& valueMap) {
+std::string IntegerText(int32_t value, std::string_view valueMap) {
   std::string text = std::to_string(value);
   return valueMap.empty() ? text : DecodeValueMap(valueMap, text);
 }
@@ -49,7 +49,7 @@ std::string FractionText(std::string_view component, bool bigEndian) {
          std::to_string(RawToInteger(component.substr(4, 4), bigEndian));
 }
 
-std::string ComponentText(std::string_view component, int type, const std::string& valueMap,
+std::string ComponentText(std::string_view component, int type, std::string_view valueMap,
                           bool bigEndian) {
   if (IsIntegerType(type)) return IntegerText(RawToInteger(component, bigEndian), valueMap);
   if (IsFractionType(type)) return FractionText(component, bigEndian);
@@ -86,8 +86,8 @@ int TypeSize(int type) {
   return kTypeSizes[static_cast<std::size_t>(type)];
 }
 
-std::string FormatTagValue(const std::string& raw, int type, const std::string& valueMap,
-                           const std::string& pattern, bool bigEndian) {
+std::string FormatTagValue(const std::string& raw, int type, std::string_view valueMap,
+                           std::string_view pattern, bool bigEndian) {
   const int size = TypeSize(type);
   if (size == 0) return "0";
   const std::string_view bytes(raw);
@@ -131,7 +131,7 @@ int32_t RawToInteger(std::string_view bytes, bool bigEndian) {
   return static_cast<int32_t>(value);
 }
 
-std::string DecodeValueMap(const std::string& valueMap, const std::string& keyText) {
+std::string DecodeValueMap(std::string_view valueMap, const std::string& keyText) {
   // The key followed by ":" at the start of the map or behind a ",", searched
   // in place: a value of many components looks up every one of them.
   const std::string_view key = TrimControlAndBlank(keyText);

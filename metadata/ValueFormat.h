@@ -26,8 +26,8 @@ int TypeSize(int type);
 // joined by ", " (integers in decimal or through the value map, fractions as
 // "n/d", floats as "-9999.99"), then the format pattern if there is one.
 // "0" for a type without a component size. Does not throw.
-std::string FormatTagValue(const std::string& raw, int type, const std::string& valueMap,
-                           const std::string& pattern, bool bigEndian);
+std::string FormatTagValue(const std::string& raw, int type, std::string_view valueMap,
+                           std::string_view pattern, bool bigEndian);
 
 // Numeric value of a raw value: integers read over all bytes as one number,
 // the first fraction, the first float. 0 for non-numeric types, a division by
@@ -42,7 +42,7 @@ int32_t RawToInteger(std::string_view bytes, bool bigEndian);
 
 // Text of the value map entry for keyText (trimmed of blanks and control
 // characters); empty if the map has no such key. The first entry wins.
-std::string DecodeValueMap(const std::string& valueMap, const std::string& keyText);
+std::string DecodeValueMap(std::string_view valueMap, const std::string& keyText);
 
 // Value of "numerator/denominator"; 0 on any failure, 0/0 and x/0 included.
 double ParseRationalText(const std::string& text);

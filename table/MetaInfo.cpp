@@ -26,9 +26,9 @@ void AppendSettingLine(std::vector<TInfo>& rows, std::string_view line) {
   row.Group = 1;
   const auto equals = line.find('=');
   if (equals == std::string_view::npos) {
-    row.Caption = std::string(line);
+    row.Caption = line;
   } else {
-    row.Caption = std::string(TrimControlAndBlank(line.substr(0, equals)));
+    row.Caption = TrimControlAndBlank(line.substr(0, equals));
     row.Value = std::string(TrimControlAndBlank(line.substr(equals + 1)));
   }
   rows.push_back(std::move(row));
@@ -48,9 +48,13 @@ class GridFiller {
     ClearRow(nextRow_);
   }
 
-  void AddRow(const std::string& caption, std::string value) {
+  void AddRow(std::string_view caption, std::string value) {
     grid_.SetRowCount(nextRow_ + 1);
-    grid_.SetCell(0, nextRow_, "  " + caption);
+    std::string indented;
+    indented.reserve(caption.size() + 2);
+    indented += "  ";
+    indented += caption;
+    grid_.SetCell(0, nextRow_, std::move(indented));
     grid_.SetCell(1, nextRow_, std::move(value));
     ++nextRow_;
     ClearRow(nextRow_);  // just beyond the count: the next section's spacer

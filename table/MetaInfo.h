@@ -6,6 +6,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "metadata/ImageData.h"
@@ -16,7 +17,8 @@ namespace pixolyn {
 
 struct TInfo {
   int16_t Group = 0;  // 0 standard row, 1 maker-specific row
-  std::string Caption;
+  // The tag's label or a part of its text: rows live no longer than their tags.
+  std::string_view Caption;
   std::string Value;
 };
 

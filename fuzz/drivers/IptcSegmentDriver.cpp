@@ -19,7 +19,7 @@ std::string TakeName(TFuzzInput& input) {
   const std::size_t row = pick % table.size();
   switch (pick / table.size()) {
     case 0:
-      return table[row].Name;
+      return std::string(table[row].Name);
     case 1:
       return UpperAscii(table[row].Name);
     case 2:

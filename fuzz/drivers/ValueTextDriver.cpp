@@ -57,7 +57,7 @@ const std::vector<TTagFormatter>& Formatters() {
 std::string TakeValueMap(TFuzzInput& input, uint8_t flags) {
   if (!(flags & kValueTableMap)) return input.TakeText();
   const std::vector<TTagEntry>& rows = TableRows();
-  return rows[input.TakeU16() % rows.size()].ValueMap;
+  return std::string(rows[input.TakeU16() % rows.size()].ValueMap);
 }
 
 std::string DecimalText(int32_t value) {

@@ -24,7 +24,7 @@ std::vector<std::string> Stored(const TIPTCdata& iptc) {
   std::vector<std::string> out;
   for (int i = 0; i < iptc.Count; ++i) {
     const TTagEntry entry = iptc.GetEntry(i);
-    out.push_back(entry.Name + "=" + entry.Text);
+    out.push_back(std::string(entry.Name) + "=" + entry.Text);
   }
   return out;
 }

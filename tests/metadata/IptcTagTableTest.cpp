@@ -23,7 +23,7 @@ TEST(IptcTagTable, HoldsThirtyTwoPlainRowsOfRecordTwoThenTheSubfileRow) {
         << i;
     EXPECT_GT(row.MaxSize, 0) << i;
     EXPECT_TRUE(keys.emplace(row.RecordNumber, row.Tag).second) << "pair twice in row " << i;
-    EXPECT_TRUE(names.insert(row.Name).second) << row.Name;
+    EXPECT_TRUE(names.emplace(row.Name).second) << row.Name;
   }
 }
 

@@ -43,7 +43,7 @@ std::vector<MakerEntry> MakerEntries(const TImageInfo& info) {
   std::vector<MakerEntry> entries;
   for (int i = 0; i < info.TagCount; ++i) {
     const TTagEntry& e = info.TagList[static_cast<std::size_t>(i)];
-    if (e.Group == 1) entries.push_back({e.Tag, e.Label, e.Text});
+    if (e.Group == 1) entries.push_back({e.Tag, std::string(e.Label), e.Text});
   }
   return entries;
 }

@@ -10,11 +10,12 @@
 namespace pixolyn {
 namespace {
 
-TTagEntry Entry(uint16_t tag, std::string name = "Name", std::string valueMap = "") {
+// Names and maps are constant texts, as in the dictionaries.
+TTagEntry Entry(uint16_t tag, const char* name = "Name", const char* valueMap = "") {
   TTagEntry entry;
   entry.Tag = tag;
-  entry.Name = std::move(name);
-  entry.ValueMap = std::move(valueMap);
+  entry.Name = name;
+  entry.ValueMap = valueMap;
   entry.Text = "value";
   return entry;
 }

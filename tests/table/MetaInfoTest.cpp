@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
+#include <set>
 #include <string>
 #include <vector>
 
@@ -33,10 +33,16 @@ const std::vector<std::string> kEmptyTable = {" Feldbezeichnung| Dateninhalte",
                                               "EXIF-Daten (standard)|",
                                               std::string(kNone) + "|"};
 
-TTagEntry Tag(std::string label, std::string text, int group = 0) {
+// A tag's label refers to a constant text; the test's labels live for the whole run.
+std::string_view Interned(std::string_view text) {
+  static std::set<std::string, std::less<>> texts;
+  return *texts.emplace(text).first;
+}
+
+TTagEntry Tag(std::string_view label, std::string text, int group = 0) {
   TTagEntry entry;
   entry.Tag = 1;
-  entry.Label = std::move(label);
+  entry.Label = Interned(label);
   entry.Text = std::move(text);
   entry.Group = group;
   return entry;
@@ -89,14 +95,15 @@ TEST(MetaTable, SplitsTheCommentAtCrLfWithoutTrimming) {
 }
 
 TEST(MetaTable, SplitsMultiLineValuesIntoMakerRows) {
-  const auto rows = TagListToInfo(std::vector<TTagEntry>{
+  const std::vector<TTagEntry> tags = {
       Tag("Kamera",
           "1 2 3\r\nMacro Mode = Macro\r\n  Self Timer =  2 s \r\nA = b = c\r\nNoEquals\r\n"),
       Tag("Digits", "12\r\n3 = x"),
       Tag("Blank", "   \t "),
       Tag("Plain", " kept as is ", 0),
       Tag("Maker", "value", 1),
-  });
+  };
+  const auto rows = TagListToInfo(tags);
   struct Row {
     int group;
     const char* caption;
@@ -112,7 +119,8 @@ TEST(MetaTable, SplitsMultiLineValuesIntoMakerRows) {
 }
 
 TEST(MetaTable, EmptyLinesOfMultiLineValuesGiveNoRow) {
-  const auto rows = TagListToInfo(std::vector<TTagEntry>{Tag("Caption", "a\r\n\r\nb")});
+  const std::vector<TTagEntry> tags = {Tag("Caption", "a\r\n\r\nb")};
+  const auto rows = TagListToInfo(tags);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0].Caption, "a");
   EXPECT_EQ(rows[1].Caption, "b");
