@@ -13,8 +13,10 @@ cmake --workflow --preset release
 
 build="$root/build/release"
 folder="$(mktemp -d)"
-trap 'rm -rf "$folder"' EXIT
+padded="$(mktemp -d)"
+trap 'rm -rf "$folder" "$padded"' EXIT
 "$here/make-folder.sh" "$folder"
+"$here/make-folder.sh" "$padded" 2000 $((128 * 1024))
 
 {
   for bench in pixolyn-bench-table pixolyn-bench-app pixolyn-bench-export; do
@@ -25,6 +27,10 @@ trap 'rm -rf "$folder"' EXIT
       echo
     fi
   done
+  echo "== pixolyn-bench-table, the same pictures padded to camera-sized files"
+  "$build/bench/pixolyn-bench-table" --folder="$padded" --benchmark_filter=folder \
+    --benchmark_display_aggregates_only=true
+  echo
   echo "== compare-peers.sh"
   "$here/compare-peers.sh" "$build/cli/pixolyn-info" "$folder"
 } 2>&1 | tee "$build/bench-results.txt"

@@ -48,8 +48,8 @@ std::string_view BeforeFirstZero(std::string_view bytes) {
 }
 
 // The table's formatter where the tag has one, else the cut to printable text.
-std::string ShownText(const TTagEntry& entry, const std::string& text) {
-  return entry.Formatter ? entry.Formatter(text) : MakePrintable(text);
+std::string ShownText(const TTagEntry& entry, std::string text) {
+  return entry.Formatter ? entry.Formatter(text) : MakePrintable(std::move(text));
 }
 
 // Pops the directory offset pushed on entry, also when the walk is left by an error.
@@ -128,10 +128,10 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
       text = FormatTagValue(ComponentsToFormat(raw, header.type), header.type, entry.ValueMap,
                             entry.FormatPattern, BigEndian);
     }
-    text = ShownText(entry, text);
-    StoreEntry(entry, entry.Group, header.type, text, raw);
+    text = ShownText(entry, std::move(text));
   }
 
+  // What the record keeps of the value is taken before the value moves into the list.
   switch (header.tag) {
     case kTagImageWidth:
     case kTagExifImageWidth:
@@ -144,6 +144,17 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
     case kTagMake:
       CameraMake = text.substr(0, kCameraMakeLength);
       break;
+    case kTagMakerNote:
+      MakerNoteBytes = raw;
+      MakerNoteOffset = position;
+      break;
+    default:
+      break;
+  }
+  if (entry.Tag != 0) StoreEntry(entry, entry.Group, header.type, std::move(text), std::move(raw));
+
+  // Sub-directories and the maker note come after the entry that points to them.
+  switch (header.tag) {
     case kTagExifOffset:
     case kTagInteroperabilityOffset:
       ReadSubDirectory(position, base, sizeLimit, ExifKind);
@@ -152,8 +163,6 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
       ReadSubDirectory(position, base, sizeLimit, GpsKind);
       break;
     case kTagMakerNote:
-      MakerNoteBytes = std::move(raw);
-      MakerNoteOffset = position;
       HandOffMakerNote(*this);
       break;
     default:
@@ -225,8 +234,8 @@ void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& 
       text = Quoted(raw);
     }
   }
-  text = ShownText(entry, text);
-  StoreEntry(entry, 1, header.type, text, raw);
+  text = ShownText(entry, std::move(text));
+  StoreEntry(entry, 1, header.type, std::move(text), std::move(raw));
 }
 
 void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text,
@@ -263,7 +272,7 @@ bool TImageInfo::TakeValueBytes(int64_t bytes) {
   return true;
 }
 
-std::string TImageInfo::ComponentsToFormat(const std::string& raw, uint16_t type) {
+std::string_view TImageInfo::ComponentsToFormat(std::string_view raw, uint16_t type) {
   const int64_t size = TypeSize(type);
   if (size == 0) return raw;
   const int64_t components = std::min(static_cast<int64_t>(raw.size()) / size, budget_.Components);

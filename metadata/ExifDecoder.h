@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "metadata/EndianReader.h"
@@ -87,7 +88,7 @@ class TImageInfo : public tEndInd {
   bool TakeEntry();
   bool TakeValueBytes(int64_t bytes);
   // The first components of raw that the budget still allows to be formatted.
-  std::string ComponentsToFormat(const std::string& raw, uint16_t type);
+  std::string_view ComponentsToFormat(std::string_view raw, uint16_t type);
 
   // Directories being read, outermost first: a pointer back into one of them,
   // or nesting deeper than a TIFF file can need, is not followed.

@@ -1,7 +1,8 @@
 #pragma once
 // Sequential reader of a file's head: buffered, read-only, closed on destruction.
 
-#include <cstdio>
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -16,13 +17,26 @@ class HeadReader {
   HeadReader& operator=(const HeadReader&) = delete;
 
   // The next byte, or nothing at the end of the file.
-  std::optional<unsigned char> ReadByte();
+  std::optional<unsigned char> ReadByte() {
+    if (next_ == end_ && !Refill()) return std::nullopt;
+    return static_cast<unsigned char>(buffer_[next_++]);
+  }
   // Up to count bytes; fewer when the file ends first.
   std::string Read(std::size_t count);
   void Skip(std::size_t count);
 
  private:
-  std::FILE* file_ = nullptr;
+  // One read covers the head of most pictures; a read error ends the file like its end.
+  static constexpr std::size_t kBufferSize = 16 * 1024;
+
+  bool Refill();
+  // Reads into out straight from the file; the bytes read, 0 at the end.
+  std::size_t ReadFile(char* out, std::size_t count);
+
+  int fd_ = -1;
+  std::size_t next_ = 0;
+  std::size_t end_ = 0;
+  std::array<char, kBufferSize> buffer_;
 };
 
 bool FileExists(const std::string& path);

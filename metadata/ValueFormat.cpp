@@ -57,7 +57,7 @@ std::string ComponentText(std::string_view component, int type, std::string_view
   return {};  // text and undefined bytes are not numbers
 }
 
-double FirstFloat(const std::string& raw, int type, bool bigEndian) {
+double FirstFloat(std::string_view raw, int type, bool bigEndian) {
   const ByteView view(raw);
   if (type == kTypeFloat) {
     if (!view.Fits(0, 4)) return 0;
@@ -86,11 +86,11 @@ int TypeSize(int type) {
   return kTypeSizes[static_cast<std::size_t>(type)];
 }
 
-std::string FormatTagValue(const std::string& raw, int type, std::string_view valueMap,
+std::string FormatTagValue(std::string_view raw, int type, std::string_view valueMap,
                            std::string_view pattern, bool bigEndian) {
   const int size = TypeSize(type);
   if (size == 0) return "0";
-  const std::string_view bytes(raw);
+  const std::string_view bytes = raw;
   const std::size_t componentSize = static_cast<std::size_t>(size);
   const std::size_t count = bytes.size() / componentSize;
   std::string text;
@@ -106,9 +106,9 @@ std::string FormatTagValue(const std::string& raw, int type, std::string_view va
   return FormatNumberPattern(pattern, std::span(&number, 1));
 }
 
-double TagValueAsNumber(const std::string& raw, int type, bool bigEndian) {
+double TagValueAsNumber(std::string_view raw, int type, bool bigEndian) {
   double value = 0;
-  const std::string_view bytes(raw);
+  const std::string_view bytes = raw;
   if (IsIntegerType(type)) {
     value = RawToInteger(bytes, bigEndian);
   } else if (IsFractionType(type)) {
@@ -159,13 +159,13 @@ double ParseRationalText(const std::string& text) {
   return Quotient(*numerator, *denominator);
 }
 
-std::string MakePrintable(const std::string& text) {
+std::string MakePrintable(std::string text) {
   constexpr std::size_t kMaxLength = 50;
-  std::string out = text.substr(0, kMaxLength);
-  for (char& c : out) {
+  if (text.size() > kMaxLength) text.resize(kMaxLength);
+  for (char& c : text) {
     if (static_cast<unsigned char>(c) < 32) c = '.';
   }
-  return out;
+  return text;
 }
 
 }  // namespace pixolyn

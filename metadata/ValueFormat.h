@@ -26,13 +26,13 @@ int TypeSize(int type);
 // joined by ", " (integers in decimal or through the value map, fractions as
 // "n/d", floats as "-9999.99"), then the format pattern if there is one.
 // "0" for a type without a component size. Does not throw.
-std::string FormatTagValue(const std::string& raw, int type, std::string_view valueMap,
+std::string FormatTagValue(std::string_view raw, int type, std::string_view valueMap,
                            std::string_view pattern, bool bigEndian);
 
 // Numeric value of a raw value: integers read over all bytes as one number,
 // the first fraction, the first float. 0 for non-numeric types, a division by
 // zero, a NaN or an infinity. Does not throw.
-double TagValueAsNumber(const std::string& raw, int type, bool bigEndian);
+double TagValueAsNumber(std::string_view raw, int type, bool bigEndian);
 
 // The bytes as one unsigned number in the given order, wrapping at 32 bits and
 // read as signed: an SSHORT -1 gives 65535, an SLONG -1 gives -1. Of a longer
@@ -48,6 +48,6 @@ std::string DecodeValueMap(std::string_view valueMap, const std::string& keyText
 double ParseRationalText(const std::string& text);
 
 // At most the first 50 characters, every character below 32 replaced by ".".
-std::string MakePrintable(const std::string& text);
+std::string MakePrintable(std::string text);
 
 }  // namespace pixolyn

@@ -65,8 +65,8 @@ class GridFiller {
 
  private:
   void ClearRow(int row) {
-    grid_.SetCell(0, row, "");
-    grid_.SetCell(1, row, "");
+    grid_.SetCell(0, row, std::string());
+    grid_.SetCell(1, row, std::string());
   }
 
   TMetaTable& grid_;
@@ -103,6 +103,7 @@ std::string CreationDateText(const std::string& text) {
 
 std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags) {
   std::vector<TInfo> rows;
+  rows.reserve(tags.size());  // most tags give one row
   for (const TTagEntry& tag : tags) {
     if (TrimControlAndBlank(tag.Text).empty()) continue;
     if (tag.Text.find("\r\n") == std::string::npos) {
@@ -131,6 +132,9 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   // The rows are used once: their values move into the grid.
   std::vector<TInfo> iptcRows = TagListToInfo(meta.IptcTags);
   std::vector<TInfo> exifRows = TagListToInfo(meta.ExifTags);
+  // Headers, spacers and placeholders besides the rows, and a comment of a few lines.
+  constexpr std::size_t kFrameRows = 16;
+  grid.ReserveRows(static_cast<int>(iptcRows.size() + exifRows.size() + kFrameRows));
 
   fill.AddSection("Kommentar");
   if (meta.Comment.empty()) {

@@ -2,6 +2,7 @@
 // A two-column table model: exactly the grid operations the table builder
 // uses. The viewer's grid shows this same model.
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@ class TMetaTable {
   int RowCount() const { return static_cast<int>(rows_.size()) - 1; }
   // Growing shows the row kept just beyond the old count; shrinking drops rows.
   void SetRowCount(int rows);
+  // Makes room for that many rows without changing the table.
+  void ReserveRows(int rows) { rows_.reserve(static_cast<std::size_t>(std::max(rows, 0)) + 1); }
 
   int ColWidth(int column) const { return widths_.at(static_cast<std::size_t>(column)); }
   void SetColWidth(int column, int width) { widths_.at(static_cast<std::size_t>(column)) = width; }
