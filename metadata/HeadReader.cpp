@@ -35,27 +35,33 @@ bool HeadReader::Refill() {
 }
 
 std::string HeadReader::Read(std::size_t count) {
-  std::string bytes(count, '\0');
-  std::size_t have = 0;
+  std::string bytes;
+  ReadAppend(bytes, count);
+  return bytes;
+}
+
+void HeadReader::ReadAppend(std::string& out, std::size_t count) {
+  out.reserve(out.size() + count);
+  std::size_t left = count;
   // Each pass takes at least one byte, or ends at the end of the file.
-  while (have < count) {
+  while (left > 0) {
     if (next_ == end_) {
-      const std::size_t want = count - have;
-      if (want >= buffer_.size()) {
-        const std::size_t got = ReadFile(bytes.data() + have, want);
-        if (got == 0) break;
-        have += got;
+      if (left >= buffer_.size()) {
+        const std::size_t start = out.size();
+        out.resize(start + left);
+        const std::size_t got = ReadFile(out.data() + start, left);
+        out.resize(start + got);
+        if (got == 0) return;
+        left -= got;
         continue;
       }
-      if (!Refill()) break;
+      if (!Refill()) return;
     }
-    const std::size_t take = std::min(count - have, end_ - next_);
-    std::memcpy(bytes.data() + have, buffer_.data() + next_, take);
+    const std::size_t take = std::min(left, end_ - next_);
+    out.append(buffer_.data() + next_, take);
     next_ += take;
-    have += take;
+    left -= take;
   }
-  bytes.resize(have);
-  return bytes;
 }
 
 void HeadReader::Skip(std::size_t count) {

@@ -23,6 +23,8 @@ class HeadReader {
   }
   // Up to count bytes; fewer when the file ends first.
   std::string Read(std::size_t count);
+  // The same, appended to out.
+  void ReadAppend(std::string& out, std::size_t count);
   void Skip(std::size_t count);
 
  private:

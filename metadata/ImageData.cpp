@@ -113,7 +113,7 @@ bool TImgData::ReadJpegSections(HeadReader& file) {
     slot.SegmentData.clear();
     slot.SegmentData += static_cast<char>(*high);
     slot.SegmentData += static_cast<char>(*low);
-    slot.SegmentData += file.Read(static_cast<std::size_t>(length - 2));  // cut short at EOF
+    file.ReadAppend(slot.SegmentData, static_cast<std::size_t>(length - 2));  // cut short at EOF
 
     if (SectionCount == kMetadataDeadline && !HasMetadata()) return false;
 
