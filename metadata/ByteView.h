@@ -32,9 +32,25 @@ class ByteView {
            static_cast<uint64_t>(count) <= size - static_cast<uint64_t>(offset);
   }
 
-  uint8_t U8(int64_t offset) const;
-  uint16_t U16(int64_t offset, bool bigEndian) const;
-  uint32_t U32(int64_t offset, bool bigEndian) const;
+  // Inline: every entry of every directory is read through these.
+  uint8_t U8(int64_t offset) const {
+    Require(offset, 1);
+    return static_cast<uint8_t>(bytes_[static_cast<std::size_t>(offset)]);
+  }
+  uint16_t U16(int64_t offset, bool bigEndian) const {
+    Require(offset, 2);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + offset;
+    return bigEndian ? static_cast<uint16_t>(p[0] << 8 | p[1])
+                     : static_cast<uint16_t>(p[1] << 8 | p[0]);
+  }
+  uint32_t U32(int64_t offset, bool bigEndian) const {
+    Require(offset, 4);
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + offset;
+    if (bigEndian) {
+      return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+    }
+    return uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
+  }
 
   // Clamped cut: a start below 0 moves to 0 (count kept), a range past the end
   // is cut there; empty for a negative count or a start at or past the end.
@@ -44,7 +60,10 @@ class ByteView {
   int64_t Find(std::string_view needle, int64_t from = 0) const;
 
  private:
-  void Require(int64_t offset, int64_t count) const;
+  void Require(int64_t offset, int64_t count) const {
+    if (!Fits(offset, count)) ThrowOutOfBounds(offset, count);
+  }
+  [[noreturn]] void ThrowOutOfBounds(int64_t offset, int64_t count) const;
   std::string_view bytes_;
 };
 

@@ -57,12 +57,14 @@ void TImageInfo::AddFocalLength35() {
   AddTag(entry);
 }
 
-double TImageInfo::TagNumberByName(const std::string& name) const {
-  const TTagEntry entry = GetTagByName(name);
+double TImageInfo::TagNumberByName(std::string_view name) const {
+  const int index = FindTagByName(name);
+  if (index < 0) return 0;
+  const TTagEntry& entry = TagList[static_cast<std::size_t>(index)];
   return entry.Tag == 0 ? 0 : TagValueAsNumber(entry.RawText, entry.FormatType, BigEndian);
 }
 
-int TImageInfo::TagIntegerByName(const std::string& name) const {
+int TImageInfo::TagIntegerByName(std::string_view name) const {
   return RoundHalfEven(TagNumberByName(name));
 }
 

@@ -238,14 +238,17 @@ void TImageInfo::ReadMakerNoteEntry(const std::string& data, const std::string& 
   StoreEntry(entry, 1, header.type, std::move(text), std::move(raw));
 }
 
-void TImageInfo::StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text,
-                            std::string raw) {
+void TImageInfo::StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type,
+                            std::string text, std::string raw) {
+  if (definition.Tag == 0) return;
   try {
+    // Filled in place: the value texts move once, into the list.
+    TTagEntry& entry = NextTagSlot(TagList, TagCount);
+    entry = definition;
     entry.Group = group;
     entry.FormatType = type;
     entry.Text = std::move(text);
     entry.RawText = std::move(raw);
-    AppendToTagList(TagList, TagCount, std::move(entry));
   } catch (const std::exception&) {
     // Only this entry is lost.
   }
@@ -288,16 +291,16 @@ int TImageInfo::AddTag(const TTagEntry& entry) {
   return AppendToTagList(TagList, TagCount, entry);
 }
 
-int TImageInfo::FindTagByName(const std::string& name) const {
+int TImageInfo::FindTagByName(std::string_view name) const {
   return FindTagInListByName(TagList, TagCount, name);
 }
 
-std::string TImageInfo::GetTagText(const std::string& name) const {
+std::string TImageInfo::GetTagText(std::string_view name) const {
   const int index = FindTagByName(name);
   return index < 0 ? std::string() : TagList[static_cast<std::size_t>(index)].Text;
 }
 
-TTagEntry TImageInfo::GetTagByName(const std::string& name) const {
+TTagEntry TImageInfo::GetTagByName(std::string_view name) const {
   const int index = FindTagByName(name);
   return index < 0 ? TTagEntry{} : TagList[static_cast<std::size_t>(index)];
 }

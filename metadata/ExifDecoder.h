@@ -50,16 +50,16 @@ class TImageInfo : public tEndInd {
   // picture size and the focal-plane resolution, unless the file holds it.
   void AddFocalLength35();
   // Numeric value of the first stored tag of that name; 0 if none.
-  double TagNumberByName(const std::string& name) const;
+  double TagNumberByName(std::string_view name) const;
   // The same, rounded with halves to the even neighbour.
-  int TagIntegerByName(const std::string& name) const;
+  int TagIntegerByName(std::string_view name) const;
   // Crop factor used when the sensor size is not known.
   double DefaultCropFactor() const;
 
   int AddTag(const TTagEntry& entry);
-  virtual int FindTagByName(const std::string& name) const;
-  virtual std::string GetTagText(const std::string& name) const;
-  TTagEntry GetTagByName(const std::string& name) const;
+  virtual int FindTagByName(std::string_view name) const;
+  virtual std::string GetTagText(std::string_view name) const;
+  TTagEntry GetTagByName(std::string_view name) const;
 
  private:
   struct EntryHeader;
@@ -72,8 +72,9 @@ class TImageInfo : public tEndInd {
                           std::span<const TTagEntry> table, int64_t entryOffset, int64_t origin,
                           int64_t fallbackOrigin);
   EntryHeader ReadEntryHeader(int64_t entryOffset) const;
-  // Stores a copy of entry with its decoded value; a failure drops this entry only.
-  void StoreEntry(TTagEntry entry, int32_t group, uint16_t type, std::string text, std::string raw);
+  // Stores the dictionary entry with its decoded value; a failure to grow drops this entry only.
+  void StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type, std::string text,
+                  std::string raw);
   void SetOwnerError(const std::string& message);
 
   // What the walks may still read, all directories together. A sound block

@@ -56,7 +56,7 @@ const TTagEntry& LookupTagEntry(uint16_t tag, TDirectoryKind kind) {
   return entry ? *entry : ExifTagTable().back();
 }
 
-int FindExifTagByName(const std::string& name) {
+int FindExifTagByName(std::string_view name) {
   const auto table = ExifTagsWithoutClosing();
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (EqualsIgnoringAsciiCase(table[i].Name, name)) return static_cast<int>(i);

@@ -32,6 +32,6 @@ const TTagEntry& LookupTagEntry(uint16_t tag, TDirectoryKind kind);
 
 // Index of the first EXIF tag whose Name equals name ignoring ASCII case;
 // -1 if none (the closing "Unknown" entry is not searched).
-int FindExifTagByName(const std::string& name);
+int FindExifTagByName(std::string_view name);
 
 }  // namespace pixolyn

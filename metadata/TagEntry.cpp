@@ -6,19 +6,20 @@
 
 namespace pixolyn {
 
-int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
-  if (entry.Tag != 0) {
-    if (static_cast<int64_t>(storage.size()) - 1 <= count) {
-      // The length grows by the fixed step, the capacity geometrically, so
-      // that a long list is not moved to new storage every 25 entries.
-      if (storage.capacity() < storage.size() + kTagListGrowth) {
-        storage.reserve(2 * storage.capacity() + kTagListGrowth);
-      }
-      storage.resize(storage.size() + kTagListGrowth);
+TTagEntry& NextTagSlot(TTagDefArray& storage, int& count) {
+  if (static_cast<int64_t>(storage.size()) - 1 <= count) {
+    // The length grows by the fixed step, the capacity geometrically, so
+    // that a long list is not moved to new storage every 25 entries.
+    if (storage.capacity() < storage.size() + kTagListGrowth) {
+      storage.reserve(2 * storage.capacity() + kTagListGrowth);
     }
-    storage[static_cast<std::size_t>(count)] = std::move(entry);
-    ++count;
+    storage.resize(storage.size() + kTagListGrowth);
   }
+  return storage[static_cast<std::size_t>(count++)];
+}
+
+int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
+  if (entry.Tag != 0) NextTagSlot(storage, count) = std::move(entry);
   return count - 1;
 }
 

@@ -55,6 +55,9 @@ inline constexpr int kTagListGrowth = 25;
 // Stores entry at position count (growing the storage when its length minus 1
 // is not greater than count) unless entry.Tag is 0. Returns count - 1 afterwards.
 int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry);
+// The record at position count, for filling in place: grows the storage by
+// the same rule and counts the record as stored.
+TTagEntry& NextTagSlot(TTagDefArray& storage, int& count);
 
 // Index of the first of the count entries whose Name equals name ignoring ASCII case.
 int FindTagInListByName(const TTagDefArray& storage, int count, std::string_view name);

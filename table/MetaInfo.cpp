@@ -49,6 +49,7 @@ class GridFiller {
   }
 
   void AddRow(std::string_view caption, std::string value) {
+    const bool grows = nextRow_ + 1 > grid_.RowCount();
     grid_.SetRowCount(nextRow_ + 1);
     std::string indented;
     indented.reserve(caption.size() + 2);
@@ -57,7 +58,9 @@ class GridFiller {
     grid_.SetCell(0, nextRow_, std::move(indented));
     grid_.SetCell(1, nextRow_, std::move(value));
     ++nextRow_;
-    ClearRow(nextRow_);  // just beyond the count: the next section's spacer
+    // Just beyond the count: the next section's spacer. A table that grew
+    // has a new, empty row there already.
+    if (!grows) ClearRow(nextRow_);
   }
 
   void AddPlaceholder() { AddRow(kPlaceholder, ""); }
