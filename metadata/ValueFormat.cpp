@@ -2,6 +2,7 @@
 
 #include <array>
 #include <bit>
+#include <charconv>
 #include <cmath>
 
 #include "metadata/ByteView.h"
@@ -38,23 +39,46 @@ bool IsFloatType(int type) {
   return type == kTypeFloat || type == kTypeDouble;
 }
 
-std::string IntegerText(int32_t value, std::string_view valueMap) {
-  std::string text = std::to_string(value);
-  return valueMap.empty() ? text : DecodeValueMap(valueMap, text);
+// The text mapped to key in "key:text,key:text"; empty when key is missing.
+std::string_view MappedText(std::string_view map, std::string_view key) {
+  // Searched in place: a value of many components looks up every one of them.
+  for (std::size_t pos = 0; pos <= map.size();) {
+    if (map.substr(pos).starts_with(key) && pos + key.size() < map.size() &&
+        map[pos + key.size()] == ':') {
+      const std::size_t start = pos + key.size() + 1;
+      return map.substr(start, map.find(',', start) - start);
+    }
+    const auto comma = map.find(',', pos);
+    if (comma == std::string_view::npos) break;
+    pos = comma + 1;
+  }
+  return {};
 }
 
-// Both halves written as signed 32-bit numbers; the fraction is not reduced.
-std::string FractionText(std::string_view component, bool bigEndian) {
-  return std::to_string(RawToInteger(component.substr(0, 4), bigEndian)) + "/" +
-         std::to_string(RawToInteger(component.substr(4, 4), bigEndian));
+using TDigits = std::array<char, 12>;  // "-2147483648"
+
+// The decimal text of value, written into digits.
+std::string_view Decimal(TDigits& digits, int32_t value) {
+  const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
+  return {digits.data(), static_cast<std::size_t>(end - digits.data())};
 }
 
-std::string ComponentText(std::string_view component, int type, std::string_view valueMap,
-                          bool bigEndian) {
-  if (IsIntegerType(type)) return IntegerText(RawToInteger(component, bigEndian), valueMap);
-  if (IsFractionType(type)) return FractionText(component, bigEndian);
-  if (IsFloatType(type)) return std::string(kFloatComponentText);
-  return {};  // text and undefined bytes are not numbers
+// Appended in place: a value may have thousands of components.
+void AppendComponentText(std::string& text, std::string_view component, int type,
+                         std::string_view valueMap, bool bigEndian) {
+  TDigits digits;
+  if (IsIntegerType(type)) {
+    const std::string_view number = Decimal(digits, RawToInteger(component, bigEndian));
+    text += valueMap.empty() ? number : MappedText(valueMap, number);
+  } else if (IsFractionType(type)) {
+    // Both halves written as signed 32-bit numbers; the fraction is not reduced.
+    text += Decimal(digits, RawToInteger(component.substr(0, 4), bigEndian));
+    text += '/';
+    text += Decimal(digits, RawToInteger(component.substr(4, 4), bigEndian));
+  } else if (IsFloatType(type)) {
+    text += kFloatComponentText;
+  }
+  // Text and undefined bytes are not numbers.
 }
 
 double FirstFloat(std::string_view raw, int type, bool bigEndian) {
@@ -97,8 +121,8 @@ std::string FormatTagValue(std::string_view raw, int type, std::string_view valu
   for (std::size_t i = 0; i < count; ++i) {
     // A component that decodes to nothing at the start leaves no separator.
     if (!text.empty()) text += ", ";
-    text +=
-        ComponentText(bytes.substr(i * componentSize, componentSize), type, valueMap, bigEndian);
+    AppendComponentText(text, bytes.substr(i * componentSize, componentSize), type, valueMap,
+                        bigEndian);
   }
   if (pattern.empty()) return text;
   if (pattern.find("%s") != std::string::npos) return FormatTextPattern(pattern, text);
@@ -132,21 +156,7 @@ int32_t RawToInteger(std::string_view bytes, bool bigEndian) {
 }
 
 std::string DecodeValueMap(std::string_view valueMap, const std::string& keyText) {
-  // The key followed by ":" at the start of the map or behind a ",", searched
-  // in place: a value of many components looks up every one of them.
-  const std::string_view key = TrimControlAndBlank(keyText);
-  const std::string_view map(valueMap);
-  for (std::size_t pos = 0; pos <= map.size();) {
-    if (map.substr(pos).starts_with(key) && pos + key.size() < map.size() &&
-        map[pos + key.size()] == ':') {
-      const std::size_t start = pos + key.size() + 1;
-      return std::string(map.substr(start, map.find(',', start) - start));
-    }
-    const auto comma = map.find(',', pos);
-    if (comma == std::string_view::npos) break;
-    pos = comma + 1;
-  }
-  return {};
+  return std::string(MappedText(valueMap, TrimControlAndBlank(keyText)));
 }
 
 double ParseRationalText(const std::string& text) {
