@@ -17,21 +17,47 @@ bool StartsWithDigit(std::string_view text) {
   return !text.empty() && text.front() >= '0' && text.front() <= '9';
 }
 
-// Rows of one line of a multi-line value: label, "=", value.
-void AppendSettingLine(std::vector<TInfo>& rows, std::string_view line) {
+// A row as a tag gives it: views of the tag's texts, or of a text made for the row.
+struct TRowView {
+  int16_t Group = 0;
+  std::string_view Caption;
+  std::string_view Value;
+};
+
+// The row of one line of a multi-line value: label, "=", value.
+template <typename Sink>
+void SettingLineRow(std::string_view line, Sink& sink) {
   line = TrimControlAndBlank(line);
   // An empty line has no first character; it yields no row like an empty entry.
   if (line.empty() || StartsWithDigit(line)) return;
-  TInfo row;
-  row.Group = 1;
   const auto equals = line.find('=');
   if (equals == std::string_view::npos) {
-    row.Caption = line;
-  } else {
-    row.Caption = TrimControlAndBlank(line.substr(0, equals));
-    row.Value = std::string(TrimControlAndBlank(line.substr(equals + 1)));
+    sink(TRowView{.Group = 1, .Caption = line});
+    return;
   }
-  rows.push_back(std::move(row));
+  sink(TRowView{.Group = 1,
+                .Caption = TrimControlAndBlank(line.substr(0, equals)),
+                .Value = TrimControlAndBlank(line.substr(equals + 1))});
+}
+
+// Calls sink(row) for each row of the tags, in order, without copying their
+// texts: the table copies each value once, into its cell.
+template <typename Sink>
+void ForEachInfoRow(std::span<const TTagEntry> tags, Sink&& sink) {
+  for (const TTagEntry& tag : tags) {
+    if (TrimControlAndBlank(tag.Text).empty()) continue;
+    if (tag.Text.find("\r\n") == std::string::npos) {
+      const auto group = static_cast<int16_t>(tag.Group);
+      if (tag.Label == kCreationDateLabel) {
+        const std::string date = CreationDateText(tag.Text);
+        sink(TRowView{.Group = group, .Caption = tag.Label, .Value = date});
+      } else {
+        sink(TRowView{.Group = group, .Caption = tag.Label, .Value = tag.Text});
+      }
+      continue;
+    }
+    ForEachCrLfLine(tag.Text, [&sink](std::string_view line) { SettingLineRow(line, sink); });
+  }
 }
 
 class GridFiller {
@@ -48,7 +74,7 @@ class GridFiller {
     ClearRow(nextRow_);
   }
 
-  void AddRow(std::string_view caption, std::string value) {
+  void AddRow(std::string_view caption, std::string_view value) {
     const bool grows = nextRow_ + 1 > grid_.RowCount();
     grid_.SetRowCount(nextRow_ + 1);
     std::string indented;
@@ -56,7 +82,7 @@ class GridFiller {
     indented += "  ";
     indented += caption;
     grid_.SetCell(0, nextRow_, std::move(indented));
-    grid_.SetCell(1, nextRow_, std::move(value));
+    grid_.SetCell(1, nextRow_, std::string(value));
     ++nextRow_;
     // Just beyond the count: the next section's spacer. A table that grew
     // has a new, empty row there already.
@@ -107,18 +133,10 @@ std::string CreationDateText(const std::string& text) {
 std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags) {
   std::vector<TInfo> rows;
   rows.reserve(tags.size());  // most tags give one row
-  for (const TTagEntry& tag : tags) {
-    if (TrimControlAndBlank(tag.Text).empty()) continue;
-    if (tag.Text.find("\r\n") == std::string::npos) {
-      TInfo row;
-      row.Group = static_cast<int16_t>(tag.Group);
-      row.Caption = tag.Label;
-      row.Value = tag.Label == kCreationDateLabel ? CreationDateText(tag.Text) : tag.Text;
-      rows.push_back(std::move(row));
-      continue;
-    }
-    ForEachCrLfLine(tag.Text, [&rows](std::string_view line) { AppendSettingLine(rows, line); });
-  }
+  ForEachInfoRow(tags, [&rows](const TRowView& row) {
+    rows.push_back(
+        TInfo{.Group = row.Group, .Caption = row.Caption, .Value = std::string(row.Value)});
+  });
   return rows;
 }
 
@@ -132,12 +150,9 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   GridFiller fill(grid, sectionRows);
 
   const TCollectedMeta meta = CollectMetaInfo(image);
-  // The rows are used once: their values move into the grid.
-  std::vector<TInfo> iptcRows = TagListToInfo(meta.IptcTags);
-  std::vector<TInfo> exifRows = TagListToInfo(meta.ExifTags);
   // Headers, spacers and placeholders besides the rows, and a comment of a few lines.
   constexpr std::size_t kFrameRows = 16;
-  grid.ReserveRows(static_cast<int>(iptcRows.size() + exifRows.size() + kFrameRows));
+  grid.ReserveRows(static_cast<int>(meta.IptcTags.size() + meta.ExifTags.size() + kFrameRows));
 
   fill.AddSection("Kommentar");
   if (meta.Comment.empty()) {
@@ -145,29 +160,35 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   } else {
     bool first = true;
     ForEachCrLfLine(meta.Comment, [&](std::string_view line) {
-      fill.AddRow(first ? "Text" : "", std::string(line));
+      fill.AddRow(first ? "Text" : "", line);
       first = false;
     });
   }
 
   fill.AddSection("IPTC-Daten");
-  if (iptcRows.empty()) fill.AddPlaceholder();
-  for (TInfo& row : iptcRows) fill.AddRow(row.Caption, std::move(row.Value));
+  bool anyIptcRow = false;
+  ForEachInfoRow(meta.IptcTags, [&](const TRowView& row) {
+    fill.AddRow(row.Caption, row.Value);
+    anyIptcRow = true;
+  });
+  if (!anyIptcRow) fill.AddPlaceholder();
 
   fill.AddSection("EXIF-Daten (standard)");
-  if (exifRows.empty()) {
+  bool anyExifRow = false;
+  ForEachInfoRow(meta.ExifTags, [&](const TRowView& row) {
+    if (row.Group == 0) fill.AddRow(row.Caption, row.Value);
+    anyExifRow = true;
+  });
+  if (!anyExifRow) {
     fill.AddPlaceholder();
     return;
-  }
-  for (TInfo& row : exifRows) {
-    if (row.Group == 0) fill.AddRow(row.Caption, std::move(row.Value));
   }
   fill.AddSection("EXIF-Daten (kameraspezifisch)");
   fill.AddPlaceholder();
   fill.StepBack();
-  for (TInfo& row : exifRows) {
-    if (row.Group == 1) fill.AddRow(row.Caption, std::move(row.Value));
-  }
+  ForEachInfoRow(meta.ExifTags, [&](const TRowView& row) {
+    if (row.Group == 1) fill.AddRow(row.Caption, row.Value);
+  });
 }
 
 }  // namespace pixolyn
