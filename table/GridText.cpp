@@ -100,16 +100,19 @@ std::string RichTextToPlain(std::string_view rtf) {
 }
 
 std::string GridToTabText(const TMetaTable& grid) {
+  const int rows = grid.RowCount();
   std::size_t size = 0;
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    size += grid.Cell(0, row).size() + grid.Cell(1, row).size() + 3;
+  for (int row = 0; row < rows; ++row) {
+    const TMetaTable::Row& cells = grid.RowCells(row);
+    size += cells[0].size() + cells[1].size() + 3;
   }
   std::string text;
   text.reserve(size);
-  for (int row = 0; row < grid.RowCount(); ++row) {
-    AppendClipboardCell(text, grid.Cell(0, row));
+  for (int row = 0; row < rows; ++row) {
+    const TMetaTable::Row& cells = grid.RowCells(row);
+    AppendClipboardCell(text, cells[0]);
     text += '\t';
-    AppendClipboardCell(text, grid.Cell(1, row));
+    AppendClipboardCell(text, cells[1]);
     text += "\r\n";
   }
   return text;

@@ -26,11 +26,13 @@ class TMetaTable {
 
   // Cell text; empty outside the table.
   const std::string& Cell(int column, int row) const;
+  using Row = std::array<std::string, kColumns>;
+  // Both cells of a row of the table (0 <= row < RowCount()), for reading it whole.
+  const Row& RowCells(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
   // Accepts rows up to and including RowCount() (the row just beyond the count).
   void SetCell(int column, int row, std::string text);
 
  private:
-  using Row = std::array<std::string, kColumns>;
   std::vector<Row> rows_;  // RowCount() rows plus the one just beyond
   std::array<int, kColumns> widths_{64, 64};
 };
