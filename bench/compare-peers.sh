@@ -10,6 +10,16 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 info="$(realpath "${1:-$here/../build/release/cli/pixolyn-info}")"
 folder="${2:-}"
+# The Exiv2 library without its program (bench/Exiv2PrintAll.cpp), when built.
+library="${EXIV2_PRINT_ALL:-$(dirname "$info")/../bench/exiv2-print-all}"
+library_commands=()
+if [ -x "$library" ]; then
+  library="$(realpath "$library")"
+  library_commands=(--command-name "Exiv2 library" "'$library' -- *.jpg")
+else
+  echo "compare-peers.sh: $library is not built (needs libexiv2-dev); the Exiv2 library is left out" >&2
+  library=""
+fi
 
 for tool in hyperfine exiv2 exiftool jq /usr/bin/time "$info"; do
   if ! command -v "$tool" >/dev/null; then
@@ -38,6 +48,7 @@ hyperfine --warmup 1 --min-runs 3 --max-runs 10 --ignore-failure --style basic \
   --export-json "$scratch/times.json" \
   --command-name "pixolyn-info" "'$info' -- *.jpg" \
   --command-name "exiv2 -pa" "exiv2 -pa -- *.jpg" \
+  "${library_commands[@]}" \
   --command-name "exiftool -fast -j" "exiftool -fast -j -- *.jpg"
 
 echo
@@ -59,9 +70,13 @@ if command -v valgrind >/dev/null; then
   exiv2_ir="$(instructions exiv2 -pa -- "${pictures[@]}")"
   echo
   echo "Instructions (callgrind) over ${#pictures[@]} files:"
-  awk -v a="$exiv2_ir" -v b="$info_ir" -v n="${#pictures[@]}" 'BEGIN {
-    printf "  exiv2 -pa / pixolyn-info = %.1f  (%.0f and %.0f instructions a file)\n", a / b, a / n, b / n
-  }'
+  ratio_ir() {
+    awk -v name="$1" -v a="$2" -v b="$info_ir" -v n="${#pictures[@]}" 'BEGIN {
+      printf "  %s / pixolyn-info = %.1f  (%.0f and %.0f instructions a file)\n", name, a / b, a / n, b / n
+    }'
+  }
+  ratio_ir "exiv2 -pa" "$exiv2_ir"
+  if [ -n "$library" ]; then ratio_ir "Exiv2 library" "$(instructions "$library" -- "${pictures[@]}")"; fi
 fi
 
 # Peak resident set size in KiB of one run of the command over the given pictures.
@@ -79,4 +94,7 @@ echo "Peak resident memory:"
 echo "  pixolyn-info over ${#pictures[@]} files: $(mib "$info_all")  (target < 8 MiB: $([ "$info_all" -lt 8192 ] && echo met || echo MISSED))"
 echo "  pixolyn-info over ${#tenth[@]} files: $(mib "$info_tenth")  (difference: $((info_all - info_tenth)) KiB)"
 echo "  exiv2 -pa over ${#pictures[@]} files: $(mib "$(peak_kib exiv2 -pa -- "${pictures[@]}")")"
+if [ -n "$library" ]; then
+  echo "  Exiv2 library over ${#pictures[@]} files: $(mib "$(peak_kib "$library" -- "${pictures[@]}")")"
+fi
 echo "  exiftool -fast -j over ${#pictures[@]} files: $(mib "$(peak_kib exiftool -fast -j -- "${pictures[@]}")")"
