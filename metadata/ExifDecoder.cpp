@@ -151,7 +151,7 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
     default:
       break;
   }
-  if (entry.Tag != 0) StoreEntry(entry, entry.Group, header.type, std::move(text), std::move(raw));
+  StoreEntry(entry, entry.Group, header.type, std::move(text), std::move(raw));
 
   // Sub-directories and the maker note come after the entry that points to them.
   switch (header.tag) {
