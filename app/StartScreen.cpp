@@ -100,7 +100,15 @@ void TStartform::FormActivate() {
   LetEventsRun();
 }
 
+void TStartform::SetMainWindow(QWidget* mainWindow) {
+  mainWindow_ = mainWindow;
+  if (!timeIsUp_ || !mainWindow_) return;
+  hide();
+  ShowMainWindow();
+}
+
 void TStartform::FormKeyPress() {
+  timeIsUp_ = true;
   hide();
   LetEventsRun();
   if (mainWindow_) ShowMainWindow();
@@ -109,6 +117,7 @@ void TStartform::FormKeyPress() {
 void TStartform::Timer1Timer() {
   ++Ticks;
   if (Ticks < kFirstShowingTick) return;
+  timeIsUp_ = true;
   if (Ticks > kLastTick) Timer1->stop();
   // The main window may still be under construction when the first ticks come.
   if (!mainWindow_) return;

@@ -22,8 +22,11 @@ class TStartform : public QWidget {
 
   explicit TStartform(QWidget* parent = nullptr);
 
-  // The window the start screen gives way to.
-  void SetMainWindow(QWidget* mainWindow) { mainWindow_ = mainWindow; }
+  // The window the start screen gives way to, once its creation (and any
+  // message box it raised) is over. When the start screen's time is already
+  // up, it gives way at once: a late answer to a start-up message must not
+  // leave the start screen standing with nothing behind it.
+  void SetMainWindow(QWidget* mainWindow);
 
   uint16_t Ticks = 0;
   QTimer* Timer1;
@@ -49,6 +52,7 @@ class TStartform : public QWidget {
   void ShowMainWindow();
 
   QWidget* mainWindow_ = nullptr;
+  bool timeIsUp_ = false;  // the third tick or a key press has come
 };
 
 }  // namespace pixolyn

@@ -70,6 +70,34 @@ class StartScreenTest : public QObject {
     QVERIFY(window.start->Timer1->isActive());
   }
 
+  // The start-up message for a broken first picture is answered after the
+  // timer has stopped, or before the third tick: the window comes either way,
+  // at the later of the two.
+  void brokenFirstPictureAnsweredLateOrEarlyStillShowsTheWindow() {
+    TempDir broken;
+    broken.Write("a.jpg", "not a picture");
+    TempDir appFolder;
+    appFolder.Write("PIXOLYN.INI", IniSelecting(broken.Path()));
+    for (const int ticksWhileAsking : {11, 1}) {
+      TStartform start;
+      start.Timer1->setInterval(24 * 60 * 60 * 1000);
+      QStringList messages;
+      TForm1 form({&start, appFolder.Path(), [&](const QString& message) {
+                     messages << message;
+                     for (int tick = 0; tick < ticksWhileAsking; ++tick) start.Timer1Timer();
+                   }});
+      start.SetMainWindow(&form);
+      // Showing the window reports the broken picture once more.
+      QCOMPARE(messages.size(), ticksWhileAsking == 11 ? 2 : 1);
+      QCOMPARE(form.isVisible(), ticksWhileAsking == 11);
+      QCOMPARE(start.isVisible(), ticksWhileAsking != 11);
+      start.Timer1Timer();
+      start.Timer1Timer();
+      QVERIFY(form.isVisible());
+      QVERIFY(!start.isVisible());
+    }
+  }
+
   void formShowRunsOnlyAtTheFirstShowing() {
     WindowFixture window(IniSelecting(pictures_.Path()));
     window.Show();
