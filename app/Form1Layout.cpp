@@ -14,6 +14,7 @@
 #include "app/AppText.h"
 #include "app/Banner.h"
 #include "app/Branding.h"
+#include "app/ElidedLabel.h"
 #include "app/FolderTree.h"
 #include "app/PicturePreview.h"
 #include "app/Unit1.h"
@@ -147,7 +148,7 @@ void TForm1::CreateControls() {
   StatusBar = Named(new QStatusBar(pictureArea), "StatusBar");
   StatusBar->setSizeGripEnabled(false);
   StatusBar->setFixedHeight(kStatusBarHeight);
-  statusLabel_ = new QLabel(StatusBar);
+  statusLabel_ = new TElidedLabel(StatusBar);
   StatusBar->addWidget(statusLabel_, 1);
   QVBoxLayout* pictureLayout = Column(pictureArea);
   pictureLayout->addWidget(Image, 1);

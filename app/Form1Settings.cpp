@@ -1,6 +1,8 @@
 // The main window's settings file: position, size, the sizes of three areas
 // and the last folder.
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSplitter>
 #include <numeric>
 
@@ -9,21 +11,32 @@
 #include "app/IniFile.h"
 #include "app/Settings.h"
 #include "app/Unit1.h"
+#include "app/WindowGeometry.h"
 
 namespace pixolyn {
 
 namespace {
 
 constexpr const char* kCannotWrite = "In %s kann nicht geschrieben werden";
+// What the right part must leave of the window: room for the folder tree and
+// the file names.
+constexpr int kUsableLeftPart = 150;
 
-// Gives one pane of a two-pane splitter its size; the other pane, the one
-// that stretches, takes the rest.
+// Gives one pane of a two-pane splitter its size, a size that fits the
+// window; the other pane, the one that stretches, takes the rest.
 void SetPaneSize(QSplitter* splitter, int pane, int size) {
   QList<int> sizes = splitter->sizes();
-  const int total = std::accumulate(sizes.begin(), sizes.end(), 0);
-  sizes[pane] = std::max(size, 0);
-  sizes[1 - pane] = std::max(total - size, 1);
+  const int64_t total = std::accumulate(sizes.begin(), sizes.end(), int64_t{0});
+  sizes[pane] = size;
+  sizes[1 - pane] = static_cast<int>(std::max<int64_t>(total - size, 1));
   splitter->setSizes(sizes);
+}
+
+// The available area of the screen that shows the stored position, else of the main screen.
+QRect AvailableArea(QPoint position) {
+  const QScreen* screen = QGuiApplication::screenAt(position);
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
 }
 
 // Writes the keys one after the other; the first that fails ends the writing.
@@ -53,15 +66,19 @@ void TForm1::ReadSettings(const std::string& path) {
   using namespace settings;
   const TIniFile file(path);
   const int top = ReadInteger(file, kTop);
-  move(ReadInteger(file, kLeft), top);
-  const int width = ReadInteger(file, kMainWidth);
-  resize(width, ReadInteger(file, kMainHeight));
+  const int left = ReadInteger(file, kLeft);
+  const QRect frame =
+      FitWindow(left, top, ReadInteger(file, kMainWidth), ReadInteger(file, kMainHeight),
+                AvailableArea({left, top}), minimumSize());
+  move(frame.topLeft());
+  resize(frame.size());
   CheckFolder->SetSelectedFolderPath(file.ReadString(kSection, kActDir, ""));
   // The left part takes whatever the right part leaves, so this has no lasting effect.
-  Panel1->resize(ReadInteger(file, kPanel1Width), Panel1->height());
-  SetPaneSize(Splitter3, 0, ReadInteger(file, kCheckFolderHeight));
-  SetPaneSize(Splitter2, 1, ReadInteger(file, kPanel3Height));
-  SetPaneSize(Splitter1, 1, ReadInteger(file, kPanel2Width));
+  Panel1->resize(FitPane(ReadInteger(file, kPanel1Width), frame.width()), Panel1->height());
+  SetPaneSize(Splitter3, 0, FitPane(ReadInteger(file, kCheckFolderHeight), frame.height()));
+  SetPaneSize(Splitter2, 1, FitPane(ReadInteger(file, kPanel3Height), frame.height()));
+  const int rightPartRoom = frame.width() - Splitter1->handleWidth() - kUsableLeftPart;
+  SetPaneSize(Splitter1, 1, FitPane(ReadInteger(file, kPanel2Width), rightPartRoom));
 }
 
 void TForm1::WriteSettings(const std::string& path) {

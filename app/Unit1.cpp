@@ -20,6 +20,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppText.h"
+#include "app/ElidedLabel.h"
 #include "app/ExportCommands.h"
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
@@ -178,7 +179,7 @@ QString TForm1::StatusText() const {
 }
 
 void TForm1::SetStatus(const QString& text) {
-  statusLabel_->setText(text);
+  statusLabel_->SetText(text);
 }
 
 void TForm1::FillMetaGrid() {

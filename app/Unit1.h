@@ -24,6 +24,7 @@ class QTableView;
 
 namespace pixolyn {
 
+class TElidedLabel;
 class TFolderTree;
 class TPicturePreview;
 
@@ -114,7 +115,7 @@ class TForm1 : public QMainWindow {
 
   TMetaGridModel* metaGridModel_ = nullptr;
   TForm1Environment environment_;
-  QLabel* statusLabel_ = nullptr;
+  TElidedLabel* statusLabel_ = nullptr;
   bool shown_ = false;
   // Counters of started listings and selections: a handler resumed after a
   // newer one ran inside its event processing stops instead of overwriting

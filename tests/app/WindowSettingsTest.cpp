@@ -1,13 +1,17 @@
 // The settings file: restored at creation, written at closing.
 
 #include <QListWidget>
+#include <QScreen>
+#include <QStatusBar>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "TestJpeg.h"
 #include "WindowFixture.h"
 #include "app/AppText.h"
+#include "app/ElidedLabel.h"
 #include "app/FolderTree.h"
 #include "app/IniFile.h"
 
@@ -33,7 +37,7 @@ class WindowSettingsTest : public QObject {
     TempDir folder;
     WindowFixture window(
         "[MainWindow]\n"
-        "top=30\nleft=40\nmainwidth=0x320\nmainheight=$258\n"
+        "top=30\nleft=40\nmainwidth=0x2BC\nmainheight=$1F4\n"
         "actdir=" +
         folder.Path() +
         "\n"
@@ -41,7 +45,7 @@ class WindowSettingsTest : public QObject {
         "panel2.width=300\n");
     window.Show();
     TForm1& form = *window.form;
-    QCOMPARE(form.geometry().size(), QSize(800, 600));
+    QCOMPARE(form.geometry().size(), QSize(700, 500));
     QCOMPARE(form.pos(), QPoint(40, 30));
     QCOMPARE(form.CheckFolder->SelectedFolderPath(), folder.Path());
     QCOMPARE(form.CheckFolder->height(), 220);
@@ -53,14 +57,74 @@ class WindowSettingsTest : public QObject {
     const std::string path = window.SettingsPath();
     QCOMPARE(Read(path, "top"), std::string("30"));
     QCOMPARE(Read(path, "left"), std::string("40"));
-    QCOMPARE(Read(path, "mainwidth"), std::string("800"));
-    QCOMPARE(Read(path, "mainheight"), std::string("600"));
+    QCOMPARE(Read(path, "mainwidth"), std::string("700"));
+    QCOMPARE(Read(path, "mainheight"), std::string("500"));
     QCOMPARE(Read(path, "actdir"), folder.Path());
     QCOMPARE(Read(path, "panel1.width"), std::to_string(form.Panel1->width()));
     QCOMPARE(Read(path, "checkfolder.height"), std::string("220"));
     QCOMPARE(Read(path, "panel3.height"), std::string("160"));
     QCOMPARE(Read(path, "panel2.width"), std::string("300"));
     QVERIFY(!window.start->isVisible());
+  }
+
+  // Whatever the file says (the offscreen screen is 800 x 800), the window lies on the screen, at
+  // least at its minimum size, and leaves the left part room; what is written back is that.
+  void outOfRangeValuesAreBroughtIntoTheScreen_data() {
+    QTest::addColumn<QString>("values");
+    QTest::addColumn<QRect>("window");  // empty: the whole available area
+    QTest::addColumn<int>("panel2");    // 0: narrowest; -1: the widest the left part allows
+    QTest::newRow("huge size") << "mainwidth=1000000000\nmainheight=1000000000\n" << QRect() << 150;
+    QTest::newRow("off screen") << "left=-5000\ntop=-5000\nmainwidth=700\nmainheight=500\n"
+                                << QRect(0, 0, 700, 500) << 150;
+    QTest::newRow("beyond the right edge") << "left=5000\ntop=5000\nmainwidth=700\nmainheight=500\n"
+                                           << QRect(100, 300, 700, 500) << 150;
+    QTest::newRow("tiny") << "mainwidth=1\nmainheight=-7\n" << QRect(0, 0, 640, 480) << 150;
+    QTest::newRow("lowest panels") << "mainwidth=700\nmainheight=500\npanel2.width=-2147483648\n"
+                                      "panel3.height=-2147483648\ncheckfolder.height=-2147483648\n"
+                                   << QRect(0, 0, 700, 500) << 0;
+    QTest::newRow("highest panels") << "mainwidth=700\nmainheight=500\npanel2.width=2147483647\n"
+                                       "panel3.height=2147483647\ncheckfolder.height=2147483647\n"
+                                    << QRect(0, 0, 700, 500) << -1;
+  }
+
+  void outOfRangeValuesAreBroughtIntoTheScreen() {
+    QFETCH(QString, values);
+    QFETCH(QRect, window);
+    QFETCH(int, panel2);
+    TempDir folder;
+    WindowFixture fixture("[mainwindow]\nactdir=" + folder.Path() + "\n" + values.toStdString());
+    fixture.Show();
+    TForm1& form = *fixture.form;
+    const QRect available = form.screen()->availableGeometry();
+    const QRect expected = window.isEmpty() ? available : window;
+    QCOMPARE(form.pos(), expected.topLeft());
+    QCOMPARE(form.size(), expected.size());
+    QVERIFY(form.Panel1->width() >= 150);
+    if (panel2 > 0) QCOMPARE(form.Panel2->width(), panel2);
+    if (panel2 == 0) QVERIFY(form.Panel2->width() < 150);  // as narrow as its controls allow
+    QVERIFY(form.Panel3->height() <= form.height() && form.CheckFolder->height() <= form.height());
+    form.close();
+    QCOMPARE(Read(fixture.SettingsPath(), "mainwidth"), std::to_string(form.width()));
+    QCOMPARE(Read(fixture.SettingsPath(), "left"), std::to_string(form.x()));
+  }
+
+  // The status line shows what fits: a long path widens nothing, and the
+  // stored right-part width comes back unchanged.
+  void longPathLeavesTheStoredRightPartWidth() {
+    TempDir root;
+    std::string folder = root.Path();
+    while (folder.size() < 300) folder += "/" + std::string(60, 'v');
+    std::filesystem::create_directories(folder);
+    test::WriteFile(folder + "/a.jpg", test::MakeJpeg(40, 30));
+    WindowFixture fixture("[mainwindow]\nactdir=" + folder + "\nmainwidth=723\npanel2.width=300\n");
+    fixture.Show();
+    TForm1& form = *fixture.form;
+    QVERIFY(form.StatusText().endsWith(QString::fromStdString(folder + "/a.jpg")));
+    QCOMPARE(form.Panel2->width(), 300);
+    QVERIFY(form.Panel1->width() > 300);
+    QVERIFY(form.StatusBar->findChild<TElidedLabel*>()->ShownText().contains(QChar(0x2026)));
+    form.close();
+    QCOMPARE(Read(fixture.SettingsPath(), "panel2.width"), std::string("300"));
   }
 
   void firstStartUsesTheDefaultsAndTheHomeFolder() {
