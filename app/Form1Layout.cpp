@@ -176,6 +176,7 @@ void TForm1::CreateControls() {
   MetaGrid->setFrameShape(QFrame::NoFrame);
   MetaGrid->setShowGrid(false);
   MetaGrid->setWordWrap(false);
+  MetaGrid->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   MetaGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
   MetaGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
   MetaGrid->setSelectionMode(QAbstractItemView::SingleSelection);

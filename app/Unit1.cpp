@@ -186,6 +186,8 @@ void TForm1::FillMetaGrid() {
   ShowMetaInfo(metaGridModel_->Table(), ImageRecord.get(), SectionRows);
   metaGridModel_->Reload();
   MetaGrid->horizontalHeader()->resizeSection(0, MetaTable().ColWidth(0));
+  // A new table is read from its top, whatever the previous one showed.
+  MetaGrid->scrollToTop();
 }
 
 void TForm1::FreeImageRecord() {

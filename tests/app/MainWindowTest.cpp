@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QtTest>
@@ -264,6 +265,22 @@ class MainWindowTest : public QObject {
     QVERIFY(!grid.showGrid());
     QVERIFY(grid.model()->flags(grid.model()->index(0, 0)).testFlag(Qt::ItemIsEditable) == false);
     QCOMPARE(grid.columnViewportPosition(1) + grid.columnWidth(1), grid.viewport()->width());
+  }
+
+  void aNewPictureShowsItsTableFromTheTopRow() {
+    TempDir pictures;
+    QString lines;
+    for (int line = 0; line < 80; ++line) lines += QString("Zeile %1\r\n").arg(line);
+    pictures.Write("a.jpg", MakeJpeg(40, 30, lines.toStdString()));
+    pictures.Write("b.jpg", MakeJpeg(40, 30, lines.toStdString()));
+    WindowFixture window(WideIniSelecting(pictures.Path()));
+    window.Show();
+    QTableView& grid = *window.form->MetaGrid;
+    grid.scrollToBottom();
+    QVERIFY(grid.verticalScrollBar()->value() > 0);
+    window.form->FileListbox->setCurrentRow(1);
+    QCOMPARE(grid.verticalScrollBar()->value(), 0);
+    QCOMPARE(grid.verticalScrollMode(), QAbstractItemView::ScrollPerItem);
   }
 
   void listItemsBeginWithThreeBlanksAndPathsUseTheBareName() {
