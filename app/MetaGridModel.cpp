@@ -1,5 +1,7 @@
 #include "app/MetaGridModel.h"
 
+#include <algorithm>
+
 #include "app/AppText.h"
 
 namespace pixolyn {
@@ -31,6 +33,16 @@ QVariant TMetaGridModel::headerData(int section, Qt::Orientation orientation, in
 
 Qt::ItemFlags TMetaGridModel::flags(const QModelIndex& index) const {
   return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+int CaptionColumnWidth(const TMetaTable& table, const std::vector<int32_t>& sectionRows,
+                       const QFontMetrics& metrics, int padding) {
+  int width = table.ColWidth(0) * metrics.averageCharWidth() / kDesignAverageCharWidth;
+  for (int row = 1; row < table.RowCount(); ++row) {
+    if (std::find(sectionRows.begin(), sectionRows.end(), row) != sectionRows.end()) continue;
+    width = std::max(width, metrics.horizontalAdvance(FromCp1252(table.Cell(0, row))) + padding);
+  }
+  return width;
 }
 
 TMetaGridDelegate::TMetaGridDelegate(GetCellColor getCellColor, QObject* parent)

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFontMetrics>
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -33,6 +34,14 @@ class TMetaGridModel : public QAbstractTableModel {
  private:
   TMetaTable table_;
 };
+
+// Width of the caption column: the table's design width, made for a font of
+// kDesignAverageCharWidth pixels, scaled to the font used, or the width the
+// longest caption needs, whichever is wider. Section-header rows span both
+// columns and do not count. padding is the room a cell keeps beside its text.
+inline constexpr int kDesignAverageCharWidth = 5;
+int CaptionColumnWidth(const TMetaTable& table, const std::vector<int32_t>& sectionRows,
+                       const QFontMetrics& metrics, int padding);
 
 // The colours of one cell, as the grid's colour callback may change them.
 struct TCellColors {

@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <chrono>
 
@@ -185,7 +186,15 @@ void TForm1::SetStatus(const QString& text) {
 void TForm1::FillMetaGrid() {
   ShowMetaInfo(metaGridModel_->Table(), ImageRecord.get(), SectionRows);
   metaGridModel_->Reload();
-  MetaGrid->horizontalHeader()->resizeSection(0, MetaTable().ColWidth(0));
+  // Text margin on either side of a cell's text, as the item delegate draws it.
+  const int padding =
+      2 * (MetaGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MetaGrid) + 1);
+  MetaGrid->horizontalHeader()->resizeSection(
+      0, CaptionColumnWidth(MetaTable(), SectionRows, MetaGrid->fontMetrics(), padding));
+  MetaGrid->clearSpans();
+  for (const int row : SectionRows) {
+    if (row > 0) MetaGrid->setSpan(row - 1, 0, 1, TMetaTable::kColumns);
+  }
   // A new table is read from its top, whatever the previous one showed.
   MetaGrid->scrollToTop();
 }

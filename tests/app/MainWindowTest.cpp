@@ -259,7 +259,8 @@ class MainWindowTest : public QObject {
     QTableView& grid = *window.form->MetaGrid;
     QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QString(" Feldbezeichnung"));
     QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QString(" Dateninhalte"));
-    QCOMPARE(grid.columnWidth(0), 160);
+    QCOMPARE(grid.columnWidth(0), 160 * grid.fontMetrics().averageCharWidth() / 5);
+    for (const int row : window.form->SectionRows) QCOMPARE(grid.columnSpan(row - 1, 0), 2);
     QCOMPARE(grid.rowHeight(0), 18);
     QCOMPARE(grid.horizontalHeader()->height(), 18);
     QVERIFY(!grid.showGrid());
@@ -281,6 +282,24 @@ class MainWindowTest : public QObject {
     window.form->FileListbox->setCurrentRow(1);
     QCOMPARE(grid.verticalScrollBar()->value(), 0);
     QCOMPARE(grid.verticalScrollMode(), QAbstractItemView::ScrollPerItem);
+  }
+
+  void everyCaptionOfACameraPictureFits() {
+    const std::string corpus = test::CorpusDir();
+    if (corpus.empty()) QSKIP("the sample pictures in ../shared are absent");
+    TempDir pictures;
+    std::filesystem::copy_file(corpus + "/Canon.jpg", pictures.Path() + "/Canon.jpg");
+    WindowFixture window(WideIniSelecting(pictures.Path()));
+    window.Show();
+    const TForm1& form = *window.form;
+    int widest = 0;
+    for (int row = 1; row < form.MetaTable().RowCount(); ++row) {
+      const bool section = std::count(form.SectionRows.begin(), form.SectionRows.end(), row) > 0;
+      if (!section)
+        widest =
+            std::max(widest, form.MetaGrid->fontMetrics().horizontalAdvance(Cell(form, 0, row)));
+    }
+    QVERIFY2(widest < form.MetaGrid->columnWidth(0), qPrintable(QString::number(widest)));
   }
 
   void listItemsBeginWithThreeBlanksAndPathsUseTheBareName() {
