@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QFileDialog>
+#include <QFileInfo>
 
 #include "app/AppText.h"
 #include "export/ExportGridToWorkbook.h"
@@ -14,6 +15,10 @@
 namespace pixolyn {
 
 namespace {
+// Set on the dialog once a workbook was chosen with it; from then on it opens
+// where it was left, in the folder of the last export.
+constexpr const char* kWorkbookChosen = "pixolynWorkbookChosen";
+
 // The window's own cursor is the arrow, so either end of an export just drops the hourglass.
 TExportCursor OverrideCursor() {
   return {.ShowHourglass = [] { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); },
@@ -29,7 +34,11 @@ void CopyGridToClipboard(const TMetaTable& grid) {
 
 void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
                                const std::string& picturePath) {
+  if (!dialog.property(kWorkbookChosen).toBool() && !picturePath.empty()) {
+    dialog.setDirectory(QFileInfo(FromNative(picturePath)).absolutePath());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  dialog.setProperty(kWorkbookChosen, true);
   const std::string fileName = ToNative(dialog.selectedFiles().first());
   try {
     ExportGridToWorkbook(grid, fileName, ExportTitle(picturePath), OverrideCursor());

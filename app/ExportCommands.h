@@ -14,9 +14,9 @@ namespace pixolyn {
 void CopyGridToClipboard(const TMetaTable& grid);
 
 // Asks for the workbook with dialog, which keeps the chosen name for the next
-// time, and writes grid into the sheet titled after picturePath (a native
-// path; empty before any picture was loaded). Nothing happens when the user
-// cancels. Raises AppError when nothing was saved.
+// time (the first time it opens in the picture's folder), and writes grid into the sheet titled
+// after picturePath (a native path; empty before any picture was loaded). Nothing happens when the
+// user cancels. Raises AppError when nothing was saved.
 void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
                                const std::string& picturePath);
 

@@ -1,6 +1,9 @@
 // Pixolyn: a browser for the metadata of JPEG photographs.
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "app/StartScreen.h"
 #include "app/Unit1.h"
@@ -15,6 +18,12 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   // QApplication has applied the user's locale; its regional settings are read once, here.
   pixolyn::SetRegional(pixolyn::RegionalFromLocale());
+  // Qt's own dialogs and buttons ("Speichern unter", "Abbrechen") in the user's language.
+  QTranslator qtTexts;
+  if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qtTexts);
+  }
 
   pixolyn::TStartform startform;
   pixolyn::TForm1 form1({.Startform = &startform});
