@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include "app/AppText.h"
 
@@ -26,6 +28,27 @@ TFolderTree::TFolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileS
   setSelectionMode(QAbstractItemView::SingleSelection);
   setContextMenuPolicy(Qt::NoContextMenu);
   expand(model_->index(QStringLiteral("/")));
+}
+
+void TFolderTree::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit FolderChosen();
+    return;
+  }
+  userMoving_ = true;
+  QTreeView::keyPressEvent(event);
+  userMoving_ = false;
+}
+
+void TFolderTree::mousePressEvent(QMouseEvent* event) {
+  userMoving_ = event->button() == Qt::RightButton;
+  QTreeView::mousePressEvent(event);
+  userMoving_ = false;
+}
+
+void TFolderTree::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+  QTreeView::currentChanged(current, previous);
+  if (userMoving_ && current.isValid()) emit SelectionMovedByUser();
 }
 
 std::string TFolderTree::SelectedFolderPath() const {

@@ -20,8 +20,20 @@ class TFolderTree : public QTreeView {
   // the user's home folder. Throws AppError when the path names no folder.
   void SetSelectedFolderPath(const std::string& path);
 
+ signals:
+  // The user moved the selection by keyboard or right click; a left click is clicked().
+  void SelectionMovedByUser();
+  // Enter or Return on the selected folder.
+  void FolderChosen();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
  private:
   QFileSystemModel* model_;
+  bool userMoving_ = false;  // inside a key press or right click
 };
 
 }  // namespace pixolyn

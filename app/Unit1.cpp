@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <chrono>
 
 #include "app/AboutBox.h"
@@ -46,6 +47,8 @@ constexpr int kFileNameRole = Qt::UserRole;
 // repaints smoothly and takes a click, seldom enough that a big folder is not
 // repainted once for every file.
 constexpr auto kSearchEventInterval = std::chrono::milliseconds(25);
+// How long the folder tree's selection must rest before its folder is listed.
+constexpr auto kFolderPause = std::chrono::milliseconds(300);
 
 // The list shows file names in alphabetical order without regard to case.
 class FileItem : public QListWidgetItem {
@@ -127,8 +130,18 @@ TForm1::~TForm1() {
 }
 
 void TForm1::ConnectEvents() {
-  connect(CheckFolder, &QAbstractItemView::clicked, this,
-          [this] { RunEvent([this] { CheckFolderClick(); }); });
+  const auto listFolderNow = [this] {
+    folderPause_->stop();
+    RunEvent([this] { CheckFolderClick(); });
+  };
+  folderPause_ = new QTimer(this);
+  folderPause_->setSingleShot(true);
+  folderPause_->setInterval(kFolderPause);
+  connect(folderPause_, &QTimer::timeout, this, listFolderNow);
+  connect(CheckFolder, &QAbstractItemView::clicked, this, listFolderNow);
+  connect(CheckFolder, &TFolderTree::FolderChosen, this, listFolderNow);
+  connect(CheckFolder, &TFolderTree::SelectionMovedByUser, folderPause_,
+          qOverload<>(&QTimer::start));
   // A mouse click selects on press and reports on release; the keyboard
   // changes the current row alone. Each runs the handler once.
   connect(FileListbox, &QListWidget::itemClicked, this,

@@ -21,6 +21,7 @@ class QListWidget;
 class QSplitter;
 class QStatusBar;
 class QTableView;
+class QTimer;
 
 namespace pixolyn {
 
@@ -116,6 +117,9 @@ class TForm1 : public QMainWindow {
   TMetaGridModel* metaGridModel_ = nullptr;
   TForm1Environment environment_;
   TElidedLabel* statusLabel_ = nullptr;
+  // Lists a folder reached by keyboard once the selection rests there, so
+  // that holding an arrow key does not list every folder on the way.
+  QTimer* folderPause_ = nullptr;
   bool shown_ = false;
   // Counters of started listings and selections: a handler resumed after a
   // newer one ran inside its event processing stops instead of overwriting

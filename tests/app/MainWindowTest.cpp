@@ -268,6 +268,26 @@ class MainWindowTest : public QObject {
     QCOMPARE(grid.columnViewportPosition(1) + grid.columnWidth(1), grid.viewport()->width());
   }
 
+  // Arrow keys list the folder where the selection comes to rest; Enter lists at once.
+  void keyboardInTheFolderTreeListsTheFolder() {
+    TempDir root;
+    std::filesystem::create_directories(root.Path() + "/a");
+    std::filesystem::create_directories(root.Path() + "/b");
+    test::WriteFile(root.Path() + "/a/in-a.jpg", MakeJpeg(8, 8));
+    test::WriteFile(root.Path() + "/b/in-b.jpg", MakeJpeg(8, 8));
+    WindowFixture window(IniSelecting(root.Path() + "/a"));
+    window.Show();
+    TForm1& form = *window.form;
+    QTRY_VERIFY(form.CheckFolder->indexBelow(form.CheckFolder->currentIndex()).isValid());
+    QTest::keyClick(form.CheckFolder, Qt::Key_Down);
+    QCOMPARE(form.CheckFolder->SelectedFolderPath(), root.Path() + "/b");
+    QCOMPARE(ListItems(form), QStringList({"   in-a.jpg"}));  // not yet: the key may be held
+    QTRY_COMPARE(ListItems(form), QStringList({"   in-b.jpg"}));
+    QTest::keyClick(form.CheckFolder, Qt::Key_Up);
+    QTest::keyClick(form.CheckFolder, Qt::Key_Return);
+    QCOMPARE(ListItems(form), QStringList({"   in-a.jpg"}));
+  }
+
   void aNewPictureShowsItsTableFromTheTopRow() {
     TempDir pictures;
     QString lines;
