@@ -1,13 +1,17 @@
 #include "app/PicturePreview.h"
 
 #include <QPainter>
+
 #include <cmath>
+#include "app/Orientation.h"
 
 namespace pixolyn {
 
 TPicturePreview::TPicturePreview(QWidget* parent) : QWidget(parent) {}
 
-void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg) {
+void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg,
+                                 int orientation) {
+  orientation_ = orientation;
   Adopt(std::move(picture));
   jpeg_ = std::move(jpeg);
   update();
@@ -15,11 +19,13 @@ void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const 
 
 void TPicturePreview::Adopt(TDecodedPicture picture) {
   auto* pixels = new std::vector<uint8_t>(std::move(picture.Pixels));
-  picture_ = QImage(
+  const QImage stored(
       pixels->data(), picture.Width, picture.Height, picture.Width * 3, QImage::Format_RGB888,
       [](void* info) { delete static_cast<std::vector<uint8_t>*>(info); }, pixels);
-  fullSize_ =
-      picture.Full.Width > 0 ? QSize(picture.Full.Width, picture.Full.Height) : picture_.size();
+  picture_ = Oriented(stored, orientation_);
+  const QSize full =
+      picture.Full.Width > 0 ? QSize(picture.Full.Width, picture.Full.Height) : stored.size();
+  fullSize_ = SwapsSides(orientation_) ? full.transposed() : full;
   scaled_ = QPixmap();
 }
 
@@ -42,7 +48,8 @@ void TPicturePreview::DecodeLargerWhenNeeded() {
   const TJpegSize cover = CoverSize();
   if (picture_.width() >= cover.Width || picture_.height() >= cover.Height) return;
   try {
-    Adopt(DecodeToCover(*jpeg_, cover));
+    Adopt(DecodeToCover(*jpeg_,
+                        SwapsSides(orientation_) ? TJpegSize{cover.Height, cover.Width} : cover));
   } catch (const JpegError&) {
   }
 }

@@ -17,13 +17,15 @@ class TPicturePreview : public QWidget {
  public:
   explicit TPicturePreview(QWidget* parent = nullptr);
 
-  // Takes over the decoded pixels without copying them. jpeg is the file the
-  // picture was decoded from, kept to decode it larger when the area grows
-  // beyond a scaled decode; null when there is none.
-  void SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg = nullptr);
-  // The picture as decoded: the whole picture, possibly at a reduced scale.
+  // Takes over the decoded pixels (without copying them unless they are to
+  // be turned). jpeg is the file the picture was decoded from, kept to decode
+  // it larger when the area grows beyond a scaled decode; null when there is
+  // none. orientation is its EXIF orientation, 1 to 8.
+  void SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg = nullptr,
+                  int orientation = 1);
+  // The picture as decoded and turned upright: the whole picture, possibly at a reduced scale.
   const QImage& Picture() const { return picture_; }
-  // The picture's own size.
+  // The picture's own size, upright.
   QSize FullSize() const { return fullSize_; }
   // The area in device pixels that a decode must cover to be drawn sharp.
   TJpegSize CoverSize() const;
@@ -41,6 +43,7 @@ class TPicturePreview : public QWidget {
   QImage picture_;
   QSize fullSize_;
   std::shared_ptr<const std::string> jpeg_;
+  int orientation_ = 1;
   QPixmap scaled_;  // the picture at the size it is drawn, made when first needed
 };
 

@@ -26,6 +26,7 @@
 #include "app/ExportCommands.h"
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
+#include "app/Orientation.h"
 #include "app/PictureFile.h"
 #include "app/PicturePreview.h"
 #include "app/Settings.h"
@@ -294,8 +295,10 @@ void TForm1::FileListboxClick() {
     CurrentPicture = path;
     ProcessMessages();
     if (superseded()) return;
-    Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg));
+    // The metadata first: it says which way up the picture is shown.
     LoadMetaInfo(path, ImageRecord);
+    Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg),
+                      OrientationOf(ImageRecord.get()));
   }
   ProcessMessages();
   if (superseded()) return;

@@ -16,6 +16,7 @@
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
 #include "app/PicturePreview.h"
+#include "fixtures/TiffBuilder.h"
 
 using namespace pixolyn;
 using pixolyn::test::IniSelecting;
@@ -69,6 +70,17 @@ double MeanDifference(const QImage& a, const QImage& b) {
   return sum / (double(left.width()) * left.height() * 3);
 }
 
+// A libjpeg picture with an EXIF block holding only the orientation tag.
+std::string JpegWithOrientation(int width, int height, uint16_t orientation) {
+  test::TiffBuilder exif(false);
+  exif.Short(exif.Directory(), 0x0112, {orientation});
+  const std::string picture = MakeJpeg(width, height);
+  return test::JpegBuilder()
+      .App1Exif(exif.Build())
+      .Raw(std::string_view(picture).substr(2))
+      .Bytes();
+}
+
 QStringList ListItems(const TForm1& form) {
   QStringList items;
   for (int i = 0; i < form.FileListbox->count(); ++i) items << form.FileListbox->item(i)->text();
@@ -115,6 +127,39 @@ class MainWindowTest : public QObject {
     window.Show();
     QCOMPARE(window.form->StatusText(), " (1004x752)   " + QString::fromStdString(path));
     QCOMPARE(window.form->Image->FullSize(), QSize(1001, 751));
+  }
+
+  // A picture stored 40 x 20, red growing to the right and green downwards:
+  // the corner shown top left tells the turn.
+  void previewIsTurnedByTheExifOrientation_data() {
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSize>("shown");
+    QTest::addColumn<bool>("redTopLeft");    // stored right edge shown at the left
+    QTest::addColumn<bool>("greenTopLeft");  // stored bottom edge shown at the top
+    QTest::newRow("1 as stored") << 1 << QSize(40, 20) << false << false;
+    QTest::newRow("3 turned 180") << 3 << QSize(40, 20) << true << true;
+    QTest::newRow("6 turned 90 clockwise") << 6 << QSize(20, 40) << false << true;
+    QTest::newRow("8 turned 90 counter-clockwise") << 8 << QSize(20, 40) << true << false;
+    QTest::newRow("5 transposed") << 5 << QSize(20, 40) << false << false;
+  }
+
+  void previewIsTurnedByTheExifOrientation() {
+    QFETCH(int, orientation);
+    QFETCH(QSize, shown);
+    QFETCH(bool, redTopLeft);
+    QFETCH(bool, greenTopLeft);
+    TempDir pictures;
+    const std::string path =
+        pictures.Write("o.jpg", JpegWithOrientation(40, 20, static_cast<uint16_t>(orientation)));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    const TPicturePreview& image = *window.form->Image;
+    QCOMPARE(image.FullSize(), shown);
+    QCOMPARE(image.Picture().size(), shown);
+    const QColor corner = image.Picture().pixelColor(0, 0);
+    QCOMPARE(corner.red() > 128, redTopLeft);
+    QCOMPARE(corner.green() > 128, greenTopLeft);
+    QCOMPARE(window.form->StatusText(), " (40x20)   " + QString::fromStdString(path));
   }
 
   void previewIsScaledToFitKeepingProportionsCentred() {
