@@ -5,13 +5,18 @@
 #include <jpeglib.h>
 // clang-format on
 
+#include <array>
 #include <csetjmp>
 #include <string>
 
+#include "app/JpegMessages.h"
+
 namespace pixolyn {
 
-JpegError::JpegError(int code)
-    : std::runtime_error("JPEG error " + std::to_string(code)), code_(code) {}
+JpegError::JpegError(int code, std::string text)
+    : std::runtime_error("JPEG error " + std::to_string(code) + ": " + text),
+      code_(code),
+      text_(std::move(text)) {}
 
 namespace {
 
@@ -30,6 +35,18 @@ struct ErrorManager {
 
 // Warnings about damaged data are not shown; the picture decodes as far as it can.
 void IgnoreMessage(j_common_ptr) {}
+
+// The failure libjpeg reported last, its text in German where there is one.
+JpegError LastError(j_common_ptr info) {
+  const jpeg_error_mgr& errors = *info->err;
+  std::string text = GermanJpegMessage(errors.msg_code, errors.msg_parm.i[0], errors.msg_parm.i[1]);
+  if (text.empty()) {
+    std::array<char, JMSG_LENGTH_MAX> english{};
+    errors.format_message(info, english.data());
+    text = english.data();
+  }
+  return JpegError(errors.msg_code, std::move(text));
+}
 
 // The library's state of one decompression, freed however the decompression ends.
 struct Decompression {
@@ -63,7 +80,7 @@ class Decompressor {
 
   // Runs one step; a libjpeg failure inside it becomes a JpegError.
   void Run(Step step) {
-    if (Guarded(step)) throw JpegError(errors_.Base.msg_code);
+    if (Guarded(step)) throw LastError(reinterpret_cast<j_common_ptr>(&info_));
   }
 
   jpeg_decompress_struct& Info() { return info_; }

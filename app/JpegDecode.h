@@ -9,14 +9,17 @@
 
 namespace pixolyn {
 
-// A failure reported by libjpeg, with the library's message code.
+// A failure reported by libjpeg, with the library's message code and its
+// message text (Windows-1252, German where there is a German text).
 class JpegError : public std::runtime_error {
  public:
-  explicit JpegError(int code);
+  JpegError(int code, std::string text);
   int Code() const { return code_; }
+  const std::string& Text() const { return text_; }
 
  private:
   int code_;
+  std::string text_;
 };
 
 struct TJpegSize {

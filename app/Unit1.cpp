@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -81,6 +82,10 @@ std::string WithTrailingSlash(std::string folder) {
   return folder;
 }
 
+QString FileName(const std::string& path) {
+  return QFileInfo(FromNative(path)).fileName();
+}
+
 // The picture decoded for the preview, with its quarter-scale size.
 struct LoadedPicture {
   TJpegSize Quarter;
@@ -94,10 +99,12 @@ LoadedPicture LoadPicture(const std::string& path, TJpegSize cover) {
     auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
     return {QuarterScaleSize(*bytes), DecodeToCover(*bytes, cover), bytes};
   } catch (const FileOpenError& error) {
-    throw AppError(FormatMessage(
-        kCannotOpen, {FromNative(error.Path()), QString::fromLocal8Bit(error.SystemText())}));
+    throw AppError(FormatMessage(kCannotOpen, {FromNative(error.Path()),
+                                               QString::fromLocal8Bit(error.SystemText())}) +
+                   QLatin1Char('\n') + FileName(path));
   } catch (const JpegError& error) {
-    throw AppError(FormatMessage(kJpegError, {QString::number(error.Code())}));
+    throw AppError(FormatMessage(kJpegError, {QString::number(error.Code())}) + QLatin1Char('\n') +
+                   FileName(path) + QLatin1Char('\n') + FromCp1252(error.Text()));
   }
 }
 
