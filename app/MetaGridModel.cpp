@@ -1,5 +1,8 @@
 #include "app/MetaGridModel.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
 #include <algorithm>
 
 #include "app/AppText.h"
@@ -56,6 +59,21 @@ void TMetaGridDelegate::initStyleOption(QStyleOptionViewItem* option,
   if (getCellColor_) getCellColor_(TMetaGridModel::GridRow(index), index.column(), colors);
   option->backgroundBrush = colors.Brush;
   option->palette.setColor(QPalette::Text, colors.Font);
+}
+
+bool TMetaGridDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                  const QStyleOptionViewItem& option, const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip || !index.isValid()) {
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  }
+  const QString text = index.data().toString();
+  const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+  if (option.fontMetrics.horizontalAdvance(text) > option.rect.width() - 2 * margin) {
+    QToolTip::showText(event->globalPos(), text, view, option.rect);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
 }
 
 }  // namespace pixolyn

@@ -50,7 +50,7 @@ struct TCellColors {
 };
 
 // Draws the selected row like every other row and asks the callback for each
-// cell's colours.
+// cell's colours. A cell whose text does not fit shows it whole as tool tip.
 class TMetaGridDelegate : public QStyledItemDelegate {
   Q_OBJECT
 
@@ -61,6 +61,8 @@ class TMetaGridDelegate : public QStyledItemDelegate {
 
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override;
 
  private:
   GetCellColor getCellColor_;

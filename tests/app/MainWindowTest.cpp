@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QToolTip>
 #include <QtTest>
 #include <filesystem>
 
@@ -339,6 +340,23 @@ class MainWindowTest : public QObject {
     QTest::keyClick(form.CheckFolder, Qt::Key_Up);
     QTest::keyClick(form.CheckFolder, Qt::Key_Return);
     QCOMPARE(ListItems(form), QStringList({"   in-a.jpg"}));
+  }
+
+  void aCutCellShowsItsWholeTextAsToolTip() {
+    TempDir pictures;
+    const QString comment = QString("Langer Kommentar ").repeated(20);
+    pictures.Write("a.jpg", MakeJpeg(40, 30, comment.toStdString()));
+    WindowFixture window(WideIniSelecting(pictures.Path()));
+    window.Show();
+    QTableView& grid = *window.form->MetaGrid;
+    const auto toolTipAt = [&](int row, int column) {
+      const QPoint at = grid.visualRect(grid.model()->index(row, column)).center();
+      QHelpEvent help(QEvent::ToolTip, at, grid.viewport()->mapToGlobal(at));
+      QApplication::sendEvent(grid.viewport(), &help);
+      return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(toolTipAt(1, 0), QString());  // "  Text" fits
+    QCOMPARE(toolTipAt(1, 1), comment);
   }
 
   void aNewPictureShowsItsTableFromTheTopRow() {
