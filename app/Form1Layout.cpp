@@ -103,6 +103,7 @@ void TForm1::CreateControls() {
   setWindowIcon(QIcon(QStringLiteral(":/pixolyn/pixolyn-64.png")));
   setFont(PixelFont("MS Sans Serif", 11));
   setMinimumSize(kMinimumSize);
+  setAcceptDrops(true);  // a dropped file or folder is opened
   setGeometry(kDesignGeometry);
 
   auto* central = new QWidget(this);

@@ -9,6 +9,7 @@
 #include "app/AppText.h"
 #include "app/FolderTree.h"
 #include "app/IniFile.h"
+#include "app/OpenPath.h"
 #include "app/Settings.h"
 #include "app/Unit1.h"
 #include "app/WindowGeometry.h"
@@ -72,7 +73,10 @@ void TForm1::ReadSettings(const std::string& path) {
                 AvailableArea({left, top}), minimumSize());
   move(frame.topLeft());
   resize(frame.size());
-  CheckFolder->SetSelectedFolderPath(file.ReadString(kSection, kActDir, ""));
+  // A path opened from outside takes the stored folder's place for this run.
+  CheckFolder->SetSelectedFolderPath(environment_.OpenPath.empty()
+                                         ? file.ReadString(kSection, kActDir, "")
+                                         : SplitOpenPath(environment_.OpenPath).Folder);
   // The left part takes whatever the right part leaves, so this has no lasting effect.
   Panel1->resize(FitPane(ReadInteger(file, kPanel1Width), frame.width()), Panel1->height());
   SetPaneSize(Splitter3, 0, FitPane(ReadInteger(file, kCheckFolderHeight), frame.height()));

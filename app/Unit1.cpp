@@ -5,20 +5,25 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
+#include <QUrl>
 #include <chrono>
 
 #include "app/AboutBox.h"
@@ -27,6 +32,7 @@
 #include "app/ExportCommands.h"
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
+#include "app/OpenPath.h"
 #include "app/Orientation.h"
 #include "app/PictureFile.h"
 #include "app/PicturePreview.h"
@@ -84,6 +90,14 @@ std::string WithTrailingSlash(std::string folder) {
 
 QString FileName(const std::string& path) {
   return QFileInfo(FromNative(path)).fileName();
+}
+
+// The first local file or folder of a drop; empty when it holds none.
+std::string DroppedPath(const QMimeData* data) {
+  for (const QUrl& url : data->urls()) {
+    if (url.isLocalFile()) return ToNative(url.toLocalFile());
+  }
+  return {};
 }
 
 // The picture decoded for the preview, with its quarter-scale size.
@@ -230,6 +244,9 @@ void TForm1::FormCreate() {
   ProcessMessages();
   AppFolder = environment_.AppFolder.empty() ? ExecutableFolder()
                                              : WithTrailingSlash(environment_.AppFolder);
+  if (!environment_.OpenPath.empty()) {
+    pendingFileName_ = SplitOpenPath(environment_.OpenPath).FileName;
+  }
   ReadSettings(SettingsPath());
   ProcessMessages();
   CheckFolderClick();
@@ -269,10 +286,15 @@ void TForm1::CheckFolderClick() {
   // one's remaining matches belong to another folder, so it ends here.
   if (listingDepth_ > 1) FileSearch.Stop = true;
   if (generation != listingGeneration_) return;
+  const std::string wanted = std::exchange(pendingFileName_, {});
   if (FileListbox->count() == 0) return;
+  int row = 0;
+  for (int i = 0; i < FileListbox->count() && !wanted.empty(); ++i) {
+    if (FileListbox->item(i)->data(kFileNameRole).toByteArray().toStdString() == wanted) row = i;
+  }
   {
     const QSignalBlocker blocker(FileListbox);
-    FileListbox->setCurrentRow(0);
+    FileListbox->setCurrentRow(row);
   }
   FileListboxClick();
 }
@@ -355,6 +377,24 @@ void TForm1::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   RunEvent([this] { FormShow(); });
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedPath(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  const std::string dropped = DroppedPath(event->mimeData());
+  if (dropped.empty()) return;
+  event->acceptProposedAction();
+  RunEvent([this, dropped] { OpenFromOutside(dropped); });
+}
+
+void TForm1::OpenFromOutside(const std::string& path) {
+  const TOpenPath open = SplitOpenPath(path);
+  CheckFolder->SetSelectedFolderPath(open.Folder);
+  pendingFileName_ = open.FileName;
+  CheckFolderClick();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

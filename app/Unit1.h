@@ -37,6 +37,8 @@ struct TForm1Environment {
   std::string AppFolder;
   // Shows a handler's failure; empty for a message box.
   std::function<void(const QString& message)> ShowError;
+  // A file or folder to open instead of the stored folder (native path); empty for none.
+  std::string OpenPath;
 };
 
 class TForm1 : public QMainWindow {
@@ -99,6 +101,8 @@ class TForm1 : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -112,6 +116,8 @@ class TForm1 : public QMainWindow {
   void SetStatus(const QString& text);
   void FillMetaGrid();
   void FreeImageRecord();
+  // Lists the folder of a file or folder given from outside and selects the file.
+  void OpenFromOutside(const std::string& path);
   std::string SettingsPath() const;
 
   TMetaGridModel* metaGridModel_ = nullptr;
@@ -127,6 +133,8 @@ class TForm1 : public QMainWindow {
   unsigned listingGeneration_ = 0;
   int listingDepth_ = 0;
   unsigned selectionGeneration_ = 0;
+  // The file the next listing selects instead of its first one, for a file opened from outside.
+  std::string pendingFileName_;
 };
 
 }  // namespace pixolyn

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/AppText.h"
 #include "app/StartScreen.h"
 #include "app/Unit1.h"
 #include "metadata/Regional.h"
@@ -26,7 +27,11 @@ int main(int argc, char* argv[]) {
   }
 
   pixolyn::TStartform startform;
-  pixolyn::TForm1 form1({.Startform = &startform});
+  // "pixolyn FILE" or "pixolyn FOLDER", as a file manager's "Öffnen mit" calls it.
+  const QStringList arguments = QApplication::arguments();
+  pixolyn::TForm1 form1(
+      {.Startform = &startform,
+       .OpenPath = arguments.size() > 1 ? pixolyn::ToNative(arguments[1]) : std::string()});
   startform.SetMainWindow(&form1);
   return QApplication::exec();
 }

@@ -26,6 +26,14 @@ class WindowFixture {
     if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
     Create(folder);
   }
+  // The program started with a file or folder to open ("pixolyn PATH").
+  struct Opening {
+    std::string Path;
+  };
+  WindowFixture(const std::string& ini, const Opening& opening) {
+    if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
+    Create(appFolder.Path(), opening.Path);
+  }
   ~WindowFixture() {
     form.reset();
     start.reset();
@@ -45,13 +53,13 @@ class WindowFixture {
   std::unique_ptr<TForm1> form;
 
  private:
-  void Create(const std::string& folder) {
+  void Create(const std::string& folder, const std::string& openPath = "") {
     start = std::make_unique<TStartform>();
     // The tests tick the timer themselves.
     start->Timer1->setInterval(24 * 60 * 60 * 1000);
     start->Timer1->start();
     form = std::make_unique<TForm1>(TForm1Environment{
-        start.get(), folder, [this](const QString& message) { messages << message; }});
+        start.get(), folder, [this](const QString& message) { messages << message; }, openPath});
     start->SetMainWindow(form.get());
   }
 };

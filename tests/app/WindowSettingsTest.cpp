@@ -1,8 +1,10 @@
 // The settings file: restored at creation, written at closing.
 
 #include <QListWidget>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
+#include <QUrl>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -125,6 +127,34 @@ class WindowSettingsTest : public QObject {
     QVERIFY(form.StatusBar->findChild<TElidedLabel*>()->ShownText().contains(QChar(0x2026)));
     form.close();
     QCOMPARE(Read(fixture.SettingsPath(), "panel2.width"), std::string("300"));
+  }
+
+  // "pixolyn FILE" lists the file's folder with the file selected, and a
+  // dropped folder is listed; the stored folder changes only at closing.
+  void fileOpenedFromOutsideIsSelectedAndStoredOnlyAtClosing() {
+    TempDir stored;
+    TempDir pictures;
+    TempDir dropped;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) pictures.Write(name, test::MakeJpeg(8, 8));
+    dropped.Write("d.jpg", test::MakeJpeg(8, 8));
+    const std::string ini = "[mainwindow]\nactdir=" + stored.Path() + "\n";
+    WindowFixture fixture(ini, WindowFixture::Opening{pictures.Path() + "/b.jpg"});
+    fixture.Show();
+    TForm1& form = *fixture.form;
+    QCOMPARE(form.CheckFolder->SelectedFolderPath(), pictures.Path());
+    QCOMPARE(form.FileListbox->currentRow(), 1);
+    QCOMPARE(form.CurrentPicture, pictures.Path() + "/b.jpg");
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped.Path()))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+    // Straight to the window: Qt delivers a drop only to the target of a running drag.
+    static_cast<QObject&>(form).event(&drop);
+    QCOMPARE(form.CurrentPicture, dropped.Path() + "/d.jpg");
+    QCOMPARE(Read(fixture.SettingsPath(), "actdir"), stored.Path());
+    form.close();
+    QCOMPARE(Read(fixture.SettingsPath(), "actdir"), dropped.Path());
+    QVERIFY(fixture.messages.isEmpty());
   }
 
   void firstStartUsesTheDefaultsAndTheHomeFolder() {
