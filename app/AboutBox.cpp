@@ -1,6 +1,8 @@
 #include "app/AboutBox.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -16,6 +18,15 @@ namespace {
 constexpr const char* kCaption = "Programminfo - Pixolyn";
 constexpr const char* kVersionPrefix = "Version ";
 constexpr int kExplodeStartSize = 8;
+// What a title bar shows beside the caption: the icon and the window buttons.
+constexpr int kTitleBarControls = 160;
+
+// Title bars draw their caption in a bold face of the application's font.
+QFont TitleBarFont() {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  return font;
+}
 
 QLabel* Line(const QString& text, QWidget* parent, bool bold = false) {
   auto* label = new QLabel(text, parent);
@@ -56,7 +67,11 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 void TAboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;
-  const QRect full(geometry().topLeft(), sizeHint().expandedTo(geometry().size()));
+  // As large as its content and its caption need, centred where it was placed.
+  const int captionWidth =
+      QFontMetrics(TitleBarFont()).horizontalAdvance(windowTitle()) + kTitleBarControls;
+  QRect full(QPoint(), sizeHint().expandedTo({captionWidth, 0}));
+  full.moveCenter(geometry().center());
   QRect start(0, 0, kExplodeStartSize, kExplodeStartSize);
   start.moveCenter(full.center());
   auto* explode = new QPropertyAnimation(this, "geometry", this);
