@@ -3,6 +3,7 @@
 // clang-format off
 #include <cstdio>  // jpeglib.h needs FILE and size_t first
 #include <jpeglib.h>
+#include <jerror.h>
 // clang-format on
 
 #include <array>
@@ -164,6 +165,14 @@ bool Covers(const jpeg_decompress_struct& info, TJpegSize cover) {
          static_cast<int64_t>(info.output_height) >= cover.Height;
 }
 
+JpegError TooBigForPreview(const jpeg_decompress_struct& info) {
+  std::array<char, 128> text{};
+  std::snprintf(text.data(), text.size(),
+                "Das Bild ist f\xFCr die Vorschau zu gro\xDF (%ux%u Pixel)", info.image_width,
+                info.image_height);
+  return JpegError(JERR_IMAGE_TOO_BIG, text.data());
+}
+
 // Decodes at 1/denominator, or at a smaller scale when that would exceed kMaxDisplayPixels.
 TDecodedPicture DecodeAtScale(Decompressor& decompressor, unsigned denominator) {
   auto& info = decompressor.Info();
@@ -172,7 +181,8 @@ TDecodedPicture DecodeAtScale(Decompressor& decompressor, unsigned denominator) 
   for (;; denominator *= 2) {
     decompressor.ComputeOutputSize(denominator);
     const int64_t pixels = int64_t{info.output_width} * info.output_height;
-    if (pixels <= kMaxDisplayPixels || denominator >= kSmallestScaleDenominator) break;
+    if (pixels <= kMaxDisplayPixels) break;
+    if (denominator >= kSmallestScaleDenominator) throw TooBigForPreview(info);
   }
   TDecodedPicture picture;
   picture.Width = static_cast<int>(info.output_width);

@@ -42,8 +42,9 @@ TJpegSize QuarterScaleSize(std::string_view jpeg);
 // The picture at full size with the library's default settings. A picture of
 // more than kMaxDisplayPixels is decoded at the largest of the scales 1/2, 1/4
 // and 1/8 that stays within it, so that a forged header cannot demand
-// gigabytes.
-inline constexpr int64_t kMaxDisplayPixels = int64_t{64} * 1024 * 1024;
+// hundreds of megabytes; one that exceeds it even at 1/8 is refused with a
+// JpegError (JERR_IMAGE_TOO_BIG) before anything is allocated.
+inline constexpr int64_t kMaxDisplayPixels = int64_t{32} * 1024 * 1024;
 TDecodedPicture DecodeForDisplay(std::string_view jpeg);
 
 // The picture decoded with libjpeg's DCT scaling at the smallest of the

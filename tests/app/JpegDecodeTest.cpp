@@ -62,18 +62,29 @@ TEST(JpegDecode, DecodesWhatThereIsOfATruncatedPicture) {
   EXPECT_EQ(decoded.Pixels.size(), 200u * 200u * 3u);
 }
 
-TEST(JpegDecode, ScalesDownAPictureThatWouldExceedTheDisplayLimit) {
-  // A header that claims 20000 x 20000 pixels, with hardly any data behind it.
+// A small picture whose frame header claims side x side pixels, with hardly any data behind it.
+std::string ForgedSize(uint16_t side) {
   std::string picture = test::MakeJpeg(16, 16);
   const auto sof = picture.find("\xFF\xC0");
-  ASSERT_NE(sof, std::string::npos);
-  for (const std::size_t at : {sof + 5, sof + 7}) {  // height, then width: 0x4E20 = 20000
-    picture[at] = static_cast<char>(0x4E);
-    picture[at + 1] = static_cast<char>(0x20);
+  for (const std::size_t at : {sof + 5, sof + 7}) {  // height, then width
+    picture[at] = static_cast<char>(side >> 8);
+    picture[at + 1] = static_cast<char>(side & 0xFF);
   }
-  const TDecodedPicture decoded = DecodeForDisplay(picture);
+  return picture;
+}
+
+TEST(JpegDecode, ScalesDownAPictureBeyondTheDisplayLimitAndRefusesOneTooLargeAtEveryScale) {
+  const TDecodedPicture decoded = DecodeForDisplay(ForgedSize(20000));
   EXPECT_EQ(decoded.Width, 5000);
   EXPECT_EQ(decoded.Height, 5000);
+  for (const TJpegSize cover : {TJpegSize{100, 100}, TJpegSize{100000, 100000}}) {
+    try {
+      DecodeToCover(ForgedSize(65500), cover);
+      ADD_FAILURE() << "decoded 65500 x 65500";
+    } catch (const JpegError& error) {
+      EXPECT_EQ(error.Code(), JERR_IMAGE_TOO_BIG);
+    }
+  }
 }
 
 TEST(JpegDecode, DecodesToCoverAtTheSmallestDctScaleThatStillCoversTheArea) {

@@ -243,6 +243,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.form->CurrentPicture, good);
   }
 
+  void forgedPictureSizeIsReportedInsteadOfDecoded() {
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(40, 30));
+    std::string forged = MakeJpeg(16, 16);
+    const auto sof = forged.find("\xFF\xC0");
+    for (const std::size_t at : {sof + 5, sof + 7}) forged.replace(at, 2, "\xFF\xDC");  // 65500
+    pictures.Write("b.jpg", forged);
+    WindowFixture window(IniSelecting(pictures.Path()));
+    window.Show();
+    window.form->FileListbox->setCurrentRow(1);
+    QCOMPARE(window.messages.size(), 1);
+    QCOMPARE(window.messages[0].section('\n', 0, 0),
+             "JPEG-Fehler #" + QString::number(JERR_IMAGE_TOO_BIG));
+    QCOMPARE(window.form->StatusText(), kNoPicture);
+  }
+
   void fileThatCannotBeOpenedShowsTheSystemError() {
     TempDir pictures;
     pictures.Write("a.jpg", MakeJpeg(40, 30));
