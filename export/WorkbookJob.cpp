@@ -112,6 +112,16 @@ TSheetChoice FindOrAddSheet(TWorkbookServer& server, const std::string& title) {
   if (!differentCase.empty()) return {0, SheetNameTakenMessage(title, differentCase)};
   return {server.AddSheet(title), {}};
 }
+// Removes every sheet but the given one, the empty sheets a server puts into
+// a new workbook; returns the kept sheet's number afterwards.
+int KeepOnlySheet(TWorkbookServer& server, int sheet) {
+  for (int other = server.SheetCount(); other >= 1; --other) {
+    if (other == sheet) continue;
+    server.RemoveSheet(other);
+    if (other < sheet) --sheet;
+  }
+  return sheet;
+}
 }  // namespace
 
 TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
@@ -141,9 +151,11 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
   try {
     const TSheetChoice choice = FindOrAddSheet(server, job.Title);
     if (!choice.Refusal.empty()) return Failure(choice.Refusal);
+    // A new workbook holds the picture's sheet alone.
+    const int sheet = existing ? choice.Sheet : KeepOnlySheet(server, choice.Sheet);
     if (!job.Cells.empty()) {
       const std::string range = RangeText(static_cast<int>(job.Cells.size()), TMetaTable::kColumns);
-      server.SetRangeValues(choice.Sheet, range, job.Cells);
+      server.SetRangeValues(sheet, range, job.Cells);
     }
   } catch (const TServerError& e) {
     return Failure(ServerFailureMessage(e.what()));

@@ -46,6 +46,8 @@ class TWorkbookServer {
   virtual std::string SheetName(int sheet) = 0;
   // Adds a sheet after the last one; returns its number.
   virtual int AddSheet(const std::string& name) = 0;
+  // Removes a sheet; the sheets after it move down by one.
+  virtual void RemoveSheet(int sheet) = 0;
   virtual void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) = 0;
 
   virtual void SaveAs(const std::string& fileName) = 0;

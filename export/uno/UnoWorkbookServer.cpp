@@ -209,6 +209,14 @@ int TUnoWorkbookServer::AddSheet(const std::string& name) {
   });
 }
 
+void TUnoWorkbookServer::RemoveSheet(int sheet) {
+  Guarded([&] {
+    const uno::Reference<css::container::XNamed> named(
+        SheetIndexOf(document_)->getByIndex(sheet - 1), uno::UNO_QUERY_THROW);
+    SheetsOf(document_)->removeByName(named->getName());
+  });
+}
+
 void TUnoWorkbookServer::SetRangeValues(int sheet, const std::string& range,
                                         const TCellArray& values) {
   uno::Sequence<uno::Sequence<uno::Any>> rows(static_cast<sal_Int32>(values.size()));

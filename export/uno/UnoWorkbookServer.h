@@ -26,6 +26,7 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   int SheetCount() override;
   std::string SheetName(int sheet) override;
   int AddSheet(const std::string& name) override;
+  void RemoveSheet(int sheet) override;
   void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) override;
   void SaveAs(const std::string& fileName) override;
   void Save() override;

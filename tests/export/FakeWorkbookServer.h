@@ -39,6 +39,10 @@ class FakeWorkbookServer : public TWorkbookServer {
     Sheets.push_back(name);
     return static_cast<int>(Sheets.size());
   }
+  void RemoveSheet(int sheet) override {
+    Record("RemoveSheet " + std::to_string(sheet));
+    Sheets.erase(Sheets.begin() + (sheet - 1));
+  }
   void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) override {
     Record("SetRangeValues " + std::to_string(sheet) + " " + range);
     Written = values;

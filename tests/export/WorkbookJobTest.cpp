@@ -39,10 +39,11 @@ TEST_F(WorkbookJob, WritesANewWorkbookIntoAnAddedSheetFromA1) {
   const TJobResult result = Run();
   EXPECT_EQ(result.Status, TJobStatus::Saved);
   EXPECT_EQ(result.Message, "");
-  EXPECT_EQ(server.Calls,
-            (Calls{"Connect", "New", "SheetCount", "SheetName 1", "AddSheet " + kTitle,
-                   "SetRangeValues 2 A1:B9", "SaveAs " + job.FileName, "Close"}));
+  EXPECT_EQ(server.Calls, (Calls{"Connect", "New", "SheetCount", "SheetName 1",
+                                 "AddSheet " + kTitle, "SheetCount", "RemoveSheet 1",
+                                 "SetRangeValues 1 A1:B9", "SaveAs " + job.FileName, "Close"}));
   EXPECT_EQ(server.Written, job.Cells);
+  EXPECT_EQ(server.Sheets, std::vector<std::string>{kTitle});
 }
 
 TEST_F(WorkbookJob, TellsAnOfficeItStartedToQuitAfterClosing) {

@@ -113,6 +113,7 @@ TEST_F(OfficeExport, WritesTheEmptyTableIntoTheSheetWithTheTrailingBlank) {
   ASSERT_NE(sheet, nullptr);
   ExpectSheetHolds(*sheet, test::ExpectedRows(EmptyTable()));
   EXPECT_EQ(sheet->Rows.size(), 9u);
+  EXPECT_EQ(workbook.Sheets.size(), 1u);  // no empty default sheet beside it
 }
 
 TEST_F(OfficeExport, AddsASheetForASecondPictureAndKeepsTheFirst) {
