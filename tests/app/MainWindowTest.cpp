@@ -391,24 +391,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(grid.verticalScrollMode(), QAbstractItemView::ScrollPerItem);
   }
 
-  void everyCaptionOfACameraPictureFits() {
-    const std::string corpus = test::CorpusDir();
-    if (corpus.empty()) QSKIP("the sample pictures in ../shared are absent");
-    TempDir pictures;
-    std::filesystem::copy_file(corpus + "/Canon.jpg", pictures.Path() + "/Canon.jpg");
-    WindowFixture window(WideIniSelecting(pictures.Path()));
-    window.Show();
-    const TForm1& form = *window.form;
-    int widest = 0;
-    for (int row = 1; row < form.MetaTable().RowCount(); ++row) {
-      const bool section = std::count(form.SectionRows.begin(), form.SectionRows.end(), row) > 0;
-      if (!section)
-        widest =
-            std::max(widest, form.MetaGrid->fontMetrics().horizontalAdvance(Cell(form, 0, row)));
-    }
-    QVERIFY2(widest < form.MetaGrid->columnWidth(0), qPrintable(QString::number(widest)));
-  }
-
   void listItemsBeginWithThreeBlanksAndPathsUseTheBareName() {
     TempDir pictures;
     const std::string path = pictures.Write(" spaced.jpg", MakeJpeg(8, 8));
