@@ -123,13 +123,13 @@ void TStartform::Timer1Timer() {
   if (!mainWindow_) return;
   hide();
   ShowMainWindow();
-  LetEventsRun();
 }
 
 void TStartform::ShowMainWindow() {
   mainWindow_->show();
   mainWindow_->raise();
   mainWindow_->activateWindow();
+  LetEventsRun();  // the main window's first showing completes
 }
 
 void TStartform::showEvent(QShowEvent* event) {

@@ -376,7 +376,9 @@ void TForm1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
-  RunEvent([this] { FormShow(); });
+  // Once the window is on the screen: a message FormShow raises then stands
+  // over the window instead of keeping it from appearing.
+  QTimer::singleShot(0, this, [this] { RunEvent([this] { FormShow(); }); });
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
