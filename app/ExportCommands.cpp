@@ -6,6 +6,7 @@
 #include <QFileDialog>
 
 #include "app/AppText.h"
+#include "app/CatalogCommand.h"
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportTitle.h"
 #include "metadata/Cp1252.h"
@@ -30,7 +31,7 @@ void CopyGridToClipboard(const TMetaTable& grid) {
 void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
                                const std::string& picturePath) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const std::string fileName = ToNative(dialog.selectedFiles().first());
+  const std::string fileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
   try {
     ExportGridToWorkbook(grid, fileName, ExportTitle(picturePath), OverrideCursor());
   } catch (const TExportError& e) {
