@@ -29,10 +29,10 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
   std::string out;
   out.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t crlf = text.find("\r\n"); crlf != std::string::npos;
-       crlf = text.find("\r\n", start)) {
-    out.append(text, start, crlf - start);
-    start = crlf + 1;  // keeps the LF
+  for (std::size_t lineEnd = text.find("\r\n"); lineEnd != std::string::npos;
+       lineEnd = text.find("\r\n", start)) {
+    out.append(text, start, lineEnd - start);
+    start = lineEnd + 1;  // keeps the LF
   }
   out.append(text, start, std::string::npos);
   return out;
