@@ -23,8 +23,8 @@ echo "exiftool -csv / catalogue, CPU time: $(jq -n "$(cpu exiftool) / $catalogue
 peak() { /usr/bin/time -f %M "$info" --catalog - "$@" 2>&1 >/dev/null | tail -1; }
 echo "peak RSS of the catalogue, $count pictures: $(peak "$folder") KiB"
 big="$results/big"
-mkdir "$big"
 for ((copy = 0; copy < 10; copy++)); do
-  for picture in "$folder"/*.jpg; do ln "$picture" "$big/$copy-$(basename "$picture")"; done
+  mkdir -p "$big/$copy"
+  cp -l "$folder"/*.jpg "$big/$copy/"
 done
-echo "peak RSS of the catalogue, $((count * 10)) pictures: $(peak "$big") KiB"
+echo "peak RSS of the catalogue, $((count * 10)) pictures: $(peak -r "$big") KiB"
