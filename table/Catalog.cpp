@@ -13,6 +13,26 @@ constexpr std::string_view kPlaceholder = "- keine Daten vorhanden -";
 
 enum TFixedColumn { kFile, kFolder, kError, kFixedColumns };
 const std::array<std::string, kFixedColumns> kFixedTitles = {"Datei", "Ordner", "Fehler"};
+
+// Low 7 bits first; the high bit says that more follow.
+void AppendNumber(std::string& out, std::size_t value) {
+  while (value >= 0x80) {
+    out += static_cast<char>((value & 0x7F) | 0x80);
+    value >>= 7;
+  }
+  out += static_cast<char>(value);
+}
+
+// Reads a number AppendNumber wrote at pos and moves pos past it.
+std::size_t ReadNumber(std::string_view in, std::size_t& pos) {
+  std::size_t value = 0;
+  for (int shift = 0; pos < in.size(); shift += 7) {
+    const auto byte = static_cast<unsigned char>(in[pos++]);
+    value |= static_cast<std::size_t>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) break;
+  }
+  return value;
+}
 }  // namespace
 
 TCatalog::TCatalog()
@@ -60,14 +80,13 @@ void TCatalog::FinishRow(std::string_view file, std::string_view folder) {
   std::sort(filledColumns_.begin(), filledColumns_.end());
   TRow row;
   std::size_t size = 0;
-  for (int column : filledColumns_) size += pending_[static_cast<std::size_t>(column)].size();
-  row.Text.reserve(size);
-  row.Cells.reserve(filledColumns_.size());
+  for (int column : filledColumns_) size += pending_[static_cast<std::size_t>(column)].size() + 4;
+  row.reserve(size);
   for (int column : filledColumns_) {
     std::string& text = pending_[static_cast<std::size_t>(column)];
-    row.Cells.push_back({static_cast<uint32_t>(column), static_cast<uint32_t>(row.Text.size()),
-                         static_cast<uint32_t>(text.size())});
-    row.Text += text;
+    AppendNumber(row, static_cast<std::size_t>(column));
+    AppendNumber(row, text.size());
+    row += text;
     text.clear();
     filled_[static_cast<std::size_t>(column)] = 0;
   }
@@ -153,13 +172,15 @@ std::vector<std::string> TCatalog::Titles() const {
 void TCatalog::RowCells(std::size_t row, std::vector<std::string_view>& cells) const {
   const std::vector<int>& order = Order();
   cells.assign(order.size(), std::string_view());
-  const TRow& source = rows_.at(row);
-  for (const TCell& cell : source.Cells) {
-    const int at = position_[cell.Column];
-    if (at >= 0) {
-      cells[static_cast<std::size_t>(at)] =
-          std::string_view(source.Text).substr(cell.Offset, cell.Length);
-    }
+  const std::string_view packed = rows_.at(row);
+  std::size_t pos = 0;
+  while (pos < packed.size()) {
+    const std::size_t column = ReadNumber(packed, pos);
+    const std::size_t length = ReadNumber(packed, pos);
+    const std::string_view text = packed.substr(std::min(pos, packed.size()), length);
+    pos += text.size();
+    const int at = column < position_.size() ? position_[column] : -1;
+    if (at >= 0) cells[static_cast<std::size_t>(at)] = text;
   }
 }
 

@@ -41,16 +41,9 @@ class TCatalog {
     int Section = -1;  // -1 for the columns of every row
     std::string Caption;
   };
-  struct TCell {
-    uint32_t Column;
-    uint32_t Offset;
-    uint32_t Length;
-  };
-  // One text per picture and where its cells lie in it: no allocation per cell.
-  struct TRow {
-    std::string Text;
-    std::vector<TCell> Cells;
-  };
+  // A picture's cells in one string, by rising column: the column and the
+  // text's length as 7-bit groups, then the text. No allocation per cell.
+  using TRow = std::string;
 
   int SectionOf(const std::string& header);
   int ColumnOf(int section, std::string_view caption);
