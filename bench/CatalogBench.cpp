@@ -5,9 +5,7 @@
 #include <QFileDialog>
 #include <QTimer>
 #include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <vector>
 
 #include "bench/AppBenchmarks.h"
 #include "bench/BenchWindow.h"
@@ -18,27 +16,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kPictures = 10000;
-
-// kPictures hard links to the sample pictures in turn.
-class TCatalogFolder {
- public:
-  explicit TCatalogFolder(const std::string& corpus) {
-    std::vector<std::filesystem::path> samples;
-    for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-      if (entry.path().extension() == ".jpg") samples.push_back(entry.path());
-    }
-    char name[32];
-    for (int i = 0; i < kPictures && !samples.empty(); ++i) {
-      std::snprintf(name, sizeof name, "/IMG_%05d.jpg", i);
-      std::filesystem::create_hard_link(samples[static_cast<std::size_t>(i) % samples.size()],
-                                        folder_.Path() + name);
-    }
-  }
-  const std::string& Path() const { return folder_.Path(); }
-
- private:
-  TScratchFolder folder_;
-};
 
 // Manual time: the longest stretch from the menu item to the written file in
 // which the window could not run its events; the dialog is answered at once.
@@ -69,7 +46,7 @@ void LongestPauseWhileCatalogue(benchmark::State& state, TBenchWindow* window) {
 void RegisterCatalogBenchmarks(TKeeper& keep) {
   const std::string corpus = CorpusDir();
   if (corpus.empty()) return;
-  auto folder = std::make_shared<TCatalogFolder>(corpus);
+  auto folder = std::make_shared<TLinkedFolder>(JpegFilesIn(corpus), kPictures);
   auto window = std::make_shared<TBenchWindow>(folder->Path());
   window->Form().CheckFolderClick();
   keep.push_back(folder);
