@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include "app/AppText.h"
+#include "app/CatalogCommand.h"
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportTitle.h"
 #include "metadata/Cp1252.h"
@@ -39,7 +40,7 @@ void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
   }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   dialog.setProperty(kWorkbookChosen, true);
-  const std::string fileName = ToNative(dialog.selectedFiles().first());
+  const std::string fileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
   try {
     ExportGridToWorkbook(grid, fileName, ExportTitle(picturePath), OverrideCursor());
   } catch (const TExportError& e) {

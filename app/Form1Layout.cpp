@@ -14,6 +14,7 @@
 #include "app/AppText.h"
 #include "app/Banner.h"
 #include "app/Branding.h"
+#include "app/CatalogCommand.h"
 #include "app/ElidedLabel.h"
 #include "app/FolderTree.h"
 #include "app/PicturePreview.h"
@@ -195,9 +196,10 @@ void TForm1::CreateControls() {
   SaveDialog = new QFileDialog(this);
   SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
   SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setNameFilter(QStringLiteral("Excel-Datei (*.xls)"));
+  SaveDialog->setNameFilters(WorkbookNameFilters());
   SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
   SaveDialog->setOption(QFileDialog::HideNameFilterDetails);  // shows "Excel-Datei" alone
+  CatalogDialog = CreateCatalogDialog(this);
 
   CreateMenu();
 }
@@ -214,6 +216,10 @@ void TForm1::CreateMenu() {
   MetainfoinExcelDateischreiben1 =
       bearbeiten->addAction(FromCp1252("Metainfo in Excel-Datei schreiben"));
   MetainfoinExcelDateischreiben1->setObjectName(QStringLiteral("MetainfoinExcelDateischreiben1"));
+  MetainfoallerBilderdesOrdnersinDateischreiben1 =
+      bearbeiten->addAction(FromCp1252("Metainfo aller Bilder des Ordners in Datei schreiben\x85"));
+  MetainfoallerBilderdesOrdnersinDateischreiben1->setObjectName(
+      QStringLiteral("MetainfoallerBilderdesOrdnersinDateischreiben1"));
   QMenu* help = menuBar()->addMenu(FromCp1252("?"));
   Programminfo1 = help->addAction(FromCp1252("Programminfo"));
   Programminfo1->setObjectName(QStringLiteral("Programminfo1"));

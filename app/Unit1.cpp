@@ -28,6 +28,7 @@
 
 #include "app/AboutBox.h"
 #include "app/AppText.h"
+#include "app/CatalogCommand.h"
 #include "app/ElidedLabel.h"
 #include "app/ExportCommands.h"
 #include "app/FolderTree.h"
@@ -181,6 +182,8 @@ void TForm1::ConnectEvents() {
           [this] { RunEvent([this] { MetainfoinZwischenablagekopieren1Click(); }); });
   connect(MetainfoinExcelDateischreiben1, &QAction::triggered, this,
           [this] { RunEvent([this] { MetainfoinExcelDateischreiben1Click(); }); });
+  connect(MetainfoallerBilderdesOrdnersinDateischreiben1, &QAction::triggered, this,
+          [this] { RunEvent([this] { MetainfoallerBilderdesOrdnersinDateischreiben1Click(); }); });
   connect(Programminfo1, &QAction::triggered, this,
           [this] { RunEvent([this] { Programminfo1Click(); }); });
 }
@@ -365,6 +368,20 @@ void TForm1::MetainfoinZwischenablagekopieren1Click() {
 
 void TForm1::MetainfoinExcelDateischreiben1Click() {
   WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), CurrentPicture);
+}
+
+void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
+  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this);
+}
+
+std::vector<std::string> TForm1::ListedPictures() const {
+  std::vector<std::string> pictures;
+  const std::string folder = CheckFolder->SelectedFolderPath() + "/";
+  for (int row = 0; row < FileListbox->count(); ++row) {
+    pictures.push_back(folder +
+                       FileListbox->item(row)->data(kFileNameRole).toByteArray().toStdString());
+  }
+  return pictures;
 }
 
 void TForm1::Programminfo1Click() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/FileFind.h"
 #include "app/MetaGridModel.h"
@@ -71,14 +72,18 @@ class TForm1 : public QMainWindow {
   QSplitter* Splitter3;
   TFileSearch FileSearch;
   QFileDialog* SaveDialog;
+  QFileDialog* CatalogDialog;
   QAction* Beenden1;
   QAction* MetainfoinZwischenablagekopieren1;
   QAction* MetainfoinExcelDateischreiben1;
+  QAction* MetainfoallerBilderdesOrdnersinDateischreiben1;
   QAction* Programminfo1;
 
   // The table the grid shows, as the table builder wrote it.
   const TMetaTable& MetaTable() const { return metaGridModel_->Table(); }
   QString StatusText() const;
+  // The pictures the file list shows, in its order, as native paths.
+  std::vector<std::string> ListedPictures() const;
 
   // Handlers. They throw AppError; the event that ran them shows the message.
   void FormCreate();
@@ -94,6 +99,7 @@ class TForm1 : public QMainWindow {
   void Beenden1Click();
   void MetainfoinZwischenablagekopieren1Click();
   void MetainfoinExcelDateischreiben1Click();
+  void MetainfoallerBilderdesOrdnersinDateischreiben1Click();
   void Programminfo1Click();
 
   void ReadSettings(const std::string& path);

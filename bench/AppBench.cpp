@@ -1,5 +1,6 @@
-// The viewer's benchmarks: listing a big folder and previewing a big picture,
-// in the real main window on the offscreen platform.
+// The viewer's benchmarks: listing a big folder, previewing a big picture and
+// writing the catalogue of a big folder, in the real main window on the
+// offscreen platform.
 
 #include <QApplication>
 #include <cstdlib>
@@ -17,10 +18,12 @@ int main(int argc, char** argv) {
       argc, argv,
       {TTarget{.Numerator = "ListFolder/", .BudgetSeconds = 0.5},
        TTarget{.Numerator = "LongestPauseWhileListing/", .BudgetSeconds = 0.1, .WallTime = true},
-       TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3}},
+       TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3},
+       TTarget{.Numerator = "LongestPauseWhileCatalogue/", .BudgetSeconds = 0.1, .WallTime = true}},
       [&keep](const TBenchOptions&) {
         RegisterFileSearchBenchmarks(keep);
         RegisterPreviewBenchmarks(keep);
+        RegisterCatalogBenchmarks(keep);
       });
   keep.clear();
   return status;

@@ -14,5 +14,6 @@ using TKeeper = std::vector<std::shared_ptr<void>>;
 
 void RegisterFileSearchBenchmarks(TKeeper& keep);
 void RegisterPreviewBenchmarks(TKeeper& keep);
+void RegisterCatalogBenchmarks(TKeeper& keep);
 
 }  // namespace pixolyn::bench

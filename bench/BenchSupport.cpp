@@ -3,6 +3,7 @@
 #include <stdlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <stdexcept>
 #include <string_view>
@@ -20,6 +21,15 @@ TScratchFolder::TScratchFolder() {
 TScratchFolder::~TScratchFolder() {
   std::error_code ec;
   std::filesystem::remove_all(path_, ec);
+}
+
+TLinkedFolder::TLinkedFolder(const std::vector<std::string>& pictures, int count) {
+  char name[32];
+  for (int i = 0; i < count && !pictures.empty(); ++i) {
+    std::snprintf(name, sizeof name, "/IMG_%05d.jpg", i);
+    std::filesystem::create_hard_link(pictures[static_cast<std::size_t>(i) % pictures.size()],
+                                      folder_.Path() + name);
+  }
 }
 
 std::string CorpusDir() {

@@ -30,6 +30,17 @@ class TScratchFolder {
   std::string path_;
 };
 
+// A scratch folder of count pictures "IMG_00000.jpg" and on, hard links to
+// the given pictures in turn: real files with real sizes, made in no time.
+class TLinkedFolder {
+ public:
+  TLinkedFolder(const std::vector<std::string>& pictures, int count);
+  const std::string& Path() const { return folder_.Path(); }
+
+ private:
+  TScratchFolder folder_;
+};
+
 // The sample pictures of the corpus; empty when the corpus is absent.
 std::string CorpusDir();
 

@@ -8,8 +8,6 @@
 #include <QListWidget>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <filesystem>
 
 #include "app/FileFind.h"
 #include "bench/AppBenchmarks.h"
@@ -22,24 +20,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kEntries = 10000;
 
-// kEntries pictures, all hard links to one sample picture, so that each entry
-// is a real file with a real size.
-class TBigFolder {
- public:
-  explicit TBigFolder(const std::string& picture) {
-    char name[32];
-    for (int i = 0; i < kEntries; ++i) {
-      std::snprintf(name, sizeof name, "/IMG_%05d.jpg", i);
-      std::filesystem::create_hard_link(picture, folder_.Path() + name);
-    }
-  }
-  const std::string& Path() const { return folder_.Path(); }
-
- private:
-  TScratchFolder folder_;
-};
-
-void FileSearchAlone(benchmark::State& state, const TBigFolder* folder) {
+void FileSearchAlone(benchmark::State& state, const TLinkedFolder* folder) {
   std::size_t found = 0;
   for (auto _ : state) {
     TFileSearch search;
@@ -80,7 +61,9 @@ void LongestPauseWhileListing(benchmark::State& state, TBenchWindow* window) {
 void RegisterFileSearchBenchmarks(TKeeper& keep) {
   const std::string corpus = CorpusDir();
   if (corpus.empty()) return;
-  auto folder = std::make_shared<TBigFolder>(corpus + "/Canon.jpg");
+  // All links to one picture, so that each entry is a real file with a real size.
+  auto folder =
+      std::make_shared<TLinkedFolder>(std::vector<std::string>{corpus + "/Canon.jpg"}, kEntries);
   auto window = std::make_shared<TBenchWindow>(folder->Path());
   keep.push_back(folder);
   keep.push_back(window);

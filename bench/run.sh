@@ -33,4 +33,7 @@ trap 'rm -rf "$folder" "$padded"' EXIT
   echo
   echo "== compare-peers.sh"
   "$here/compare-peers.sh" "$build/cli/pixolyn-info" "$folder"
+  echo
+  echo "== compare-catalog.sh"
+  "$here/compare-catalog.sh" "$build/cli/pixolyn-info" "$folder"
 } 2>&1 | tee "$build/bench-results.txt"

@@ -1,25 +1,25 @@
 // pixolyn-info: prints the metadata table of JPEG (and TIFF) files as
-// tab-separated UTF-8 text, built exactly as the viewer builds it, or writes
-// one file's table into an .xls workbook as the viewer's export does.
+// tab-separated UTF-8 text, built exactly as the viewer builds it; writes one
+// file's table into a workbook as the viewer's export does; or writes the
+// catalogue of many pictures, one row per picture.
 
 #include <unistd.h>
 
-#include <cerrno>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
-#include <cstring>
-#include <memory>
 #include <string>
 
 #include "Options.h"
+#include "PictureList.h"
+#include "export/CatalogExport.h"
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportTitle.h"
 #include "metadata/Cp1252.h"
-#include "metadata/HeadReader.h"
-#include "metadata/ImageData.h"
 #include "metadata/Regional.h"
+#include "table/CatalogReader.h"
 #include "table/GridText.h"
-#include "table/MetaInfo.h"
+#include "table/PictureTable.h"
 
 namespace {
 
@@ -29,57 +29,53 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
   std::string out;
   out.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t crlf = text.find("\r\n"); crlf != std::string::npos;
-       crlf = text.find("\r\n", start)) {
-    out.append(text, start, crlf - start);
-    start = crlf + 1;  // keeps the LF
+  for (std::size_t lineEnd = text.find("\r\n"); lineEnd != std::string::npos;
+       lineEnd = text.find("\r\n", start)) {
+    out.append(text, start, lineEnd - start);
+    start = lineEnd + 1;  // keeps the LF
   }
   out.append(text, start, std::string::npos);
   return out;
 }
 
-// Why a file cannot be read, or empty when it can.
-std::string UnreadableReason(const std::string& path) {
-  errno = 0;
-  if (!pixolyn::FileExists(path)) {
-    return errno == ENOENT || errno == 0 ? "no such file" : std::strerror(errno);
-  }
-  // Asking is cheaper than opening: the table's own read opens the file again.
-  if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
-  return {};
+void Report(const std::string& text) {
+  std::fprintf(stderr, "pixolyn-info: %s\n", text.c_str());
 }
 
-// The table of a readable file, as the viewer shows it.
-pixolyn::TMetaTable TableOfFile(const std::string& path) {
-  std::unique_ptr<pixolyn::TImgData> image;
-  pixolyn::LoadMetaInfo(path, image);
-  pixolyn::TMetaTable grid;
-  pixolyn::TIntArray sectionRows;
-  pixolyn::ShowMetaInfo(grid, image.get(), sectionRows);
-  image->ResetImage();
-  return grid;
+// reason is a Windows-1252 text.
+void ReportUnreadable(const std::string& path, const std::string& reason) {
+  Report(path + ": " + pixolyn::Cp1252ToUtf8(reason));
 }
 
 bool ReportIfUnreadable(const std::string& path) {
-  const std::string reason = UnreadableReason(path);
+  const std::string reason = pixolyn::UnreadableReason(path);
   if (reason.empty()) return false;
-  std::fprintf(stderr, "pixolyn-info: %s: %s\n", path.c_str(), reason.c_str());
+  ReportUnreadable(path, reason);
   return true;
+}
+
+pixolyn::TMetaTable TableOfFile(const std::string& path) {
+  pixolyn::TMetaTable grid;
+  pixolyn::TIntArray sectionRows;
+  pixolyn::FillPictureTable(path, grid, sectionRows);
+  return grid;
 }
 
 int PrintTables(const pixolyn::TInfoOptions& options) {
   int status = 0;
   const bool headers = options.Files.size() > 1;
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
+  pixolyn::TMetaTable grid;
+  pixolyn::TIntArray sectionRows;
   for (const std::string& path : options.Files) {
     if (ReportIfUnreadable(path)) {
       status = 1;
       continue;
     }
+    pixolyn::FillPictureTable(path, grid, sectionRows);
     std::string out;
     if (headers) out += "# " + path + lineEnd;
-    out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(TableOfFile(path))),
-                        options.CrLf);
+    out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(grid)), options.CrLf);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   if (std::fflush(stdout) != 0) return 1;
@@ -92,10 +88,50 @@ int WriteWorkbook(const pixolyn::TInfoOptions& options) {
   try {
     pixolyn::ExportGridToWorkbook(TableOfFile(path), options.Workbook, pixolyn::ExportTitle(path));
   } catch (const pixolyn::TExportError& e) {
-    std::fprintf(stderr, "pixolyn-info: %s\n", pixolyn::Cp1252ToUtf8(e.what()).c_str());
+    Report(pixolyn::Cp1252ToUtf8(e.what()));
     return 1;
   }
   return 0;
+}
+
+// "Bild 12 von 2000" on one line of the terminal, redrawn a few times a second.
+class TProgressLine {
+ public:
+  explicit TProgressLine(std::size_t total) : total_(total), shown_(::isatty(STDERR_FILENO) == 1) {}
+  void Update(std::size_t done) {
+    if (!shown_) return;
+    const auto now = std::chrono::steady_clock::now();
+    if (done < total_ && now - last_ < std::chrono::milliseconds(100)) return;
+    last_ = now;
+    std::fprintf(stderr, "\rBild %zu von %zu", done, total_);
+    if (done == total_) std::fputc('\n', stderr);
+  }
+
+ private:
+  std::size_t total_;
+  bool shown_;
+  std::chrono::steady_clock::time_point last_{};
+};
+
+int WriteCatalog(const pixolyn::TInfoOptions& options) {
+  const std::vector<std::string> pictures = pixolyn::PicturesOf(options.Files, options.Recurse);
+  int status = 0;
+  pixolyn::TCatalogReader reader;
+  TProgressLine progress(pictures.size());
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    if (const std::string reason = reader.Add(pictures[i]); !reason.empty()) {
+      ReportUnreadable(pictures[i], reason);
+      status = 1;
+    }
+    progress.Update(i + 1);
+  }
+  try {
+    pixolyn::WriteCatalog(reader.Catalog(), options.Catalog, options.Separator);
+  } catch (const pixolyn::TExportError& e) {
+    Report(pixolyn::Cp1252ToUtf8(e.what()));
+    return 1;
+  }
+  return status;
 }
 
 }  // namespace
@@ -110,10 +146,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "pixolyn-info: %s\n\n%s", parsed.Error.c_str(), pixolyn::kUsage);
     return 2;
   }
-  if (parsed.Options.Help) {
+  const pixolyn::TInfoOptions& options = parsed.Options;
+  if (options.Help) {
     std::fputs(pixolyn::kUsage, stdout);
     return 0;
   }
-  return parsed.Options.Workbook.empty() ? PrintTables(parsed.Options)
-                                         : WriteWorkbook(parsed.Options);
+  if (!options.Catalog.empty()) return WriteCatalog(options);
+  return options.Workbook.empty() ? PrintTables(options) : WriteWorkbook(options);
 }

@@ -28,15 +28,18 @@ class TCursorScope {
   bool arrow_ = false;
 };
 
-std::string AbsolutePath(const std::string& fileName) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(fileName, error);
-  return error ? fileName : absolute.string();
-}
 }  // namespace
 
+TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(job.FileName, error);
+  if (!error) job.FileName = absolute.string();
+  return runner ? runner(job) : RunWorkbookHelper(FindWorkbookHelper(), job);
+}
+
 TCellArray CellsForWorkbook(const TMetaTable& grid) {
-  TCellArray cells(static_cast<std::size_t>(grid.RowCount()));
+  TCellArray cells(static_cast<std::size_t>(grid.RowCount()),
+                   std::vector<std::string>(TMetaTable::kColumns));
   for (int row = 0; row < grid.RowCount(); ++row) {
     for (int column = 0; column < TMetaTable::kColumns; ++column) {
       cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] =
@@ -50,9 +53,8 @@ void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
                           const std::string& title, const TExportCursor& cursor,
                           const TJobRunner& runner) {
   TCursorScope cursorScope(cursor);
-  const TWorkbookJob job{
-      .FileName = AbsolutePath(fileName), .Title = title, .Cells = CellsForWorkbook(grid)};
-  const TJobResult result = runner ? runner(job) : RunWorkbookHelper(FindWorkbookHelper(), job);
+  const TJobResult result =
+      RunExportJob({.FileName = fileName, .Title = title, .Cells = CellsForWorkbook(grid)}, runner);
   if (result.Status == TJobStatus::Saved) return;
   if (result.Status == TJobStatus::NoServer) cursorScope.EndWithArrow();
   throw TExportError(result.Message);

@@ -1,5 +1,6 @@
 #pragma once
-// Writing the whole grid into a sheet of an .xls workbook.
+// Writing the whole grid into a sheet of a workbook (.xls, .xlsx or .ods by
+// the file's extension; .xls for any other name).
 
 #include <functional>
 #include <stdexcept>
@@ -27,6 +28,10 @@ class TExportError : public std::runtime_error {
 
 // Runs a job against the spreadsheet server; by default through the workbook helper.
 using TJobRunner = std::function<TJobResult(const TWorkbookJob&)>;
+
+// Runs job with its file name made absolute (the helper's office has a
+// folder of its own): through runner, or the workbook helper when there is none.
+TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner);
 
 // The grid's texts as they go into the workbook: CR removed, no quoting.
 TCellArray CellsForWorkbook(const TMetaTable& grid);

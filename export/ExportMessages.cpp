@@ -17,8 +17,14 @@ std::string OfficeBusyMessage() {
          "ftigt.";
 }
 
-std::string NotAWorkbookMessage(std::string_view fileName) {
-  return "Die Datei " + Quoted(fileName) + " ist keine Excel-Arbeitsmappe" +
+std::string NoServerMessage() {
+  return std::string(kServerNotFound) +
+         "\r\nF\xFCr Arbeitsmappen wird LibreOffice Calc ben\xF6tigt "
+         "(Debian-Paket libreoffice-calc).";
+}
+
+std::string NotAWorkbookMessage(std::string_view fileName, std::string_view kind) {
+  return "Die Datei " + Quoted(fileName) + " ist keine " + std::string(kind) +
          std::string(kLeftUnchanged);
 }
 
@@ -27,11 +33,17 @@ std::string UnreadableFileMessage(std::string_view fileName, std::string_view re
          ")" + std::string(kLeftUnchanged);
 }
 
-std::string NotOpenableMessage(std::string_view fileName) {
-  return "Die Datei " + Quoted(fileName) +
-         " l\xE4sst sich nicht als Excel-Arbeitsmappe \xF6"
+std::string NotOpenableMessage(std::string_view fileName, std::string_view kind) {
+  return "Die Datei " + Quoted(fileName) + " l\xE4sst sich nicht als " + std::string(kind) +
+         " \xF6"
          "ffnen" +
          std::string(kLeftUnchanged);
+}
+
+std::string TooLargeMessage(std::string_view kind, int maxColumns, int maxRows) {
+  return "Eine " + std::string(kind) + " fasst h\xF6" + "chstens " + std::to_string(maxColumns) +
+         " Spalten und " + std::to_string(maxRows) +
+         " Zeilen; nichts wurde gespeichert. Bitte w\xE4hlen Sie ein anderes Format.";
 }
 
 std::string ReadOnlyMessage(std::string_view fileName) {

@@ -5,7 +5,7 @@
 namespace pixolyn {
 
 namespace {
-constexpr std::string_view kJobHeader = "pixolyn-xls-job 1\n";
+constexpr std::string_view kJobHeader = "pixolyn-xls-job 2\n";
 constexpr std::string_view kResultHeader = "pixolyn-xls-result 1\n";
 
 constexpr std::string_view kSaved = "saved";
@@ -64,9 +64,15 @@ std::string EncodeJob(const TWorkbookJob& job) {
   std::string out(kJobHeader);
   AppendField(out, job.FileName);
   AppendField(out, job.Title);
-  AppendField(out, std::to_string(job.Cells.size()));
+  AppendField(out, job.ReplaceSheet ? "1" : "0");
+  // Every row goes out as wide as the widest.
+  const std::size_t columns = ColumnCount(job.Cells);
+  AppendField(out, std::to_string(columns == 0 ? 0 : job.Cells.size()));
+  AppendField(out, std::to_string(columns));
   for (const auto& row : job.Cells) {
-    for (const std::string& cell : row) AppendField(out, cell);
+    for (std::size_t column = 0; column < columns; ++column) {
+      AppendField(out, column < row.size() ? std::string_view(row[column]) : std::string_view());
+    }
   }
   return out;
 }
@@ -77,12 +83,16 @@ std::optional<TWorkbookJob> DecodeJob(std::string_view message) {
   TWorkbookJob job;
   const auto fileName = reader.Field();
   const auto title = reader.Field();
+  const auto replace = reader.Count();
   const auto rows = reader.Count();
-  if (!fileName || !title || !rows) return std::nullopt;
-  if (*rows > reader.MostFieldsLeft() / TMetaTable::kColumns) return std::nullopt;
+  const auto columns = reader.Count();
+  if (!fileName || !title || !replace || !rows || !columns || *replace > 1) return std::nullopt;
+  // The cells must all be there before anything is made for them.
+  if (*columns == 0 ? *rows != 0 : *rows > reader.MostFieldsLeft() / *columns) return std::nullopt;
   job.FileName = *fileName;
   job.Title = *title;
-  job.Cells.resize(*rows);
+  job.ReplaceSheet = *replace == 1;
+  job.Cells.assign(*rows, std::vector<std::string>(*columns));
   for (auto& row : job.Cells) {
     for (std::string& cell : row) {
       const auto text = reader.Field();

@@ -14,10 +14,11 @@ char Letter(int number) {
 }  // namespace
 
 std::string ColumnLetter(int n) {
-  if (n < 1 || n > kLetters * (kLetters + 1)) throw std::out_of_range("column outside A..ZZ");
+  if (n < 1) throw std::out_of_range("column before A");
   if (n <= kLetters) return std::string(1, Letter(n));
-  if (n % kLetters == 0) return std::string{Letter(n / kLetters - 1), 'Z'};
-  return std::string{Letter(n / kLetters), Letter(n % kLetters)};
+  // A multiple of 26 ends in "Z" and borrows one from the letters before it.
+  if (n % kLetters == 0) return ColumnLetter(n / kLetters - 1) + 'Z';
+  return ColumnLetter(n / kLetters) + Letter(n % kLetters);
 }
 
 std::string RangeText(int rows, int columns) {

@@ -5,7 +5,7 @@
 
 namespace pixolyn {
 
-// Letters of column n, 1 being "A"; n must lie in 1..702 ("A".."ZZ").
+// Letters of column n, 1 being "A", 27 "AA", 703 "AAA"; n must be at least 1.
 std::string ColumnLetter(int n);
 
 // "A1:" + the last column's letter + the row count, e.g. "A1:B9".

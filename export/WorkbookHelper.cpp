@@ -84,7 +84,7 @@ TTransfer ReceiveAll(int fd, std::string& bytes, Clock::time_point deadline) {
 }
 
 TJobResult NoServer() {
-  return {TJobStatus::NoServer, std::string(kServerNotFound)};
+  return {TJobStatus::NoServer, NoServerMessage()};
 }
 
 TJobResult Aborted(const std::string& why) {

@@ -1,17 +1,16 @@
 #include "export/WorkbookJob.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "export/ExportMessages.h"
-#include "export/Ole2Signature.h"
 #include "export/RangeText.h"
 #include "export/SheetName.h"
+#include "export/WorkbookFormat.h"
 
 namespace pixolyn {
 
 namespace {
-constexpr std::string_view kExcel97Filter = "MS Excel 97";
-
 TJobResult Failure(std::string message) {
   return {TJobStatus::Failed, std::move(message)};
 }
@@ -57,23 +56,26 @@ class TCloseWorkbook {
 };
 
 // Why an existing file cannot take the sheet; empty when it is open as a
-// writable Excel workbook. The server has never written to a refused file.
-std::string OpenExisting(TWorkbookServer& server, const std::string& fileName) {
+// writable workbook of the format. The server has never written to a refused file.
+std::string OpenExisting(TWorkbookServer& server, const std::string& fileName,
+                         const TWorkbookFormat& format) {
   try {
-    if (!HasOle2Signature(fileName)) return NotAWorkbookMessage(fileName);
+    if (!FileStartsWith(fileName, format.Signature)) {
+      return NotAWorkbookMessage(fileName, format.Kind);
+    }
   } catch (const std::runtime_error& e) {
     return UnreadableFileMessage(fileName, e.what());
   }
   std::optional<TOpenedWorkbook> opened;
   try {
-    opened = server.Open(fileName);
+    opened = server.Open(fileName, std::string(format.FilterName));
   } catch (const TServerError&) {
     // A server that fails on the file cannot write it back either.
   }
-  if (!opened) return NotOpenableMessage(fileName);
+  if (!opened) return NotOpenableMessage(fileName, format.Kind);
   std::string problem;
-  if (opened->FilterName != kExcel97Filter) {
-    problem = NotOpenableMessage(fileName);
+  if (opened->FilterName != format.FilterName) {
+    problem = NotOpenableMessage(fileName, format.Kind);
   } else if (opened->ReadOnly) {
     problem = ReadOnlyMessage(fileName);
   }
@@ -122,12 +124,33 @@ int KeepOnlySheet(TWorkbookServer& server, int sheet) {
   }
   return sheet;
 }
+
+// Why the format cannot hold the cells; empty when it can.
+std::string SizeRefusal(const TWorkbookJob& job, const TWorkbookFormat& format) {
+  const std::size_t columns = ColumnCount(job.Cells);
+  if (columns <= static_cast<std::size_t>(format.MaxColumns) &&
+      job.Cells.size() <= static_cast<std::size_t>(format.MaxRows)) {
+    return {};
+  }
+  return TooLargeMessage(format.Kind, format.MaxColumns, format.MaxRows);
+}
 }  // namespace
 
+std::size_t ColumnCount(const TCellArray& cells) {
+  std::size_t columns = 0;
+  for (const auto& row : cells) columns = std::max(columns, row.size());
+  return columns;
+}
+
 TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
+  const TWorkbookFormat& format = WorkbookFormatOf(job.FileName);
+  // Nothing would be saved but a cut-off sheet.
+  if (std::string refusal = SizeRefusal(job, format); !refusal.empty()) {
+    return Failure(std::move(refusal));
+  }
   TQuitIfStarted quit(server);
   try {
-    if (!server.Connect()) return {TJobStatus::NoServer, std::string(kServerNotFound)};
+    if (!server.Connect()) return {TJobStatus::NoServer, NoServerMessage()};
   } catch (const TServerError& e) {
     return Failure(e.what());
   }
@@ -135,7 +158,7 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
   std::error_code ignored;
   const bool existing = std::filesystem::exists(job.FileName, ignored);
   if (existing) {
-    if (std::string problem = OpenExisting(server, job.FileName); !problem.empty()) {
+    if (std::string problem = OpenExisting(server, job.FileName, format); !problem.empty()) {
       return Failure(std::move(problem));
     }
   } else {
@@ -151,10 +174,12 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
   try {
     const TSheetChoice choice = FindOrAddSheet(server, job.Title);
     if (!choice.Refusal.empty()) return Failure(choice.Refusal);
-    // A new workbook holds the picture's sheet alone.
+    // A new workbook holds this sheet alone, not the office's empty default sheet.
     const int sheet = existing ? choice.Sheet : KeepOnlySheet(server, choice.Sheet);
-    if (!job.Cells.empty()) {
-      const std::string range = RangeText(static_cast<int>(job.Cells.size()), TMetaTable::kColumns);
+    if (job.ReplaceSheet) server.ClearSheet(sheet);
+    if (const std::size_t columns = ColumnCount(job.Cells); columns > 0) {
+      const std::string range =
+          RangeText(static_cast<int>(job.Cells.size()), static_cast<int>(columns));
       server.SetRangeValues(sheet, range, job.Cells);
     }
   } catch (const TServerError& e) {
@@ -168,7 +193,7 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
     if (existing) {
       server.Save();
     } else {
-      server.SaveAs(job.FileName);
+      server.SaveAs(job.FileName, std::string(format.FilterName));
     }
   } catch (const TServerError& e) {
     return Failure(SaveFailedMessage(job.FileName, e.what()));

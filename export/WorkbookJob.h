@@ -8,9 +8,11 @@
 namespace pixolyn {
 
 struct TWorkbookJob {
-  std::string FileName;  // file-system path
+  std::string FileName;  // file-system path; its extension chooses the format
   std::string Title;     // the sheet's name
   TCellArray Cells;      // from A1 on
+  // An existing sheet of the title is emptied first instead of overwritten from A1.
+  bool ReplaceSheet = false;
 };
 
 enum class TJobStatus { Saved, NoServer, Failed };
@@ -20,10 +22,11 @@ struct TJobResult {
   std::string Message;  // empty when saved
 };
 
-// Connects, opens the file (or creates a new workbook when there is none),
-// finds or adds the sheet named by the title, fills it from A1 and saves.
-// A file that is not an Excel workbook the server can write back is left
-// untouched. After any failure the workbook is closed without saving; an
+// Connects, opens the file (or creates a new workbook when there is none) in
+// the format its extension names, finds or adds the sheet named by the title,
+// fills it from A1 and saves. A file that is not a workbook of that format the
+// server can write back is left untouched, and so is one whose sheet could
+// not hold the cells. After any failure the workbook is closed without saving; an
 // office this job started is told to quit in every case.
 TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job);
 

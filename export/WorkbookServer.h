@@ -2,18 +2,18 @@
 // The spreadsheet server as the workbook export drives it: one workbook at a
 // time. Texts are Windows-1252; file names are file-system paths.
 
-#include <array>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "table/TableModel.h"
-
 namespace pixolyn {
 
-// Rows of cell texts, one element per grid column.
-using TCellArray = std::vector<std::array<std::string, TMetaTable::kColumns>>;
+// Rows of cell texts; a row shorter than the longest is empty at its end.
+using TCellArray = std::vector<std::vector<std::string>>;
+
+// The width of the widest row.
+std::size_t ColumnCount(const TCellArray& cells);
 
 // A call the server could not carry out; what() is the server's own text.
 class TServerError : public std::runtime_error {
@@ -35,9 +35,10 @@ class TWorkbookServer {
   virtual bool Connect() = 0;
   virtual bool StartedByThisExport() const = 0;
 
-  // Opens an existing workbook with the Excel 97 import filter; nullopt when
-  // the server cannot read it as such.
-  virtual std::optional<TOpenedWorkbook> Open(const std::string& fileName) = 0;
+  // Opens an existing workbook with the named import filter; nullopt when the
+  // server cannot read it as such.
+  virtual std::optional<TOpenedWorkbook> Open(const std::string& fileName,
+                                              const std::string& filterName) = 0;
   // Creates a new workbook; false when the server cannot.
   virtual bool New() = 0;
 
@@ -48,9 +49,11 @@ class TWorkbookServer {
   virtual int AddSheet(const std::string& name) = 0;
   // Removes a sheet; the sheets after it move down by one.
   virtual void RemoveSheet(int sheet) = 0;
+  // Empties the whole sheet: values and formats.
+  virtual void ClearSheet(int sheet) = 0;
   virtual void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) = 0;
 
-  virtual void SaveAs(const std::string& fileName) = 0;
+  virtual void SaveAs(const std::string& fileName, const std::string& filterName) = 0;
   virtual void Save() = 0;
   // Closes the workbook without saving it.
   virtual void Close() = 0;

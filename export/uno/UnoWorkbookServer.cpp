@@ -12,7 +12,9 @@
 #include <com/sun/star/frame/XStorable.hpp>
 #include <com/sun/star/io/IOException.hpp>
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/sheet/CellFlags.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XSheetOperation.hpp>
 #include <com/sun/star/sheet/XSpreadsheet.hpp>
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/sheet/XSpreadsheets.hpp>
@@ -44,8 +46,6 @@ constexpr auto kLockWait = std::chrono::seconds(60);
 constexpr auto kOfficeStartLimit = std::chrono::seconds(45);
 constexpr auto kOfficeEndLimit = std::chrono::seconds(20);
 constexpr auto kConnectRetry = std::chrono::milliseconds(50);
-
-const OUString kExcel97Filter = "MS Excel 97";
 
 css::beans::PropertyValue Property(const char* name, uno::Any value) {
   css::beans::PropertyValue property;
@@ -147,12 +147,13 @@ bool TUnoWorkbookServer::Connect() {
   return StartAndResolve();
 }
 
-std::optional<TOpenedWorkbook> TUnoWorkbookServer::Open(const std::string& fileName) {
+std::optional<TOpenedWorkbook> TUnoWorkbookServer::Open(const std::string& fileName,
+                                                        const std::string& filterName) {
   const uno::Sequence<css::beans::PropertyValue> arguments = Properties(
       {Property("Hidden", uno::Any(true)),
        Property("MacroExecutionMode", uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
        Property("UpdateDocMode", uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
-       Property("FilterName", uno::Any(kExcel97Filter))});
+       Property("FilterName", uno::Any(Utf8ToOUString(filterName)))});
   try {
     document_ = desktop_->loadComponentFromURL(DocumentUrl(fileName), "_blank", 0, arguments);
   } catch (const css::lang::IllegalArgumentException&) {
@@ -217,14 +218,29 @@ void TUnoWorkbookServer::RemoveSheet(int sheet) {
   });
 }
 
+void TUnoWorkbookServer::ClearSheet(int sheet) {
+  namespace flag = css::sheet::CellFlags;
+  constexpr sal_Int32 kEverything = flag::VALUE | flag::DATETIME | flag::STRING | flag::ANNOTATION |
+                                    flag::FORMULA | flag::HARDATTR | flag::STYLES | flag::OBJECTS |
+                                    flag::EDITATTR | flag::FORMATTED;
+  Guarded([&] {
+    const uno::Reference<css::sheet::XSheetOperation> target(
+        SheetIndexOf(document_)->getByIndex(sheet - 1), uno::UNO_QUERY_THROW);
+    target->clearContents(kEverything);
+  });
+}
+
 void TUnoWorkbookServer::SetRangeValues(int sheet, const std::string& range,
                                         const TCellArray& values) {
+  // The office takes only rows of one width.
+  const std::size_t columns = ColumnCount(values);
   uno::Sequence<uno::Sequence<uno::Any>> rows(static_cast<sal_Int32>(values.size()));
   uno::Sequence<uno::Any>* row = rows.getArray();
   for (const auto& cells : values) {
-    uno::Sequence<uno::Any> texts(static_cast<sal_Int32>(cells.size()));
+    uno::Sequence<uno::Any> texts(static_cast<sal_Int32>(columns));
     uno::Any* text = texts.getArray();
     for (const std::string& cell : cells) *text++ <<= ToOUString(cell);
+    for (std::size_t rest = cells.size(); rest < columns; ++rest) *text++ <<= OUString();
     *row++ = std::move(texts);
   }
   Guarded([&] {
@@ -236,9 +252,10 @@ void TUnoWorkbookServer::SetRangeValues(int sheet, const std::string& range,
   });
 }
 
-void TUnoWorkbookServer::SaveAs(const std::string& fileName) {
-  const uno::Sequence<css::beans::PropertyValue> arguments = Properties(
-      {Property("FilterName", uno::Any(kExcel97Filter)), Property("Overwrite", uno::Any(true))});
+void TUnoWorkbookServer::SaveAs(const std::string& fileName, const std::string& filterName) {
+  const uno::Sequence<css::beans::PropertyValue> arguments =
+      Properties({Property("FilterName", uno::Any(Utf8ToOUString(filterName))),
+                  Property("Overwrite", uno::Any(true))});
   Store([&](const uno::Reference<css::frame::XStorable>& storable) {
     storable->storeAsURL(DocumentUrl(fileName), arguments);
   });

@@ -21,14 +21,16 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   bool Connect() override;
   // An office an earlier export started and could not end counts as started here.
   bool StartedByThisExport() const override { return office_.has_value() || leftOver_ > 0; }
-  std::optional<TOpenedWorkbook> Open(const std::string& fileName) override;
+  std::optional<TOpenedWorkbook> Open(const std::string& fileName,
+                                      const std::string& filterName) override;
   bool New() override;
   int SheetCount() override;
   std::string SheetName(int sheet) override;
   int AddSheet(const std::string& name) override;
   void RemoveSheet(int sheet) override;
+  void ClearSheet(int sheet) override;
   void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) override;
-  void SaveAs(const std::string& fileName) override;
+  void SaveAs(const std::string& fileName, const std::string& filterName) override;
   void Save() override;
   void Close() override;
   void Quit() override;

@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
+#include "export/FileBytes.h"
 #include "fixtures/JpegBuilder.h"
 
 namespace pixolyn {
@@ -73,9 +75,39 @@ TEST(PixolynInfo, ReportsMissingFilesAndPrintsTheOthers) {
 TEST(PixolynInfo, HelpAndUsageErrors) {
   const Result help = RunInfo("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("Usage: pixolyn-info"), std::string::npos);
-  EXPECT_EQ(RunInfo("").status, 2);
-  EXPECT_EQ(RunInfo("--bogus x.jpg").status, 2);
+  EXPECT_NE(help.out.find("Aufruf: pixolyn-info"), std::string::npos);
+  for (const char* wrong : {"", "--bogus x.jpg", "--catalog out.txt x.jpg", "-r x.jpg",
+                            "--catalog - --separator ab x.jpg", "--catalog - x.jpg --xls b.xls"}) {
+    EXPECT_EQ(RunInfo(wrong).status, 2) << wrong;
+  }
+}
+
+TEST(PixolynInfo, WritesTheCatalogueOfFoldersAndFiles) {
+  test::TempDir dir;
+  std::filesystem::create_directories(dir.Path() + "/sub");
+  dir.Write("b.JPG", test::JpegBuilder().Comment("b").Bytes());
+  dir.Write("a.jpg", test::JpegBuilder().Comment("x;y").Bytes());
+  dir.Write("notes.txt", "not a picture");
+  dir.Write("sub/c.jpg", test::JpegBuilder().Comment("c").Bytes());
+  const std::string header =
+      "\xEF\xBB\xBF"
+      "Datei;Ordner;Text\r\n";
+  const std::string folder = ";" + dir.Path() + ";";
+  const Result flat = RunInfo("--catalog - " + Quoted(dir.Path()));
+  EXPECT_EQ(flat.status, 0);
+  EXPECT_EQ(flat.out, header + "a.jpg" + folder + "\"x;y\"\r\nb.JPG" + folder + "b\r\n");
+
+  const Result deep = RunInfo("--catalog - -r --separator tab " + Quoted(dir.Path()) + " " +
+                              Quoted(dir.Path() + "/gone.jpg"));
+  EXPECT_EQ(deep.status, 1);  // the missing picture still gets its row
+  EXPECT_NE(deep.out.find("Datei\tOrdner\tFehler\tText\r\n"), std::string::npos);
+  EXPECT_NE(deep.out.find("c.jpg\t" + dir.Path() + "/sub\t\tc\r\n"), std::string::npos);
+  EXPECT_NE(deep.out.find("gone.jpg\t" + dir.Path() + "\tDatei nicht gefunden\t\r\n"),
+            std::string::npos);
+
+  const std::string csv = dir.Path() + "/katalog.csv";
+  EXPECT_EQ(RunInfo("--catalog " + Quoted(csv) + " " + Quoted(dir.Path() + "/a.jpg")).status, 0);
+  EXPECT_EQ(test::FileBytes(csv), header + "a.jpg" + folder + "\"x;y\"\r\n");
 }
 
 }  // namespace

@@ -21,11 +21,14 @@ class FakeWorkbookServer : public TWorkbookServer {
   // What it was asked.
   std::vector<std::string> Calls;
   TCellArray Written;
+  std::string Filter;  // of the last Open or SaveAs
 
   bool Connect() override { return Record("Connect"), Available; }
   bool StartedByThisExport() const override { return Available && StartsOffice; }
-  std::optional<TOpenedWorkbook> Open(const std::string& fileName) override {
+  std::optional<TOpenedWorkbook> Open(const std::string& fileName,
+                                      const std::string& filterName) override {
     Record("Open " + fileName);
+    Filter = filterName;
     return OpenAnswer;
   }
   bool New() override { return Record("New"), NewAnswer; }
@@ -43,11 +46,15 @@ class FakeWorkbookServer : public TWorkbookServer {
     Record("RemoveSheet " + std::to_string(sheet));
     Sheets.erase(Sheets.begin() + (sheet - 1));
   }
+  void ClearSheet(int sheet) override { Record("ClearSheet " + std::to_string(sheet)); }
   void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) override {
     Record("SetRangeValues " + std::to_string(sheet) + " " + range);
     Written = values;
   }
-  void SaveAs(const std::string& fileName) override { Record("SaveAs " + fileName); }
+  void SaveAs(const std::string& fileName, const std::string& filterName) override {
+    Record("SaveAs " + fileName);
+    Filter = filterName;
+  }
   void Save() override { Record("Save"); }
   void Close() override { Record("Close"); }
   void Quit() override { Record("Quit"); }

@@ -21,6 +21,17 @@ TEST(JobProtocol, CarriesEveryByteOfAJob) {
   EXPECT_EQ(decoded->Cells, SampleJob().Cells);
 }
 
+TEST(JobProtocol, CarriesAWideReplacingJobWithShortRowsFilledOut) {
+  const std::optional<TWorkbookJob> decoded =
+      DecodeJob(EncodeJob({.FileName = "k.ods",
+                           .Title = "Katalog",
+                           .Cells = {{"a", "b", "c"}, {"d"}},
+                           .ReplaceSheet = true}));
+  ASSERT_TRUE(decoded.has_value());
+  EXPECT_TRUE(decoded->ReplaceSheet);
+  EXPECT_EQ(decoded->Cells, (TCellArray{{"a", "b", "c"}, {"d", "", ""}}));
+}
+
 TEST(JobProtocol, CarriesAnEmptyGrid) {
   const std::optional<TWorkbookJob> decoded = DecodeJob(EncodeJob({.FileName = "f", .Title = ""}));
   ASSERT_TRUE(decoded.has_value());
@@ -33,14 +44,18 @@ TEST(JobProtocol, RefusesDamagedJobs) {
     EXPECT_FALSE(DecodeJob(good.substr(0, cut)).has_value()) << cut;
   }
   EXPECT_FALSE(DecodeJob(good + "0:,").has_value());
-  const std::string header = "pixolyn-xls-job 1\n";
-  EXPECT_FALSE(DecodeJob(header + "1:f,0:,10:").has_value());
-  EXPECT_FALSE(DecodeJob(header + "1:f,0:,1:9,").has_value());  // fewer cells than rows
-  EXPECT_FALSE(DecodeJob(header + "1:f,0:,20:99999999999999999999,").has_value());
-  EXPECT_FALSE(DecodeJob(header + "99999999999999999999999:f,").has_value());
-  EXPECT_FALSE(DecodeJob(header + "+1:f,0:,1:0,").has_value());
-  EXPECT_FALSE(DecodeJob(header + "1:ff0:,1:0,").has_value());
-  EXPECT_FALSE(DecodeJob("pixolyn-xls-job 2\n1:f,0:,1:0,").has_value());
+  const std::string header = "pixolyn-xls-job 2\n1:f,0:,1:0,";
+  EXPECT_FALSE(DecodeJob(header + "10:").has_value());
+  EXPECT_FALSE(DecodeJob(header + "1:9,1:2,").has_value());  // fewer cells than rows
+  EXPECT_FALSE(DecodeJob(header + "1:5,1:0,").has_value());  // rows without columns
+  EXPECT_FALSE(DecodeJob(header + "20:99999999999999999999,1:2,").has_value());
+  EXPECT_FALSE(DecodeJob(header + "1:1,20:99999999999999999999,0:,").has_value());
+  EXPECT_FALSE(DecodeJob("pixolyn-xls-job 2\n1:f,0:,1:2,1:0,1:0,").has_value());  // replace flag
+  EXPECT_FALSE(DecodeJob("pixolyn-xls-job 2\n99999999999999999999999:f,").has_value());
+  EXPECT_FALSE(DecodeJob(header + "+1:1,1:1,0:,").has_value());
+  EXPECT_FALSE(DecodeJob("pixolyn-xls-job 2\n1:ff0:,1:0,1:0,1:0,").has_value());
+  EXPECT_FALSE(DecodeJob("pixolyn-xls-job 1\n1:f,0:,1:0,").has_value());
+  EXPECT_TRUE(DecodeJob(header + "1:1,1:1,0:,").has_value());
 }
 
 TEST(JobProtocol, CarriesEachResult) {

@@ -45,7 +45,7 @@ TEST_F(WorkbookHelper, MeansNoServerWhenTheHelperCannotRun) {
     SCOPED_TRACE(path);
     const TJobResult result = RunWorkbookHelper(path, job);
     EXPECT_EQ(result.Status, TJobStatus::NoServer);
-    EXPECT_EQ(result.Message, "Excel OLE server not found");
+    EXPECT_EQ(result.Message, NoServerMessage());
   }
 }
 

@@ -8,7 +8,7 @@
 #include "FakeWorkbookServer.h"
 #include "FileBytes.h"
 #include "export/ExportMessages.h"
-#include "export/Ole2Signature.h"
+#include "export/WorkbookFormat.h"
 #include "fixtures/JpegBuilder.h"
 
 namespace pixolyn {
@@ -79,7 +79,7 @@ TEST_F(WorkbookJob, ReportsAMissingServerWithoutFurtherCalls) {
   server.Available = false;
   const TJobResult result = Run();
   EXPECT_EQ(result.Status, TJobStatus::NoServer);
-  EXPECT_EQ(result.Message, "Excel OLE server not found");
+  EXPECT_EQ(result.Message, NoServerMessage());
   EXPECT_EQ(server.Calls, Calls{"Connect"});
 }
 
@@ -124,6 +124,49 @@ TEST_F(WorkbookJob, LeavesFilesThatAreNoWorkbooksUntouched) {
     EXPECT_EQ(server.Calls, (Calls{"Connect", "Quit"}));
     EXPECT_EQ(test::FileBytes(job.FileName), file.bytes);
   }
+}
+
+TEST_F(WorkbookJob, ChoosesTheFormatByExtensionAndRefusesWhatItCannotHold) {
+  const struct {
+    const char* name;
+    std::size_t columns;
+    std::size_t rows;
+    const char* filter;  // empty when the job is refused
+  } cases[] = {
+      {"a.xlsx", 3, 2, "Calc MS Excel 2007 XML"},
+      {"a.ODS", 3, 2, "calc8"},
+      {"a.xls", 256, 65536, "MS Excel 97"},
+      {"a", 2, 2, "MS Excel 97"},
+      {"a.xls", 257, 2, ""},
+      {"a.xls", 2, 65537, ""},
+      {"a.xlsx", 1025, 2, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.columns) + "x" +
+                 std::to_string(c.rows));
+    server.Calls.clear();
+    server.Filter.clear();
+    job.FileName = dir.Path() + "/" + c.name;
+    job.Cells.assign(c.rows, {});
+    job.Cells.front().assign(c.columns, "x");
+    const TJobResult result = Run();
+    EXPECT_EQ(server.Filter, c.filter);
+    EXPECT_EQ(result.Status, *c.filter ? TJobStatus::Saved : TJobStatus::Failed);
+    if (!*c.filter) {
+      EXPECT_TRUE(server.Calls.empty());  // not even the office is asked
+    }
+  }
+}
+
+TEST_F(WorkbookJob, EmptiesAnExistingSheetBeforeReplacingIt) {
+  MakeExistingWorkbook();
+  server.Sheets = {"Katalog", "other"};
+  job.Title = "Katalog";
+  job.ReplaceSheet = true;
+  EXPECT_EQ(Run().Status, TJobStatus::Saved);
+  EXPECT_EQ(server.Calls,
+            (Calls{"Connect", "Open " + job.FileName, "SheetCount", "SheetName 1", "SheetName 2",
+                   "ClearSheet 1", "SetRangeValues 1 A1:B9", "Save", "Close"}));
 }
 
 TEST_F(WorkbookJob, RefusesAFolderNamedLikeAWorkbook) {

@@ -14,9 +14,10 @@
 #include "app/AppText.h"
 #include "app/ExportCommands.h"
 #include "app/WindowFixture.h"
+#include "export/ExportMessages.h"
 #include "export/FileBytes.h"
-#include "export/Ole2Signature.h"
 #include "export/ScopedEnv.h"
+#include "export/WorkbookFormat.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
@@ -135,7 +136,7 @@ class ExportCommandsTest : public QObject {
     SetUpDialog(dialog);
     dialog.setDirectory(QString::fromStdString(dir.Path()));
     const QString chosen = QString::fromStdString(dir.Path() + "/Bilder.xls");
-    QCOMPARE(WriteChoosing(dialog, chosen), QStringLiteral("Excel OLE server not found"));
+    QCOMPARE(WriteChoosing(dialog, chosen), FromCp1252(NoServerMessage()));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(!std::filesystem::exists(dir.Path() + "/Bilder.xls"));
 
@@ -182,7 +183,7 @@ class ExportCommandsTest : public QObject {
     const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
     AnswerDialog(*window.form->SaveDialog, QString::fromStdString(dir.Path() + "/Neu.xls"));
     window.form->MetainfoinExcelDateischreiben1->trigger();
-    QCOMPARE(window.messages, QStringList{"Excel OLE server not found"});
+    QCOMPARE(window.messages, QStringList{FromCp1252(NoServerMessage())});
   }
 };
 

@@ -8,6 +8,7 @@
 
 #include "OfficeFixture.h"
 #include "export/ExportGridToWorkbook.h"
+#include "export/ExportMessages.h"
 #include "export/OfficeInstance.h"
 #include "fixtures/JpegBuilder.h"
 #include "table/MetaInfo.h"
@@ -46,7 +47,7 @@ class ColdOffice : public ::testing::Test {
 
 TEST_F(ColdOffice, ReportsServerNotFoundWithoutSofficeOnThePath) {
   const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
-  EXPECT_EQ(ExportMessage(book, "Metainfo f\xFCr a.jpg"), "Excel OLE server not found");
+  EXPECT_EQ(ExportMessage(book, "Metainfo f\xFCr a.jpg"), NoServerMessage());
   EXPECT_FALSE(std::filesystem::exists(book));
 }
 

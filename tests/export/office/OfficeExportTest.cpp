@@ -8,7 +8,7 @@
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportMessages.h"
 #include "export/ExportTitle.h"
-#include "export/Ole2Signature.h"
+#include "export/WorkbookFormat.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/Cp1252.h"
 #include "table/GridText.h"
@@ -17,6 +17,7 @@
 namespace pixolyn {
 namespace {
 
+using test::ExpectSheetHolds;
 using test::Workbook;
 
 // The rows pixolyn-info prints for a picture, split into their two cells.
@@ -39,24 +40,6 @@ TMetaTable EmptyTable() {
   TIntArray sections;
   ShowMetaInfo(grid, nullptr, sections);
   return grid;
-}
-
-// The sheet holds exactly these rows from A1 on: texts as text cells, empty
-// cells empty, nothing to the right of column B or below the last row.
-void ExpectSheetHolds(const Workbook::Sheet& sheet,
-                      const std::vector<std::vector<std::string>>& rows) {
-  EXPECT_LE(sheet.Columns, 2);
-  ASSERT_LE(sheet.Rows.size(), rows.size());
-  for (std::size_t r = 0; r < rows.size(); ++r) {
-    for (std::size_t c = 0; c < 2; ++c) {
-      SCOPED_TRACE("row " + std::to_string(r + 1) + " column " + std::to_string(c + 1));
-      const bool present = r < sheet.Rows.size() && c < sheet.Rows[r].size();
-      const std::string type = present ? sheet.Rows[r][c].first : "empty";
-      const std::string text = present ? sheet.Rows[r][c].second : "";
-      EXPECT_EQ(type, rows[r][c].empty() ? "empty" : "text");
-      EXPECT_EQ(text, rows[r][c]);
-    }
-  }
 }
 
 class OfficeExport : public ::testing::Test {

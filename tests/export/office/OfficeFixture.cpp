@@ -175,6 +175,23 @@ bool ProcessMentions(const std::string& text) {
   return found;
 }
 
+void ExpectSheetHolds(const Workbook::Sheet& sheet,
+                      const std::vector<std::vector<std::string>>& rows) {
+  const std::size_t width = rows.empty() ? 0 : rows.front().size();
+  EXPECT_LE(static_cast<std::size_t>(sheet.Columns), width);
+  ASSERT_LE(sheet.Rows.size(), rows.size());
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (std::size_t c = 0; c < rows[r].size(); ++c) {
+      SCOPED_TRACE("row " + std::to_string(r + 1) + " column " + std::to_string(c + 1));
+      const bool present = r < sheet.Rows.size() && c < sheet.Rows[r].size();
+      const std::string type = present ? sheet.Rows[r][c].first : "empty";
+      const std::string text = present ? sheet.Rows[r][c].second : "";
+      EXPECT_EQ(type, rows[r][c].empty() ? "empty" : "text");
+      EXPECT_EQ(text, rows[r][c]);
+    }
+  }
+}
+
 std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid) {
   std::vector<std::vector<std::string>> rows;
   for (const auto& cells : CellsForWorkbook(grid)) {

@@ -48,4 +48,9 @@ bool ProcessMentions(const std::string& text);
 // The grid as the workbook must hold it, converted to UTF-8.
 std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid);
 
+// The sheet holds exactly these rows (UTF-8) from A1 on: texts as text cells,
+// empty cells empty, nothing to the right of the rows or below the last one.
+void ExpectSheetHolds(const Workbook::Sheet& sheet,
+                      const std::vector<std::vector<std::string>>& rows);
+
 }  // namespace pixolyn::test

@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Reads an .xls workbook with xlrd and prints what the tests check as JSON.
+"""Reads a workbook and prints what the tests check as JSON: .xls with xlrd,
+.xlsx with openpyxl, .ods from its content.xml.
 
-    read_workbook.py BOOK.xls        the workbook: BIFF version and every sheet's cells
+    read_workbook.py BOOK            the workbook: BIFF version (0 unless .xls) and every sheet's cells
     read_workbook.py --xlsx OUT      writes a small real .xlsx workbook to OUT
 """
 import json
@@ -11,7 +12,67 @@ import zipfile
 CELL_TYPES = {0: "empty", 1: "text", 2: "number", 3: "date", 4: "bool", 5: "error", 6: "blank"}
 
 
+def trimmed(rows):
+    """Drops the empty rows and columns at the end, which the formats may keep."""
+    rows = [list(row) for row in rows]
+    while rows and all(cell["type"] == "empty" for cell in rows[-1]):
+        rows.pop()
+    width = max((i + 1 for row in rows for i, cell in enumerate(row) if cell["type"] != "empty"), default=0)
+    return [(row + [{"type": "empty", "value": ""}] * width)[:width] for row in rows], width
+
+
+def read_xlsx(path):
+    import openpyxl
+
+    book = openpyxl.load_workbook(path)
+    sheets = []
+    for sheet in book.worksheets:
+        rows = [[{"type": "empty", "value": ""} if cell.value is None else
+                 {"type": "text" if cell.data_type == "s" else "number", "value": str(cell.value)}
+                 for cell in row] for row in sheet.iter_rows()]
+        rows, width = trimmed(rows)
+        sheets.append({"name": sheet.title, "columns": width, "rows": rows})
+    return {"biff": 0, "sheets": sheets}
+
+
+def read_ods(path):
+    import xml.etree.ElementTree as ET
+
+    ns = {"table": "urn:oasis:names:tc:opendocument:xmlns:table:1.0",
+          "office": "urn:oasis:names:tc:opendocument:xmlns:office:1.0",
+          "text": "urn:oasis:names:tc:opendocument:xmlns:text:1.0"}
+
+    def attribute(element, prefix, name, default=None):
+        return element.get("{%s}%s" % (ns[prefix], name), default)
+
+    def text_of(cell):
+        return "\n".join("".join(p.itertext()) for p in cell.findall("text:p", ns))
+
+    with zipfile.ZipFile(path) as archive:
+        root = ET.fromstring(archive.read("content.xml"))
+    sheets = []
+    for table in root.iter("{%s}table" % ns["table"]):
+        rows = []
+        for row in table.iter("{%s}table-row" % ns["table"]):
+            cells = []
+            for cell in row:
+                repeat = int(attribute(cell, "table", "number-columns-repeated", "1"))
+                kind = attribute(cell, "office", "value-type")
+                entry = {"type": "empty", "value": ""} if kind is None else \
+                    {"type": "text" if kind == "string" else "number", "value": text_of(cell)}
+                cells.extend([entry] * min(repeat, 1024))
+            repeat = int(attribute(row, "table", "number-rows-repeated", "1"))
+            rows.extend([cells] * (min(repeat, 1024) if any(c["type"] != "empty" for c in cells) else 1))
+        rows, width = trimmed(rows)
+        sheets.append({"name": attribute(table, "table", "name"), "columns": width, "rows": rows})
+    return {"biff": 0, "sheets": sheets}
+
+
 def read(path):
+    if path.lower().endswith(".xlsx"):
+        return read_xlsx(path)
+    if path.lower().endswith(".ods"):
+        return read_ods(path)
     import xlrd
 
     book = xlrd.open_workbook(path)

@@ -1,0 +1,48 @@
+#include "export/WorkbookFormat.h"
+
+#include <array>
+
+#include "metadata/HeadReader.h"
+#include "metadata/TextUtil.h"
+
+namespace pixolyn {
+
+namespace {
+// The office's sheets hold 1024 columns and 1,048,576 rows; .xls holds fewer.
+constexpr int kOfficeColumns = 1024;
+constexpr int kOfficeRows = 1048576;
+
+const std::array<TWorkbookFormat, 3> kFormats = {{
+    {".xls", "MS Excel 97", kOle2Signature, "Excel-Arbeitsmappe", 256, 65536},
+    {".xlsx", "Calc MS Excel 2007 XML", kZipSignature, "Excel-Arbeitsmappe (.xlsx)", kOfficeColumns,
+     kOfficeRows},
+    {".ods", "calc8", kZipSignature, "OpenDocument-Tabelle", kOfficeColumns, kOfficeRows},
+}};
+
+const TWorkbookFormat* FindFormat(std::string_view fileName) {
+  for (const TWorkbookFormat& format : kFormats) {
+    if (fileName.size() > format.Extension.size() &&
+        EqualsIgnoringAsciiCase(fileName.substr(fileName.size() - format.Extension.size()),
+                                format.Extension)) {
+      return &format;
+    }
+  }
+  return nullptr;
+}
+}  // namespace
+
+const TWorkbookFormat& WorkbookFormatOf(std::string_view fileName) {
+  const TWorkbookFormat* format = FindFormat(fileName);
+  return format != nullptr ? *format : kFormats.front();
+}
+
+bool HasWorkbookExtension(std::string_view fileName) {
+  return FindFormat(fileName) != nullptr;
+}
+
+bool FileStartsWith(const std::string& path, std::string_view signature) {
+  HeadReader reader(path);
+  return reader.Read(signature.size()) == signature;
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,187 @@
+#include "table/Catalog.h"
+
+#include <algorithm>
+#include <array>
+
+namespace pixolyn {
+
+namespace {
+const std::array<std::string, 4> kViewerSections = {
+    "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)"};
+constexpr std::string_view kIndent = "  ";
+constexpr std::string_view kPlaceholder = "- keine Daten vorhanden -";
+
+enum TFixedColumn { kFile, kFolder, kError, kFixedColumns };
+const std::array<std::string, kFixedColumns> kFixedTitles = {"Datei", "Ordner", "Fehler"};
+
+// Low 7 bits first; the high bit says that more follow.
+void AppendNumber(std::string& out, std::size_t value) {
+  while (value >= 0x80) {
+    out += static_cast<char>((value & 0x7F) | 0x80);
+    value >>= 7;
+  }
+  out += static_cast<char>(value);
+}
+
+// Reads a number AppendNumber wrote at pos and moves pos past it.
+std::size_t ReadNumber(std::string_view in, std::size_t& pos) {
+  std::size_t value = 0;
+  for (int shift = 0; pos < in.size(); shift += 7) {
+    const auto byte = static_cast<unsigned char>(in[pos++]);
+    value |= static_cast<std::size_t>(byte & 0x7F) << shift;
+    if ((byte & 0x80) == 0) break;
+  }
+  return value;
+}
+}  // namespace
+
+TCatalog::TCatalog()
+    : sectionNames_(kViewerSections.begin(), kViewerSections.end()),
+      pending_(kFixedColumns),
+      filled_(kFixedColumns) {
+  for (const std::string& title : kFixedTitles) columns_.push_back({.Caption = title});
+}
+
+int TCatalog::SectionOf(const std::string& header) {
+  const auto known = std::find(sectionNames_.begin(), sectionNames_.end(), header);
+  if (known != sectionNames_.end()) return static_cast<int>(known - sectionNames_.begin());
+  // A section the viewer does not have keeps its place after the known ones.
+  sectionNames_.push_back(header);
+  return static_cast<int>(sectionNames_.size()) - 1;
+}
+
+int TCatalog::ColumnOf(int section, std::string_view caption) {
+  std::string key(1, static_cast<char>(section));
+  key += caption;
+  const auto [found, added] = columnIds_.try_emplace(std::move(key), columns_.size());
+  if (added) {
+    columns_.push_back({.Section = section, .Caption = std::string(caption)});
+    pending_.emplace_back();
+    filled_.push_back(0);
+    orderValid_ = false;
+  }
+  return found->second;
+}
+
+void TCatalog::Append(int column, std::string_view value) {
+  const auto index = static_cast<std::size_t>(column);
+  if (filled_[index]) {
+    pending_[index] += kCatalogJoin;
+  } else {
+    filled_[index] = 1;
+    filledColumns_.push_back(column);
+  }
+  pending_[index] += value;
+}
+
+void TCatalog::FinishRow(std::string_view file, std::string_view folder) {
+  Append(kFile, file);
+  Append(kFolder, folder);
+  std::sort(filledColumns_.begin(), filledColumns_.end());
+  TRow row;
+  std::size_t size = 0;
+  for (int column : filledColumns_) size += pending_[static_cast<std::size_t>(column)].size() + 4;
+  row.reserve(size);
+  for (int column : filledColumns_) {
+    std::string& text = pending_[static_cast<std::size_t>(column)];
+    AppendNumber(row, static_cast<std::size_t>(column));
+    AppendNumber(row, text.size());
+    row += text;
+    text.clear();
+    filled_[static_cast<std::size_t>(column)] = 0;
+  }
+  filledColumns_.clear();
+  rows_.push_back(std::move(row));
+}
+
+void TCatalog::AddTable(std::string_view file, std::string_view folder, const TMetaTable& grid,
+                        const TIntArray& sectionRows) {
+  int section = -1;
+  int caption = -1;  // the column a row without caption continues
+  std::size_t nextHeader = 0;
+  for (int row = 1; row < grid.RowCount(); ++row) {
+    const TMetaTable::Row& cells = grid.RowCells(row);
+    if (nextHeader < sectionRows.size() && sectionRows[nextHeader] == row) {
+      section = SectionOf(cells[0]);
+      ++nextHeader;
+      caption = -1;
+      continue;
+    }
+    std::string_view name = cells[0];
+    if (name.empty() || section < 0) continue;  // a spacer row: table rows are indented
+    if (name.starts_with(kIndent)) name.remove_prefix(kIndent.size());
+    if (name.empty()) {
+      if (caption >= 0) Append(caption, cells[1]);
+      continue;
+    }
+    if (name == kPlaceholder && cells[1].empty()) continue;
+    caption = ColumnOf(section, name);
+    Append(caption, cells[1]);
+  }
+  FinishRow(file, folder);
+}
+
+void TCatalog::AddFailure(std::string_view file, std::string_view folder, std::string_view reason) {
+  Append(kError, reason);
+  if (!anyFailure_) orderValid_ = false;
+  anyFailure_ = true;
+  FinishRow(file, folder);
+}
+
+const std::vector<int>& TCatalog::Order() const {
+  if (orderValid_) return order_;
+  order_.clear();
+  order_.push_back(kFile);
+  order_.push_back(kFolder);
+  if (anyFailure_) order_.push_back(kError);
+  const std::size_t captionsStart = order_.size();
+  for (std::size_t column = kFixedColumns; column < columns_.size(); ++column) {
+    order_.push_back(static_cast<int>(column));
+  }
+  // Columns are numbered in order of first appearance.
+  std::stable_sort(order_.begin() + static_cast<std::ptrdiff_t>(captionsStart), order_.end(),
+                   [this](int a, int b) {
+                     return columns_[static_cast<std::size_t>(a)].Section <
+                            columns_[static_cast<std::size_t>(b)].Section;
+                   });
+  position_.assign(columns_.size(), -1);
+  for (std::size_t i = 0; i < order_.size(); ++i) {
+    position_[static_cast<std::size_t>(order_[i])] = static_cast<int>(i);
+  }
+  orderValid_ = true;
+  return order_;
+}
+
+std::vector<std::string> TCatalog::Titles() const {
+  std::unordered_map<std::string_view, int> sectionsOfCaption;
+  for (std::size_t column = kFixedColumns; column < columns_.size(); ++column) {
+    ++sectionsOfCaption[columns_[column].Caption];
+  }
+  std::vector<std::string> titles;
+  for (int id : Order()) {
+    const TColumn& column = columns_[static_cast<std::size_t>(id)];
+    std::string title = column.Caption;
+    if (column.Section >= 0 && sectionsOfCaption[column.Caption] > 1) {
+      title += " (" + sectionNames_[static_cast<std::size_t>(column.Section)] + ")";
+    }
+    titles.push_back(std::move(title));
+  }
+  return titles;
+}
+
+void TCatalog::RowCells(std::size_t row, std::vector<std::string_view>& cells) const {
+  const std::vector<int>& order = Order();
+  cells.assign(order.size(), std::string_view());
+  const std::string_view packed = rows_.at(row);
+  std::size_t pos = 0;
+  while (pos < packed.size()) {
+    const std::size_t column = ReadNumber(packed, pos);
+    const std::size_t length = ReadNumber(packed, pos);
+    const std::string_view text = packed.substr(std::min(pos, packed.size()), length);
+    pos += text.size();
+    const int at = column < position_.size() ? position_[column] : -1;
+    if (at >= 0) cells[static_cast<std::size_t>(at)] = text;
+  }
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,24 @@
+#pragma once
+// The catalogue as CSV text (RFC 4180): UTF-8 with a byte-order mark, the
+// titles first, CR LF after every line.
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "table/Catalog.h"
+
+namespace pixolyn {
+
+// German spreadsheets read "," as the decimal comma.
+inline constexpr char kDefaultCsvSeparator = ';';
+
+// Appends one field (Windows-1252), in double quotes with its quotes doubled
+// when it holds the separator, a double quote, CR or LF.
+void AppendCsvField(std::string& line, std::string_view field, char separator);
+
+// Hands the UTF-8 text to write in pieces, in order. separator is an ASCII character.
+void WriteCatalogCsv(const TCatalog& catalog, char separator,
+                     const std::function<void(std::string_view)>& write);
+
+}  // namespace pixolyn

@@ -1,0 +1,26 @@
+#pragma once
+// Reads pictures one after another into a catalogue.
+
+#include <string>
+
+#include "table/Catalog.h"
+
+namespace pixolyn {
+
+class TCatalogReader {
+ public:
+  // Reads the picture (a file-system path) and adds its row; a picture that
+  // cannot be read gets its row with the reason, which is returned (empty
+  // when the picture was read). No decoder state outlives the call.
+  std::string Add(const std::string& path);
+
+  const TCatalog& Catalog() const { return catalog_; }
+
+ private:
+  TCatalog catalog_;
+  // Reused from picture to picture.
+  TMetaTable grid_;
+  TIntArray sectionRows_;
+};
+
+}  // namespace pixolyn

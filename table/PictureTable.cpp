@@ -1,0 +1,45 @@
+#include "table/PictureTable.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "metadata/Cp1252.h"
+#include "metadata/HeadReader.h"
+
+namespace pixolyn {
+
+namespace {
+std::string ReasonOf(int error) {
+  switch (error) {
+    case 0:
+    case ENOENT:
+    case ENOTDIR:
+      return "Datei nicht gefunden";
+    case EACCES:
+    case EPERM:
+      return "keine Leseberechtigung";
+    default:
+      return "nicht lesbar (" + Utf8ToCp1252(std::strerror(error)) + ")";
+  }
+}
+}  // namespace
+
+std::string UnreadableReason(const std::string& path) {
+  errno = 0;
+  if (!FileExists(path)) return ReasonOf(errno);
+  // Asking is cheaper than opening: the table's own read opens the file again.
+  if (::access(path.c_str(), R_OK) != 0) return ReasonOf(errno);
+  return {};
+}
+
+void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows) {
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfo(path, image);
+  ShowMetaInfo(grid, image.get(), sectionRows);
+  image->ResetImage();
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,142 @@
+#include "table/Catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fixtures/JpegBuilder.h"
+#include "table/CatalogCsv.h"
+#include "table/CatalogReader.h"
+#include "table/PictureTable.h"
+
+namespace pixolyn {
+namespace {
+
+using Rows = std::vector<std::pair<std::string, std::string>>;  // caption, value
+using Sections = std::vector<std::pair<std::string, Rows>>;
+
+// A table laid out as the viewer's: titles, then each section's header, its
+// indented rows and a spacer row.
+void AddPictureTable(TCatalog& catalog, const std::string& file, const Sections& sections) {
+  TMetaTable grid;
+  TIntArray headers;
+  auto add = [&grid](std::string caption, std::string value) {
+    const int row = grid.RowCount();
+    grid.SetRowCount(row + 1);
+    grid.SetCell(0, row, std::move(caption));
+    grid.SetCell(1, row, std::move(value));
+  };
+  add(" Feldbezeichnung", " Dateninhalte");
+  for (const auto& [name, rows] : sections) {
+    headers.push_back(grid.RowCount());
+    add(name, "");
+    for (const auto& [caption, value] : rows) add("  " + caption, value);
+    add("", "");
+  }
+  catalog.AddTable(file, "/f", grid, headers);
+}
+
+std::vector<std::string> Lines(const TCatalog& catalog) {
+  std::vector<std::string> lines;
+  auto join = [](const auto& cells) {
+    std::string line;
+    for (const auto& cell : cells) line += std::string(cell) + ";";
+    return line;
+  };
+  lines.push_back(join(catalog.Titles()));
+  std::vector<std::string_view> cells;
+  for (std::size_t row = 0; row < catalog.RowCount(); ++row) {
+    catalog.RowCells(row, cells);
+    lines.push_back(join(cells));
+  }
+  return lines;
+}
+
+const Rows kNoData = {{"- keine Daten vorhanden -", ""}};
+
+TEST(Catalog, OneRowPerPictureAndOneColumnPerCaption) {
+  struct Case {
+    const char* rule;
+    std::vector<Sections> pictures;
+    std::vector<std::string> lines;
+  } cases[] = {
+      {"first appearance, section by section; placeholders are no columns",
+       {{{"Kommentar", kNoData},
+         {"IPTC-Daten", kNoData},
+         {"EXIF-Daten (standard)", {{"Modell", "X"}}}},
+        {{"Kommentar", {{"Text", "hi"}}},
+         {"IPTC-Daten", {{"Titel", "T"}}},
+         {"EXIF-Daten (standard)", {{"Blende", "F2,8"}, {"Modell", "Y"}}}}},
+       {"Datei;Ordner;Text;Titel;Modell;Blende;", "a.jpg;/f;;;X;;", "b.jpg;/f;hi;T;Y;F2,8;"}},
+      {"a caption in two sections carries its section",
+       {{{"Kommentar", {{"Text", "c"}}}, {"IPTC-Daten", {{"Text", "i"}, {"Ort", "o"}}}}},
+       {"Datei;Ordner;Text (Kommentar);Text (IPTC-Daten);Ort;", "a.jpg;/f;c;i;o;"}},
+      {"repeated captions and continuation rows are joined",
+       {{{"Kommentar", {{"Text", "one"}, {"", ""}, {"", "three"}}},
+         {"IPTC-Daten", {{"Stichwort", "a"}, {"Ort", "o"}, {"Stichwort", "b"}}}}},
+       {"Datei;Ordner;Text;Stichwort;Ort;", "a.jpg;/f;one |  | three;a | b;o;"}},
+  };
+  for (const Case& c : cases) {
+    TCatalog catalog;
+    char name = 'a';
+    for (const Sections& picture : c.pictures) {
+      AddPictureTable(catalog, std::string(1, name++) + ".jpg", picture);
+    }
+    EXPECT_EQ(Lines(catalog), c.lines) << c.rule;
+  }
+}
+
+TEST(Catalog, GivesAnUnreadablePictureItsRowWithTheReasonAndGoesOn) {
+  test::TempDir dir;
+  const std::string good = dir.Write("good.jpg", test::JpegBuilder().Comment("ok").Bytes());
+  TCatalogReader reader;
+  reader.Add(dir.Path() + "/gone.jpg");
+  reader.Add(good);
+  const std::vector<std::string> lines = Lines(reader.Catalog());
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], "Datei;Ordner;Fehler;Text;");
+  EXPECT_EQ(lines[1], "gone.jpg;" + dir.Path() + ";Datei nicht gefunden;;");
+  EXPECT_EQ(lines[2], "good.jpg;" + dir.Path() + ";;ok;");
+}
+
+TEST(CatalogCsv, QuotesOnlyWhatNeedsIt) {
+  struct Case {
+    std::string field;
+    char separator;
+    std::string written;
+  } cases[] = {
+      {"plain 1/125", ';', "plain 1/125"},
+      {"F2,8", ';', "F2,8"},
+      {"F2,8", ',', "\"F2,8\""},
+      {"a;b", ';', "\"a;b\""},
+      {"say \"hi\"", ';', "\"say \"\"hi\"\"\""},
+      {"two\r\nlines", ';', "\"two\r\nlines\""},
+      {"lone\rcr", '\t', "\"lone\rcr\""},
+      {"tab\there", '\t', "\"tab\there\""},
+  };
+  for (const Case& c : cases) {
+    std::string line;
+    AppendCsvField(line, c.field, c.separator);
+    EXPECT_EQ(line, c.written) << c.field;
+  }
+}
+
+TEST(CatalogCsv, WritesUtf8WithByteOrderMarkAndCrLf) {
+  TCatalog catalog;
+  AddPictureTable(catalog,
+                  "Gr\xFC\xDF"
+                  "e.jpg",
+                  {{"Kommentar", {{"Text", "x;y"}}}});
+  std::string csv;
+  WriteCatalogCsv(catalog, kDefaultCsvSeparator, [&csv](std::string_view piece) { csv += piece; });
+  EXPECT_EQ(csv,
+            "\xEF\xBB\xBF"
+            "Datei;Ordner;Text\r\n"
+            "Gr\xC3\xBC\xC3\x9F"
+            "e.jpg;/f;\"x;y\"\r\n");
+}
+
+}  // namespace
+}  // namespace pixolyn
