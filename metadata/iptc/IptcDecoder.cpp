@@ -4,9 +4,9 @@
 #include <array>
 #include <string_view>
 
+#include "iptc/IptcTagTable.h"
 #include "metadata/ByteView.h"
 #include "metadata/ImageData.h"
-#include "metadata/IptcTagTable.h"
 
 namespace pixolyn {
 

@@ -1,10 +1,10 @@
-#include "metadata/MakerNoteDecoder.h"
+#include "makernotes/MakerNoteDecoder.h"
 
 #include <span>
 #include <string_view>
 
+#include "makernotes/MakerNoteTables.h"
 #include "metadata/ExifDecoder.h"
-#include "metadata/MakerNoteTables.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
