@@ -21,7 +21,7 @@ constexpr int kPictures = 10000;
 // which the window could not run its events; the dialog is answered at once.
 void LongestPauseWhileCatalogue(benchmark::State& state, TBenchWindow* window) {
   TForm1& form = window->Form();
-  const TScratchFolder out;
+  const test::TempDir out;
   const QString fileName = QString::fromStdString(out.Path() + "/Katalog.csv");
   for (auto _ : state) {
     QFileDialog& dialog = *form.CatalogDialog;

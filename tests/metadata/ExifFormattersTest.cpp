@@ -1,10 +1,10 @@
-#include "metadata/ExifFormatters.h"
+#include "tiff/ExifFormatters.h"
 
 #include <gtest/gtest.h>
 
 #include "metadata/Regional.h"
 #include "metadata/TagEntry.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {
@@ -98,14 +98,6 @@ TEST(FormatGpsTime, WritesHoursMinutesSecondsWithoutLeadingZeros) {
       {"", "0:0:0"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatGpsTime(c.text), c.expected) << c.text;
-}
-
-TEST(GpsFormatters, DoNotDependOnTheDecimalSeparator) {
-  for (const char separator : {',', '.'}) {
-    SetRegional(RegionalSettings{.DecimalSeparator = separator});
-    EXPECT_EQ(FormatGpsTime(GpsText(9, 1, 5, 1, 3, 1)), "9:5:3");
-  }
-  SetRegional(RegionalSettings{});
 }
 
 }  // namespace

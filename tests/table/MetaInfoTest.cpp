@@ -79,10 +79,9 @@ TEST(MetaTable, SplitsTheCommentAtCrLfWithoutTrimming) {
       {"lone\rcr", {"  Text|lone\rcr"}},
   };
   for (const Case& c : cases) {
-    test::TempDir dir;
     std::unique_ptr<TImgData> image;
-    LoadMetaInfo(dir.Write("c.jpg", test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes()),
-                 image);
+    LoadMetaInfoFromBytes("c.jpg", test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes(),
+                          image);
     TMetaTable grid;
     TIntArray sections;
     ShowMetaInfo(grid, image.get(), sections);

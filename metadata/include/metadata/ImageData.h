@@ -1,0 +1,76 @@
+#pragma once
+// TImgData: one image file's metadata container. Walks the JPEG marker
+// segments (or reads the head of a TIFF file), keeps the segments, and owns
+// the EXIF and IPTC decoders it creates for them.
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "metadata/EndianReader.h"
+
+namespace pixolyn {
+
+class TImageInfo;
+class TIPTCdata;
+class TByteSource;
+
+struct tSection {
+  std::string SegmentData;  // starts with the two length bytes
+  int MarkerCode = 0;       // second marker byte (0xE1 APP1, 0xED APP13, 0xFE COM)
+  int SegmentLength = 0;    // value of the big-endian length field
+};
+
+class TImgData : public tEndInd {
+ public:
+  static constexpr int kMaxSections = 20;
+  static constexpr int kTiffBlockSize = 4098;
+
+  explicit TImgData(int buildMode);
+  ~TImgData() override;
+  TImgData(const TImgData&) = delete;
+  TImgData& operator=(const TImgData&) = delete;
+
+  // Slot number k (counted from 1) lives at Sections[k - 1].
+  std::array<tSection, kMaxSections + 1> Sections;
+  bool TiffFile = false;
+  int BuildMode = 0;
+  int SectionCount = 0;
+  tSection* ExifSection = nullptr;
+  tSection* IptcSection = nullptr;
+  tSection* CommentSection = nullptr;
+  std::string ErrorText;
+  std::unique_ptr<TImageInfo> ExifInfo;
+  std::unique_ptr<TIPTCdata> IptcInfo;
+
+  bool ReadImageFile(const std::string& path);
+  // Reads the head of the file and decodes it; the extension picks JPEG or TIFF.
+  bool DecodeFile(const std::string& path);
+  // Decodes a file's bytes held in memory as DecodeFile decodes the file of
+  // that name; the bytes need not outlive the call.
+  bool DecodeBytes(const std::string& name, std::string_view bytes);
+
+  bool HasMetadata() const { return ExifSection || CommentSection || IptcSection; }
+  bool HasExif() const { return ExifSection != nullptr; }
+  bool HasIptc() const { return IptcSection != nullptr; }
+  bool HasComment() const { return CommentSection != nullptr; }
+
+  std::string GetComment() const;
+  void ResetImage();
+
+  // Slot number (from 1) of a kept segment; 0 for none.
+  int SlotOf(const tSection* section) const;
+
+ private:
+  enum class TFileKind { Unknown, Jpeg, Tiff };
+  static TFileKind KindOfName(const std::string& name);
+
+  bool Decode(TFileKind kind, TByteSource& source);
+  bool ReadJpegSections(TByteSource& source);
+  void DecodeExifSegment();
+  bool ReadTiffHeader(TByteSource& source);
+  void CreateExifDecoder();
+};
+
+}  // namespace pixolyn

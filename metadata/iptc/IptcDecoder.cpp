@@ -1,0 +1,186 @@
+#include "metadata/IptcDecoder.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "iptc/IptcTagTable.h"
+#include "metadata/ByteView.h"
+#include "metadata/ImageData.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr std::string_view kPhotoshopSignature = "Photoshop 3.0";
+// The scan needs a marker followed by record 2 or 8; record 1 (envelope) is passed over.
+constexpr std::string_view kApplicationMarker("\x1C\x02", 2);
+constexpr std::string_view kSubfileMarker("\x1C\x08", 2);
+constexpr int64_t kDatasetHeaderSize = 4;  // record, dataset, two length bytes
+
+// Offset of the first marker at or after from that starts a record-2 or
+// record-8 dataset; the size of the bytes if there is none.
+int64_t FirstDatasetMarker(const ByteView& bytes, int64_t from) {
+  const int64_t application = bytes.Find(kApplicationMarker, from);
+  const int64_t subfile = bytes.Find(kSubfileMarker, from);
+  if (application < 0 && subfile < 0) return static_cast<int64_t>(bytes.Size());
+  if (application < 0) return subfile;
+  if (subfile < 0) return application;
+  return std::min(application, subfile);
+}
+
+// Repeats of a dataset are joined with ",".
+void JoinValue(TTagEntry& entry, const std::string& value) {
+  if (!value.empty()) entry.Text += "," + value;
+}
+
+// The dictionary row of (record, dataset), first match in row order; nullptr if none.
+const TTagEntry* DictionaryRow(uint8_t record, uint8_t dataset) {
+  for (const TTagEntry& row : IptcTagTable()) {
+    if (row.Tag == dataset && row.RecordNumber == record) return &row;
+  }
+  return nullptr;
+}
+}  // namespace
+
+int TIPTCdata::FindEntry(const std::string& name) const {
+  return FindTagInListByName(Entries, Count, name);
+}
+
+void TIPTCdata::RemoveEntry(const std::string& name) {
+  const int index = FindEntry(name);
+  if (index < 0) return;
+  Entries.erase(Entries.begin() + index);
+  Entries.emplace_back();  // the vacated last slot
+  --Count;
+}
+
+int TIPTCdata::SetEntry(const std::string& name, const std::string& value) {
+  if (const int index = FindEntry(name); index >= 0) {
+    if (!value.empty()) Entries[static_cast<std::size_t>(index)].Text = value;
+    return index;
+  }
+  const int row = FindIptcTagByName(name);
+  if (row < 0) return -1;
+  TTagEntry entry = IptcTagTable()[static_cast<std::size_t>(row)];
+  entry.Text = value;
+  return AddEntry(entry);
+}
+
+int TIPTCdata::AppendEntry(const std::string& name, const std::string& value) {
+  const int index = FindEntry(name);
+  if (index < 0) return SetEntry(name, value);
+  JoinValue(Entries[static_cast<std::size_t>(index)], value);
+  return index;
+}
+
+int TIPTCdata::WriteEntry(const std::string& name, const std::string& value) {
+  const int row = FindIptcTagByName(name);
+  if (row < 0) return -1;
+  const TTagEntry& definition = IptcTagTable()[static_cast<std::size_t>(row)];
+  if (definition.RecordNumber == 2 && IsRepeatableDataset(definition.Tag)) {
+    return SetEntry(name, value);
+  }
+  return AppendEntry(name, value);
+}
+
+std::string TIPTCdata::GetValue(const std::string& name, const std::string& defaultValue) const {
+  const int index = FindEntry(name);
+  return index < 0 ? defaultValue : Entries[static_cast<std::size_t>(index)].Text;
+}
+
+bool TIPTCdata::ReadFile(const std::string& fileName) {
+  Reset();
+  // Having the owner read the file would free this very decoder with the
+  // owner's old decoders; a record of its own leaves the owner as it is.
+  TImgData image(Owner ? Owner->BuildMode : 0);
+  image.DecodeFile(fileName);
+  if (image.HasIptc()) DecodeText(image.IptcSection->SegmentData);
+  return HasData();
+}
+
+TTagEntry TIPTCdata::GetEntry(int index) const {
+  if (index < 0 || static_cast<std::size_t>(index) >= Entries.size()) return {};
+  return Entries[static_cast<std::size_t>(index)];
+}
+
+int TIPTCdata::FindIptcTagByName(const std::string& name) {
+  const TTagDefArray& table = IptcTagTable();
+  return FindTagInListByName(table, static_cast<int>(table.size()), name);
+}
+
+int TIPTCdata::AddEntry(const TTagEntry& entry) {
+  const int index = AppendToTagList(Entries, Count, entry);
+  Capacity = static_cast<int>(Entries.size());
+  return index;
+}
+
+void TIPTCdata::DecodeSegment() {
+  if (!Owner || !Owner->IptcSection) {
+    Reset();
+    return;
+  }
+  DecodeText(Owner->IptcSection->SegmentData);
+}
+
+void TIPTCdata::DecodeText(std::string data) {
+  Reset();
+  IptcBuffer = std::move(data);
+  const ByteView bytes(IptcBuffer);
+  const auto size = static_cast<int64_t>(bytes.Size());
+  // Without the signature the scan starts at offset 12 (-1 + 13).
+  const int64_t signature = bytes.Find(kPhotoshopSignature);
+  int64_t offset =
+      FirstDatasetMarker(bytes, signature + static_cast<int64_t>(kPhotoshopSignature.size())) + 1;
+  // The entry each repeatable dataset is joined into, once its first
+  // occurrence has made it: a segment of many datasets is then not searched
+  // again for every repeat.
+  std::array<int, RepeatableDatasets.size()> joined;
+  joined.fill(-1);
+  // Each dataset moves the offset on by at least five bytes.
+  while (offset + 3 < size) {
+    TTagEntry entry;
+    ReadDataset(offset, entry);
+    const auto repeatable =
+        std::find(RepeatableDatasets.begin(), RepeatableDatasets.end(), entry.Tag);
+    if (repeatable == RepeatableDatasets.end()) {
+      AddEntry(entry);
+      continue;
+    }
+    int& index = joined[static_cast<std::size_t>(repeatable - RepeatableDatasets.begin())];
+    if (index < 0) {
+      index = AppendEntry(std::string(entry.Name), entry.Text);
+    } else {
+      JoinValue(Entries[static_cast<std::size_t>(index)], entry.Text);
+    }
+  }
+}
+
+void TIPTCdata::Reset() {
+  Count = 0;
+  std::fill(Entries.begin(), Entries.end(), TTagEntry{});
+}
+
+void TIPTCdata::ReadDataset(int64_t& offset, TTagEntry& entry) const {
+  entry = TTagEntry{};
+  const ByteView bytes(IptcBuffer);
+  if (!bytes.Fits(offset, kDatasetHeaderSize)) {
+    offset = std::max(offset, static_cast<int64_t>(bytes.Size()));
+    return;
+  }
+  const uint8_t record = bytes.U8(offset);
+  const uint8_t dataset = bytes.U8(offset + 1);
+  // Extended lengths (top bit set) are not recognised: the field is a plain length.
+  const uint16_t length = bytes.U16(offset + 2, true);
+  offset += kDatasetHeaderSize;
+  if (record == 2 || record == 8) {
+    const TTagEntry* row = DictionaryRow(record, dataset);
+    if (row && row->Name != "SKIP") {
+      entry = *row;
+      entry.Text = bytes.CopyClamped(offset, length);
+    }
+  }
+  // The byte after the data is taken as the next marker whatever it holds.
+  offset += int64_t{length} + 1;
+}
+
+}  // namespace pixolyn

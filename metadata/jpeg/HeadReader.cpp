@@ -1,0 +1,72 @@
+#include "metadata/HeadReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+namespace pixolyn {
+
+HeadReader::HeadReader(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) throw std::runtime_error(std::strerror(errno));
+}
+
+HeadReader::~HeadReader() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+std::size_t HeadReader::ReadFile(char* out, std::size_t count) {
+  for (;;) {
+    const ssize_t got = ::read(fd_, out, count);
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR) return 0;
+  }
+}
+
+bool HeadReader::Refill() {
+  next_ = 0;
+  end_ = ReadFile(buffer_.data(), buffer_.size());
+  return end_ > 0;
+}
+
+void HeadReader::ReadAppend(std::string& out, std::size_t count) {
+  out.reserve(out.size() + count);
+  std::size_t left = count;
+  // Each pass takes at least one byte, or ends at the end of the file.
+  while (left > 0) {
+    if (next_ == end_) {
+      if (left >= buffer_.size()) {
+        const std::size_t start = out.size();
+        out.resize(start + left);
+        const std::size_t got = ReadFile(out.data() + start, left);
+        out.resize(start + got);
+        if (got == 0) return;
+        left -= got;
+        continue;
+      }
+      if (!Refill()) return;
+    }
+    const std::size_t take = std::min(left, end_ - next_);
+    out.append(buffer_.data() + next_, take);
+    next_ += take;
+    left -= take;
+  }
+}
+
+void HeadReader::Skip(std::size_t count) {
+  const std::size_t buffered = std::min(count, end_ - next_);
+  next_ += buffered;
+  if (count > buffered) ::lseek(fd_, static_cast<off_t>(count - buffered), SEEK_CUR);
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,218 @@
+#include "metadata/ImageData.h"
+
+#include <stdexcept>
+
+#include "metadata/ExifDecoder.h"
+#include "metadata/HeadReader.h"
+#include "metadata/IptcDecoder.h"
+#include "metadata/TextUtil.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr int kMarkerEndOfImage = 0xD9;
+constexpr int kMarkerStartOfScan = 0xDA;
+constexpr int kMarkerApp1 = 0xE1;
+constexpr int kMarkerApp13 = 0xED;
+constexpr int kMarkerComment = 0xFE;
+
+// The walk stops at the fifth segment unless metadata came before it.
+constexpr int kMetadataDeadline = 5;
+
+std::string LowerExtension(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  const auto dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  return LowerAscii(std::string_view(path).substr(dot));
+}
+}  // namespace
+
+TImgData::TImgData(int buildMode) : BuildMode(buildMode) {
+  ResetImage();
+}
+
+TImgData::~TImgData() = default;
+
+void TImgData::ResetImage() {
+  SectionCount = 0;
+  ExifSection = IptcSection = CommentSection = nullptr;
+  ErrorText.clear();
+  ExifInfo.reset();
+  IptcInfo.reset();
+  BigEndian = false;
+}
+
+int TImgData::SlotOf(const tSection* section) const {
+  for (std::size_t i = 0; i < Sections.size(); ++i) {
+    if (&Sections[i] == section) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
+
+bool TImgData::ReadImageFile(const std::string& path) {
+  DecodeFile(path);
+  return HasMetadata();
+}
+
+TImgData::TFileKind TImgData::KindOfName(const std::string& name) {
+  const std::string ext = LowerExtension(name);
+  if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe") return TFileKind::Jpeg;
+  if (ext == ".tif" || ext == ".tiff") return TFileKind::Tiff;
+  return TFileKind::Unknown;
+}
+
+bool TImgData::DecodeFile(const std::string& path) {
+  ResetImage();
+  if (!FileExists(path)) return false;
+  ErrorText = "Not an EXIF file";
+  const TFileKind kind = KindOfName(path);
+  if (kind == TFileKind::Unknown) return false;
+  try {
+    HeadReader file(path);
+    return Decode(kind, file);
+  } catch (const std::exception&) {
+    // Only the opening raises (the decoding catches its own errors): a JPEG
+    // file that cannot be opened counts as a broken one, a TIFF file as none.
+    if (kind == TFileKind::Jpeg) ErrorText = "Illegal Exif construction";
+    return false;
+  }
+}
+
+bool TImgData::DecodeBytes(const std::string& name, std::string_view bytes) {
+  ResetImage();
+  ErrorText = "Not an EXIF file";
+  const TFileKind kind = KindOfName(name);
+  if (kind == TFileKind::Unknown) return false;
+  TMemorySource source(bytes);
+  return Decode(kind, source);
+}
+
+bool TImgData::Decode(TFileKind kind, TByteSource& source) {
+  TiffFile = kind == TFileKind::Tiff;
+  bool read = false;
+  try {
+    read = TiffFile ? ReadTiffHeader(source) : ReadJpegSections(source);
+  } catch (const std::exception&) {
+    read = false;
+  }
+  TiffFile = false;
+  if (!read) return false;
+  ErrorText = "<none>";
+  return true;
+}
+
+bool TImgData::ReadJpegSections(TByteSource& file) {
+  const auto soi0 = file.ReadByte();
+  const auto soi1 = file.ReadByte();
+  if (soi0 != 0xFF || soi1 != 0xD8) return false;
+  SectionCount = 0;
+  while (SectionCount < kMaxSections) {
+    std::optional<unsigned char> marker;
+    do {
+      marker = file.ReadByte();
+    } while (marker == 0xFF);
+    if (!marker) return HasMetadata();  // the end of the file ends the walk like EOI
+
+    const auto high = file.ReadByte();
+    const auto low = file.ReadByte();
+    if (!high || !low) return HasMetadata();
+    const int length = *high << 8 | *low;
+    if (length < 2) return HasMetadata();
+
+    ++SectionCount;
+    tSection& slot = Sections[static_cast<std::size_t>(SectionCount - 1)];
+    slot.MarkerCode = *marker;
+    slot.SegmentLength = length;
+    slot.SegmentData.clear();
+    slot.SegmentData += static_cast<char>(*high);
+    slot.SegmentData += static_cast<char>(*low);
+    file.ReadAppend(slot.SegmentData, static_cast<std::size_t>(length - 2));  // cut short at EOF
+
+    if (SectionCount == kMetadataDeadline && !HasMetadata()) return false;
+
+    switch (slot.MarkerCode) {
+      case kMarkerEndOfImage:
+      case kMarkerStartOfScan:
+        return HasMetadata();
+      case kMarkerApp1:
+        if (SectionCount > 2) {
+          --SectionCount;  // discarded: the slot is reused and does not count
+          break;
+        }
+        ExifSection = &slot;
+        CreateExifDecoder();
+        DataBuffer = slot.SegmentData;
+        DecodeExifSegment();
+        break;
+      case kMarkerApp13:
+        if (!IptcSection) {
+          IptcSection = &slot;
+          IptcInfo = std::make_unique<TIPTCdata>(this);
+        }
+        break;
+      case kMarkerComment:
+        CommentSection = &slot;
+        break;
+      default:
+        break;
+    }
+  }
+  return HasMetadata();
+}
+
+void TImgData::CreateExifDecoder() {
+  ExifInfo = std::make_unique<TImageInfo>(this, BuildMode);
+}
+
+void TImgData::DecodeExifSegment() {
+  if (!ExifInfo) CreateExifDecoder();
+  const ByteView segment(ExifSection->SegmentData);
+  if (segment.CopyClamped(2, 5) != std::string_view("Exif\0", 5)) {
+    ErrorText = "Incorrect Exif header";
+    return;
+  }
+  const std::string order = segment.CopyClamped(8, 2);
+  if (order == "II") {
+    BigEndian = false;
+  } else if (order == "MM") {
+    BigEndian = true;
+  } else {
+    ErrorText = "Invalid Exif alignment marker";
+    return;
+  }
+  ExifInfo->DataBuffer = DataBuffer;
+  ExifInfo->BigEndian = BigEndian;
+  ExifInfo->ReadDirectory(16, 8, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
+  ExifInfo->AddFocalLength35();
+}
+
+bool TImgData::ReadTiffHeader(TByteSource& file) {
+  const std::string order = file.Read(2);
+  if (order != "II" && order != "MM") return false;
+  file.Skip(6);  // identification number and first-directory offset are not used
+  tSection& slot = Sections[0];
+  slot.SegmentData = file.Read(kTiffBlockSize);  // a short file keeps what is there
+  slot.SegmentLength = static_cast<int>(slot.SegmentData.size());
+  slot.MarkerCode = 0;
+  SectionCount = 1;
+  ExifSection = &slot;
+  DataBuffer = slot.SegmentData;
+  CreateExifDecoder();
+  ExifInfo->DataBuffer = DataBuffer;
+  ExifInfo->BigEndian = order == "MM";
+  // The first directory always stands at file offset 8; stored offsets count
+  // from the file's first byte, 8 bytes before the block.
+  ExifInfo->ReadDirectory(0, -8, 4091, ExifKind);
+  ExifInfo->AddFocalLength35();
+  return true;
+}
+
+std::string TImgData::GetComment() const {
+  if (!CommentSection) return {};
+  const ByteView segment(CommentSection->SegmentData);
+  if (!segment.Fits(0, 2)) return {};
+  const int length = segment.U16(0, true);
+  return segment.CopyClamped(2, length - 2);
+}
+
+}  // namespace pixolyn

@@ -1,0 +1,218 @@
+#include "metadata/ExifDecoder.h"
+
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+#include "makernotes/MakerNoteHandoff.h"
+#include "metadata/ImageData.h"
+#include "metadata/TextUtil.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr uint16_t kTagImageWidth = 0x0100;
+constexpr uint16_t kTagImageLength = 0x0101;
+constexpr uint16_t kTagMake = 0x010F;
+constexpr uint16_t kTagMakerNote = 0x927C;
+constexpr uint16_t kTagExifImageWidth = 0xA002;
+constexpr uint16_t kTagExifImageLength = 0xA003;
+
+constexpr std::size_t kCameraMakeLength = 32;
+
+std::string Quoted(std::string_view bytes) {
+  std::string text = "\"";
+  text.append(bytes);
+  text += '"';
+  return text;
+}
+
+std::string_view BeforeFirstZero(std::string_view bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
+// The table's formatter where the tag has one, else the cut to printable text.
+std::string ShownText(const TTagEntry& entry, std::string text) {
+  return entry.Formatter ? entry.Formatter(text) : MakePrintable(std::move(text));
+}
+
+}  // namespace
+
+// Decodes the entries of the main directory and its sub-directories with the
+// EXIF and GPS dictionaries, keeps what the record needs of them, and hands
+// the maker note on.
+class TImageInfo::TStandardEntries final : public TEntrySink {
+ public:
+  explicit TStandardEntries(TImageInfo& info) : info_(info) {}
+
+  bool Take(const TTiffEntry& value, const TTiffWalk& walk) override {
+    const TTagEntry& entry = LookupTagEntry(value.Tag, value.Kind);
+    const std::string_view raw = value.Value;
+    // A tag the dictionary lacks is not stored, so its text is not needed.
+    std::string text;
+    if (entry.Tag != 0) {
+      if (value.Type == kTypeAscii) {
+        // without the closing zero
+        text = raw.substr(0, static_cast<std::size_t>(value.Size - 1));
+      } else if (value.Type == kTypeUndefined) {
+        text = Quoted(BeforeFirstZero(raw));
+      } else {
+        text = FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
+                              entry.ValueMap, entry.FormatPattern, walk.BigEndian);
+      }
+      text = ShownText(entry, std::move(text));
+    }
+    switch (value.Tag) {
+      case kTagImageWidth:
+      case kTagExifImageWidth:
+        info_.PixelWidth = RoundHalfEven(TagValueAsNumber(raw, value.Type, walk.BigEndian));
+        break;
+      case kTagImageLength:
+      case kTagExifImageLength:
+        info_.PixelHeight = RoundHalfEven(TagValueAsNumber(raw, value.Type, walk.BigEndian));
+        break;
+      case kTagMake:
+        info_.CameraMake = text.substr(0, kCameraMakeLength);
+        break;
+      case kTagMakerNote:
+        info_.MakerNoteBytes = raw;
+        info_.MakerNoteOffset = value.Position;
+        break;
+      default:
+        break;
+    }
+    info_.StoreEntry(entry, entry.Group, value.Type, std::move(text), raw);
+    // The maker note's entries follow the entry that holds it.
+    if (value.Tag == kTagMakerNote) HandOffMakerNote(info_);
+    return true;
+  }
+
+ private:
+  TImageInfo& info_;
+};
+
+// Decodes the entries of a maker-note directory with the maker's table.
+class TImageInfo::TMakerEntries final : public TEntrySink {
+ public:
+  TMakerEntries(TImageInfo& info, std::span<const TTagEntry> table) : info_(info), table_(table) {}
+
+  bool Take(const TTiffEntry& value, const TTiffWalk& walk) override {
+    // Tags missing from the table are not stored, so their text is not needed.
+    const int index = FindTagIndex(value.Tag, table_);
+    if (index < 0) return true;
+    const TTagEntry& entry = table_[static_cast<std::size_t>(index)];
+    if (EqualsIgnoringAsciiCase(entry.Label, "SKIP")) return true;
+
+    const std::string_view raw = value.Value;
+    std::string text;
+    if (value.Type == kTypeAscii) {
+      text = Quoted(BeforeFirstZero(raw));
+    } else if (value.Type == kTypeUndefined) {
+      text = Quoted(raw);
+    } else {
+      try {
+        text =
+            FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
+                           ValueMapOfTag(value.Tag, table_), entry.FormatPattern, walk.BigEndian);
+      } catch (const std::exception&) {
+        text = Quoted(raw);
+      }
+    }
+    info_.StoreEntry(entry, 1, value.Type, ShownText(entry, std::move(text)), raw);
+    return true;
+  }
+
+ private:
+  TImageInfo& info_;
+  std::span<const TTagEntry> table_;
+};
+
+TImageInfo::TImageInfo(TImgData* owner, int buildMode)
+    : OwnerImage(owner), BuildMode(buildMode), TiffFile(owner ? owner->TiffFile : false) {}
+
+const std::string& TImageInfo::ExifBytes() const {
+  return OwnerImage ? OwnerImage->DataBuffer : DataBuffer;
+}
+
+void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
+                               TDirectoryKind kind) {
+  limits_.AllowValueBytesFor(ExifBytes().size());
+  TStandardEntries sink(*this);
+  const ByteView bytes(DataBuffer);
+  const TTiffWalk walk{.Bytes = bytes,
+                       .BigEndian = BigEndian,
+                       .Origin = base,
+                       .FallbackBytes = bytes,
+                       .FallbackOrigin = base,
+                       .SizeLimit = sizeLimit,
+                       .Limits = limits_,
+                       .Sink = sink,
+                       .ErrorText = OwnerImage ? &OwnerImage->ErrorText : nullptr};
+  WalkImageDirectory(walk, start, kind);
+}
+
+void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
+                                        int64_t dirStart, int64_t origin, int64_t fallbackOrigin) {
+  ReadMakerNoteDirectory(data, table, dirStart, origin, fallbackOrigin, BigEndian);
+}
+
+void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
+                                        int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
+                                        bool bigEndian) {
+  limits_.AllowValueBytesFor(ExifBytes().size());
+  TMakerEntries sink(*this, table);
+  const TTiffWalk walk{.Bytes = ByteView(data),
+                       .BigEndian = bigEndian,
+                       .Origin = origin,
+                       .FallbackBytes = ByteView(ExifBytes()),
+                       .FallbackOrigin = fallbackOrigin,
+                       .Limits = limits_,
+                       .Sink = sink};
+  try {
+    WalkMakerDirectory(walk, dirStart);
+  } catch (const std::exception& error) {
+    SetOwnerError(std::string("Error Detected = ") + error.what());
+  }
+}
+
+void TImageInfo::StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type,
+                            std::string text, std::string_view raw) {
+  if (definition.Tag == 0) return;
+  try {
+    // Filled in place: the value text moves and the value bytes are copied once, into the list.
+    TTagEntry& entry = NextTagSlot(TagList, TagCount);
+    entry = definition;
+    entry.Group = group;
+    entry.FormatType = type;
+    entry.Text = std::move(text);
+    entry.RawText.assign(raw);
+  } catch (const std::exception&) {
+    // Only this entry is lost.
+  }
+}
+
+void TImageInfo::SetOwnerError(const std::string& message) {
+  if (OwnerImage) OwnerImage->ErrorText = message;
+}
+
+int TImageInfo::AddTag(const TTagEntry& entry) {
+  return AppendToTagList(TagList, TagCount, entry);
+}
+
+int TImageInfo::FindTagByName(std::string_view name) const {
+  return FindTagInListByName(TagList, TagCount, name);
+}
+
+std::string TImageInfo::GetTagText(std::string_view name) const {
+  const int index = FindTagByName(name);
+  return index < 0 ? std::string() : TagList[static_cast<std::size_t>(index)].Text;
+}
+
+TTagEntry TImageInfo::GetTagByName(std::string_view name) const {
+  const int index = FindTagByName(name);
+  return index < 0 ? TTagEntry{} : TagList[static_cast<std::size_t>(index)];
+}
+
+}  // namespace pixolyn
