@@ -105,7 +105,8 @@ void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
     const int64_t entryOffset = start + kEntryCountSize + kEntrySize * i;
     if (!ByteView(DataBuffer).Fits(entryOffset, kEntrySize) || !TakeEntry()) return;
     const EntryHeader header = ReadEntryHeader(entryOffset);
-    if (header.size == 0) return;  // zero components or an unknown type end the directory
+    // Zero components or an unknown type: no value, but the entries after it still count.
+    if (header.size == 0) continue;
     ReadDirectoryEntry(header, entryOffset, base, sizeLimit, kind);
   }
 }

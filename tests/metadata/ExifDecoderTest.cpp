@@ -108,7 +108,7 @@ TEST_P(ExifDirectory, StoresSubDirectoryEntriesRightAfterTheirPointer) {
   EXPECT_EQ(info.GetTagText("FNumber"), "F2,8");
 }
 
-TEST_P(ExifDirectory, StopsAtAnEntryOfSizeZero) {
+TEST_P(ExifDirectory, PassesOverAnEntryOfSizeZero) {
   struct Case {
     const char* what;
     uint16_t type;
@@ -120,12 +120,13 @@ TEST_P(ExifDirectory, StopsAtAnEntryOfSizeZero) {
     const auto main = tiff.Directory();
     const auto exif = tiff.Directory();
     tiff.Ascii(main, kMake, "Canon")
-        .SubDirectory(main, kExifOffset, exif)
         .EntryRaw(main, kOrientation, c.type, c.count, 1)
+        .SubDirectory(main, kExifOffset, exif)
         .Ascii(main, kModel, "EOS");
-    tiff.Rational(exif, kExposureTime, {{1, 60}});
+    tiff.EntryRaw(exif, kFNumber, c.type, c.count, 1).Rational(exif, kExposureTime, {{1, 60}});
     const auto image = ReadJpegWithExif(tiff.Build());
-    EXPECT_EQ(StoredNames(*image->ExifInfo), (Names{"Make", "ExifOffset", "ExposureTime"}));
+    EXPECT_EQ(StoredNames(*image->ExifInfo),
+              (Names{"Make", "ExifOffset", "ExposureTime", "Model"}));
   }
 }
 
