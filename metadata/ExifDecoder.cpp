@@ -122,7 +122,9 @@ void TImageInfo::ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffs
   std::string text;
   if (entry.Tag != 0) {
     if (header.type == kTypeAscii) {
-      text = raw.substr(0, static_cast<std::size_t>(header.size - 1));  // without the closing zero
+      // Only a closing zero goes: a text written without one keeps its last letter.
+      text = raw;
+      if (!text.empty() && text.back() == '\0') text.pop_back();
     } else if (header.type == kTypeUndefined) {
       text = Quoted(BeforeFirstZero(raw));
     } else {

@@ -60,6 +60,7 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
   const auto main = tiff.Directory();
   tiff.Ascii(main, kModel, "abc")  // four bytes: stands in the entry itself
       .Entry(main, kSoftware, 2, 6, std::string("ab\0\0\0\0", 6))
+      .Entry(main, kMake, 2, 5, "Canon")  // no closing zero
       .Ascii(main, kImageDescription, "a\tb" + longText)
       .Short(main, kOrientation, {6})
       .Rational(main, kXResolution, {{72, 1}})
@@ -72,6 +73,7 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
   EXPECT_EQ(info.GetTagText("Model"), "abc");
   EXPECT_EQ(info.GetTagByName("Model").RawText, std::string("abc\0", 4));
   EXPECT_EQ(info.GetTagText("Software"), "ab...");  // inner zero bytes shown as "."
+  EXPECT_EQ(info.GetTagText("Make"), "Canon");
   EXPECT_EQ(info.GetTagText("ImageDescription"), "a.b" + std::string(47, 'x'));
   EXPECT_EQ(info.GetTagText("Orientation"), "CounterClockwise 90\xB0");
   EXPECT_EQ(info.GetTagText("XResolution"), "72,00");
