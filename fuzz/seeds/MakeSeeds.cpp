@@ -15,25 +15,26 @@
 
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
-#include "fixtures/MakerNoteBuilder.h"
-#include "fixtures/TiffBuilder.h"
+#include "fixtures/SampleBlocks.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/ImageData.h"
 #include "metadata/IptcTagTable.h"
-#include "metadata/MakerNoteTables.h"
 
 namespace fs = std::filesystem;
 using namespace pixolyn;
 using namespace pixolyn::fuzz;
 using pixolyn::test::App13Builder;
+using pixolyn::test::EveryIptcDataset;
 using pixolyn::test::IptcDataset;
 using pixolyn::test::IptcSegment;
 using pixolyn::test::JpegBuilder;
-using pixolyn::test::MakerNoteBuilder;
-using pixolyn::test::TiffBuilder;
+using pixolyn::test::MakerCases;
+using pixolyn::test::MakerNoteWithEveryRow;
+using pixolyn::test::RichTiffBlock;
+using pixolyn::test::TMakerCase;
 
 namespace {
 
@@ -144,115 +145,6 @@ void FromSamplePictures(TSeedWriter& seeds) {
   }
 }
 
-// A main directory, an Exif, an interoperability and a GPS directory with
-// tags of every type.
-std::string RichTiffBlock(bool bigEndian) {
-  TiffBuilder tiff(bigEndian);
-  const auto main = tiff.Directory();
-  const auto exif = tiff.Directory();
-  const auto interop = tiff.Directory();
-  const auto gps = tiff.Directory();
-  tiff.Short(main, 0x0100, {640})
-      .Short(main, 0x0101, {480})
-      .Ascii(main, 0x010F, "Canon")
-      .Ascii(main, 0x0110, "Canon PowerShot S40")
-      .Short(main, 0x0112, {1})
-      .Rational(main, 0x011A, {{180, 1}})
-      .Rational(main, 0x011B, {{180, 1}})
-      .Short(main, 0x0128, {2})
-      .Ascii(main, 0x0132, "2003:12:14 12:01:44")
-      .SubDirectory(main, 0x8769, exif)
-      .SubDirectory(main, 0x8825, gps);
-  tiff.Rational(exif, 0x829A, {{1, 500}})
-      .Rational(exif, 0x829D, {{49, 10}})
-      .Short(exif, 0x8822, {2})
-      .Short(exif, 0x8827, {100})
-      .Undefined(exif, 0x9000, "0220")
-      .Ascii(exif, 0x9003, "2003:12:14 12:01:44")
-      .Undefined(exif, 0x9101, std::string("\1\2\3\0", 4))
-      .SRational(exif, 0x9201, {{287, 32}})
-      .Rational(exif, 0x9202, {{149, 32}})
-      .SRational(exif, 0x9204, {{0, 3}})
-      .Short(exif, 0x9207, {5})
-      .Short(exif, 0x9209, {25})
-      .Rational(exif, 0x920A, {{682, 32}})
-      .SShort(exif, 0x9290, {-1})
-      .SLong(exif, 0x9291, {-7})
-      .Float(exif, 0x9292, 1.5f)
-      .Double(exif, 0x9293, -2.25)
-      .Bytes(exif, 0x9294, "\x01\x02\x03")
-      .Long(exif, 0xA002, {2272})
-      .Long(exif, 0xA003, {1704})
-      .SubDirectory(exif, 0xA005, interop)
-      .Rational(exif, 0xA20E, {{2272000, 280}})
-      .Rational(exif, 0xA20F, {{1704000, 210}})
-      .Short(exif, 0xA210, {2});
-  tiff.Ascii(interop, 0x0001, "R98").Undefined(interop, 0x0002, "0100");
-  tiff.Bytes(gps, 0x0000, std::string("\2\2\0\0", 4))
-      .Ascii(gps, 0x0001, "N")
-      .Rational(gps, 0x0002, {{48, 1}, {8, 1}, {2330, 100}})
-      .Ascii(gps, 0x0003, "E")
-      .Rational(gps, 0x0004, {{11, 1}, {34, 1}, {0, 0}})
-      .Rational(gps, 0x0007, {{14, 1}, {5, 1}, {3, 1}});
-  return tiff.Build();
-}
-
-struct TMakerCase {
-  std::string Make;
-  std::string Header;
-  std::span<const TTagEntry> (*Table)();
-  MakerNoteBuilder::Offsets Offsets = MakerNoteBuilder::Offsets::FromTiffHeader;
-};
-
-// A note holding every row of the maker's table: arrays for the rows with a
-// formatter, a short for the others.
-MakerNoteBuilder MakerNote(const TMakerCase& maker, bool bigEndian) {
-  MakerNoteBuilder note(bigEndian, maker.Header, maker.Offsets);
-  for (const TTagEntry& row : maker.Table()) {
-    if (row.Name == "Lens information") {
-      note.Rational(row.Tag, {{24, 1}, {85, 1}, {28, 10}, {45, 10}});
-    } else if (row.Formatter) {
-      std::vector<uint16_t> values;
-      for (uint16_t i = 0; i < 46; ++i) values.push_back(static_cast<uint16_t>(i * 0x101 % 7));
-      note.Short(row.Tag, values);
-    } else {
-      note.Short(row.Tag, {1});
-    }
-  }
-  note.Ascii(0x7777, "unknown tag");
-  note.ValueAfterNote(0x0200, 4, 3, 4);
-  return note;
-}
-
-std::vector<TMakerCase> MakerCases() {
-  using std::string;
-  return {
-      {"NIKON", string("Nikon\0\1\0", 8), NikonTagTable1},
-      {"NIKON CORPORATION", "", NikonTagTable2},
-      {"OLYMPUS OPTICAL CO.,LTD", string("OLYMP\0\1\0", 8), OlympusTagTable},
-      {"CASIO", "", CasioTagTable},
-      {"FUJIFILM", string("FUJIFILM\x0C\0\0\0", 12), FujiTagTable,
-       MakerNoteBuilder::Offsets::FromNote},
-      {"Canon", "", CanonTagTable},
-      {"SEIKO EPSON CORP.", string("EPSON\0\1\0", 8), SeikoTagTable},
-      {"SANYO Electric Co.,Ltd.", string("SANYO\0\1\0", 8), SanyoTagTable},
-      {"Minolta Co., Ltd.", "", MinoltaTagTable},
-  };
-}
-
-std::string IptcDatasets() {
-  std::string datasets = IptcDataset(1, 90, "\x1B%G") + IptcDataset(2, 0, "\0\2");
-  for (const TTagEntry& row : IptcTagTable()) {
-    if (row.Name == "SKIP") continue;
-    std::string data = row.Name;
-    if (row.Name == "DateCreated") data = "20040315";
-    if (row.Name == "TimeCreated") data = "134502+0100";
-    datasets +=
-        IptcDataset(static_cast<uint8_t>(row.RecordNumber), static_cast<uint8_t>(row.Tag), data);
-  }
-  return datasets + IptcDataset(2, 25, "b") + IptcDataset(2, 25, "") + IptcDataset(2, 20, "x");
-}
-
 void FromBuilders(TSeedWriter& seeds) {
   for (const bool bigEndian : {false, true}) {
     const std::string order = bigEndian ? "mm" : "ii";
@@ -262,7 +154,7 @@ void FromBuilders(TSeedWriter& seeds) {
                 JpegBuilder()
                     .App0()
                     .App1Exif(rich)
-                    .App13(App13Builder().Signature().IptcResource(IptcDatasets()).Payload())
+                    .App13(App13Builder().Signature().IptcResource(EveryIptcDataset()).Payload())
                     .Filler(3)
                     .Comment("first line\r\nsecond line")
                     .StartOfScan()
@@ -273,8 +165,8 @@ void FromBuilders(TSeedWriter& seeds) {
     const std::vector<TMakerCase> makers = MakerCases();
     for (std::size_t i = 0; i < makers.size(); ++i) {
       const TMakerCase& maker = makers[i];
-      const std::string block =
-          pixolyn::test::ExifWithMakerNote(bigEndian, maker.Make, MakerNote(maker, bigEndian));
+      const std::string block = pixolyn::test::ExifWithMakerNote(
+          bigEndian, maker.Make, MakerNoteWithEveryRow(maker, bigEndian));
       const std::string name = "maker" + std::to_string(i) + "-" + order;
       seeds.Write("whole_file", name + ".jpg", JpegBuilder().App1Exif(block).EndOfImage().Bytes());
       seeds.Write("exif_block", name, ExifBlockSeed(App1SegmentData(block), kMakeFromBlock));
@@ -292,7 +184,7 @@ void FromBuilders(TSeedWriter& seeds) {
                   .EndOfImage()
                   .Bytes());
 
-  const std::string datasets = IptcDatasets();
+  const std::string datasets = EveryIptcDataset();
   seeds.Write("iptc_segment", "all-datasets", IptcSegment(datasets));
   seeds.Write("iptc_segment", "no-signature",
               App13Builder().Raw(std::string(10, '\0')).Raw(datasets).SegmentData());
