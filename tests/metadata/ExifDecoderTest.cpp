@@ -25,7 +25,8 @@ constexpr uint16_t kImageWidth = 0x0100, kImageLength = 0x0101, kImageDescriptio
                    kXResolution = 0x011A, kSoftware = 0x0131, kExposureTime = 0x829A,
                    kFNumber = 0x829D, kExifOffset = 0x8769, kGpsInfo = 0x8825,
                    kExifVersion = 0x9000, kFlash = 0x9209, kUserComment = 0x9286,
-                   kExifImageWidth = 0xA002, kInteropOffset = 0xA005;
+                   kExifImageWidth = 0xA002, kInteropOffset = 0xA005, kIsoSpeed = 0x8827,
+                   kExposureBias = 0x9204;
 constexpr uint16_t kGpsVersion = 0x0000, kGpsLatitudeRef = 0x0001, kInteropIndex = 0x0001;
 
 class ExifDirectory : public ::testing::TestWithParam<bool> {
@@ -67,7 +68,10 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
       .Rational(main, kExposureTime, {{1, 60}})
       .Undefined(main, kExifVersion, "0220")
       .Undefined(main, kUserComment, std::string("ASCII\0\0\0Hello", 13))
-      .Short(main, kFlash, {25});
+      .Short(main, kFlash, {25})
+      .SShort(main, kIsoSpeed, {-1})
+      .Long(main, kStripOffsets, {4294967295u})
+      .SRational(main, kExposureBias, {{-2, 3}});
   const auto image = ReadJpegWithExif(tiff.Build());
   const TImageInfo& info = *image->ExifInfo;
   EXPECT_EQ(info.GetTagText("Model"), "abc");
@@ -82,6 +86,9 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
   EXPECT_EQ(info.GetTagText("UserComment"), "\"ASCII\"");
   EXPECT_EQ(info.GetTagText("Flash"), "On, auto mode");
   EXPECT_EQ(info.GetTagByName("Flash").FormatType, 3);
+  EXPECT_EQ(info.GetTagText("ISOSpeedRatings"), "-1");
+  EXPECT_EQ(info.GetTagText("StripOffsets"), "4294967295");
+  EXPECT_EQ(info.GetTagText("ExposureBiasValue"), "-2/3");
 }
 
 TEST_P(ExifDirectory, StoresSubDirectoryEntriesRightAfterTheirPointer) {
