@@ -1,6 +1,7 @@
 #include "metadata/ImageData.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "metadata/ExifDecoder.h"
 #include "metadata/HeadReader.h"
@@ -16,8 +17,9 @@ constexpr int kMarkerApp1 = 0xE1;
 constexpr int kMarkerApp13 = 0xED;
 constexpr int kMarkerComment = 0xFE;
 
-// The walk stops at the fifth segment unless metadata came before it.
-constexpr int kMetadataDeadline = 5;
+bool IsExifSegment(const tSection& slot) {
+  return ByteView(slot.SegmentData).CopyClamped(2, 5) == std::string_view("Exif\0", 5);
+}
 
 std::string LowerExtension(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -115,14 +117,15 @@ bool TImgData::ReadJpegSections(HeadReader& file) {
     slot.SegmentData += static_cast<char>(*low);
     file.ReadAppend(slot.SegmentData, static_cast<std::size_t>(length - 2));  // cut short at EOF
 
-    if (SectionCount == kMetadataDeadline && !HasMetadata()) return false;
-
     switch (slot.MarkerCode) {
       case kMarkerEndOfImage:
       case kMarkerStartOfScan:
         return HasMetadata();
       case kMarkerApp1:
-        if (SectionCount > 2) {
+        // Phones put ICC or JFIF segments first and editors put XMP behind
+        // the EXIF block: the first EXIF APP1 wins wherever it stands, and
+        // other APP1 segments neither replace it nor count.
+        if (ExifSection || !IsExifSegment(slot)) {
           --SectionCount;  // discarded: the slot is reused and does not count
           break;
         }
@@ -154,7 +157,7 @@ void TImgData::CreateExifDecoder() {
 void TImgData::DecodeExifSegment() {
   if (!ExifInfo) CreateExifDecoder();
   const ByteView segment(ExifSection->SegmentData);
-  if (segment.CopyClamped(2, 5) != std::string_view("Exif\0", 5)) {
+  if (!IsExifSegment(*ExifSection)) {
     ErrorText = "Incorrect Exif header";
     return;
   }
