@@ -17,6 +17,16 @@ constexpr int kMarkerApp1 = 0xE1;
 constexpr int kMarkerApp13 = 0xED;
 constexpr int kMarkerComment = 0xFE;
 
+// Where the first directory's entry count stands in block: at the offset the
+// TIFF header stores (counted from the header at headerInBlock), unless that
+// points into the header or outside the block; then at the fallback.
+int64_t FirstDirectoryStart(const ByteView& block, int64_t headerInBlock, uint32_t storedOffset,
+                            int64_t fallback) {
+  constexpr uint32_t kTiffHeaderSize = 8;
+  const int64_t start = headerInBlock + storedOffset;
+  return storedOffset >= kTiffHeaderSize && block.Fits(start, 2) ? start : fallback;
+}
+
 bool IsExifSegment(const tSection& slot) {
   return ByteView(slot.SegmentData).CopyClamped(2, 5) == std::string_view("Exif\0", 5);
 }
@@ -170,9 +180,14 @@ void TImgData::DecodeExifSegment() {
     ErrorText = "Invalid Exif alignment marker";
     return;
   }
+  constexpr int64_t kHeader = 8;
+  const int64_t start =
+      segment.Fits(kHeader + 4, 4)
+          ? FirstDirectoryStart(segment, kHeader, segment.U32(kHeader + 4, BigEndian), kHeader + 8)
+          : kHeader + 8;
   ExifInfo->DataBuffer = DataBuffer;
   ExifInfo->BigEndian = BigEndian;
-  ExifInfo->ReadDirectory(16, 8, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
+  ExifInfo->ReadDirectory(start, kHeader, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
   ExifInfo->AddFocalLength35();
 }
 
@@ -192,7 +207,7 @@ bool TImgData::ReadTiffFile(const std::string& path) {
 bool TImgData::ReadTiffHeader(HeadReader& file) {
   const std::string order = file.Read(2);
   if (order != "II" && order != "MM") return false;
-  file.Skip(6);  // identification number and first-directory offset are not used
+  const std::string rest = file.Read(6);  // identification number, first-directory offset
   tSection& slot = Sections[0];
   slot.SegmentData = file.Read(kTiffBlockSize);  // a short file keeps what is there
   slot.SegmentLength = static_cast<int>(slot.SegmentData.size());
@@ -203,9 +218,14 @@ bool TImgData::ReadTiffHeader(HeadReader& file) {
   CreateExifDecoder();
   ExifInfo->DataBuffer = DataBuffer;
   ExifInfo->BigEndian = order == "MM";
-  // The first directory always stands at file offset 8; stored offsets count
-  // from the file's first byte, 8 bytes before the block.
-  ExifInfo->ReadDirectory(0, -8, 4091, ExifKind);
+  // Stored offsets count from the file's first byte, 8 bytes before the block;
+  // a first directory outside the block is looked for at file offset 8.
+  constexpr int64_t kHeader = -8;
+  const ByteView head(rest);
+  const int64_t start = head.Fits(2, 4) ? FirstDirectoryStart(ByteView(DataBuffer), kHeader,
+                                                              head.U32(2, ExifInfo->BigEndian), 0)
+                                        : 0;
+  ExifInfo->ReadDirectory(start, kHeader, 4091, ExifKind);
   ExifInfo->AddFocalLength35();
   return true;
 }

@@ -306,6 +306,32 @@ TEST_P(ExifDirectory, ReadsATiffFileWithOffsetsFromItsFirstByte) {
   EXPECT_EQ(info.GetTagText("FNumber"), "F5,6");
 }
 
+TEST_P(ExifDirectory, ReadsTheFirstDirectoryWhereTheHeaderSays) {
+  TiffBuilder tiff(BigEndian());
+  const auto decoy = tiff.Directory();  // at offset 8
+  const auto main = tiff.Directory();
+  tiff.Ascii(decoy, kMake, "Decoy");
+  tiff.Ascii(main, kMake, "Canon");
+  const std::string block = tiff.Build();
+  const auto withFirstDirectory = [&](uint32_t offset) {
+    return block.substr(0, 4) + tiff.U32(offset) + block.substr(8);
+  };
+  const struct {
+    uint32_t offset;
+    const char* make;
+  } cases[] = {
+      {static_cast<uint32_t>(tiff.OffsetOf(main)), "Canon"},
+      {static_cast<uint32_t>(block.size()), "Decoy"},  // outside the block: at 8 as before
+      {0xFFFFFFF0u, "Decoy"},
+      {2, "Decoy"},  // inside the header
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.offset);
+    EXPECT_EQ(ReadJpegWithExif(withFirstDirectory(c.offset))->ExifInfo->CameraMake, c.make);
+    EXPECT_EQ(test::ReadTiffFile(withFirstDirectory(c.offset))->ExifInfo->CameraMake, c.make);
+  }
+}
+
 TEST(ExifDirectorySize, RefusesDirectoriesLargerThanTheSegmentAllows) {
   // 100 entries need 12 * 100 bytes; a segment of length L allows 12 * n <= L + 1.
   const struct {
