@@ -12,14 +12,14 @@ void ByteView::ThrowOutOfBounds(int64_t offset, int64_t count) const {
   throw ReadOutOfBounds(offset, count, bytes_.size());
 }
 
-std::string ByteView::CopyClamped(int64_t start, int64_t count) const {
+std::string_view ByteView::ViewClamped(int64_t start, int64_t count) const {
   if (bytes_.empty() || count < 0) return {};
   if (start < 0) start = 0;
   const auto size = static_cast<uint64_t>(bytes_.size());
   if (static_cast<uint64_t>(start) >= size) return {};
   const uint64_t available = size - static_cast<uint64_t>(start);
   const uint64_t take = static_cast<uint64_t>(count) < available ? count : available;
-  return std::string(bytes_.substr(static_cast<std::size_t>(start), take));
+  return bytes_.substr(static_cast<std::size_t>(start), take);
 }
 
 int64_t ByteView::Find(std::string_view needle, int64_t from) const {

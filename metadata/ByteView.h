@@ -54,7 +54,10 @@ class ByteView {
 
   // Clamped cut: a start below 0 moves to 0 (count kept), a range past the end
   // is cut there; empty for a negative count or a start at or past the end.
-  std::string CopyClamped(int64_t start, int64_t count) const;
+  std::string_view ViewClamped(int64_t start, int64_t count) const;
+  std::string CopyClamped(int64_t start, int64_t count) const {
+    return std::string(ViewClamped(start, count));
+  }
 
   // Offset of the first occurrence of needle at or after from; -1 if none.
   int64_t Find(std::string_view needle, int64_t from = 0) const;

@@ -6,11 +6,11 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "metadata/EndianReader.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/TagEntry.h"
+#include "metadata/TiffWalk.h"
 
 namespace pixolyn {
 
@@ -38,13 +38,16 @@ class TImageInfo : public tEndInd {
   // caller; errors inside sub-directories end only those.
   void ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit, TDirectoryKind kind);
 
-  // Reads a vendor directory out of data with the vendor's table; its entries
-  // are stored with Group 1. Value offsets count from origin in data, or from
-  // fallbackOrigin in the EXIF bytes for a value that does not lie in data.
-  // Never raises: a failure ends the directory and lands in the owner's
-  // ErrorText. DataBuffer holds the EXIF bytes again afterwards.
-  void ReadMakerNoteDirectory(const std::string& data, std::span<const TTagEntry> table,
+  // Reads a vendor directory out of data, in the byte order given (or this
+  // decoder's), with the vendor's table; its entries are stored with Group 1.
+  // Value offsets count from origin in data, or from fallbackOrigin in the
+  // owner's EXIF bytes for a value that does not lie in data. Never raises: a
+  // failure ends the directory and lands in the owner's ErrorText.
+  void ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
                               int64_t dirStart, int64_t origin, int64_t fallbackOrigin);
+  void ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
+                              int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
+                              bool bigEndian);
 
   // Appends "FocalLengthin35mmFilm" computed from the focal length, the
   // picture size and the focal-plane resolution, unless the file holds it.
@@ -62,39 +65,18 @@ class TImageInfo : public tEndInd {
   TTagEntry GetTagByName(std::string_view name) const;
 
  private:
-  struct EntryHeader;
+  // Receive the entries of the walks: standard directories and maker notes.
+  class TStandardEntries;
+  class TMakerEntries;
 
-  void ReadDirectoryEntry(const EntryHeader& header, int64_t entryOffset, int64_t base,
-                          int64_t sizeLimit, TDirectoryKind kind);
-  void ReadSubDirectory(int64_t pointerOffset, int64_t base, int64_t sizeLimit,
-                        TDirectoryKind kind);
-  void ReadMakerNoteEntry(const std::string& data, const std::string& exifBytes,
-                          std::span<const TTagEntry> table, int64_t entryOffset, int64_t origin,
-                          int64_t fallbackOrigin);
-  EntryHeader ReadEntryHeader(int64_t entryOffset) const;
+  // The owner's EXIF bytes, which maker-note values outside the note fall back to.
+  const std::string& ExifBytes() const;
   // Stores the dictionary entry with its decoded value; a failure to grow drops this entry only.
   void StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type, std::string text,
-                  std::string raw);
+                  std::string_view raw);
   void SetOwnerError(const std::string& message);
 
-  // What the walks may still read, all directories together. A sound block
-  // stays far below these; without them, pointers that many entries share
-  // would have the same directories and values read (and numbers formatted)
-  // again for each entry, without bound in time and memory.
-  struct TReadBudget {
-    int64_t Entries = 2048;
-    int64_t ValueBytes = -1;    // set from the size of the EXIF bytes at the first read
-    int64_t Components = 4096;  // numbers formatted as value texts
-  };
-  bool TakeEntry();
-  bool TakeValueBytes(int64_t bytes);
-  // The first components of raw that the budget still allows to be formatted.
-  std::string_view ComponentsToFormat(std::string_view raw, uint16_t type);
-
-  // Directories being read, outermost first: a pointer back into one of them,
-  // or nesting deeper than a TIFF file can need, is not followed.
-  std::vector<int64_t> openDirectories_;
-  TReadBudget budget_;
+  TWalkLimits limits_;
 };
 
 }  // namespace pixolyn

@@ -52,21 +52,6 @@ const TMakerLayout* FindLayout(std::string_view make, std::string_view note) {
   return nullptr;
 }
 
-// Sets the decoder's byte order for one maker directory and puts the previous
-// one back however the reading ends.
-class TByteOrderScope {
- public:
-  TByteOrderScope(TImageInfo& info, bool bigEndian) : info_(info), saved_(info.BigEndian) {
-    info_.BigEndian = bigEndian;
-  }
-  ~TByteOrderScope() { info_.BigEndian = saved_; }
-  TByteOrderScope(const TByteOrderScope&) = delete;
-  TByteOrderScope& operator=(const TByteOrderScope&) = delete;
-
- private:
-  TImageInfo& info_;
-  bool saved_;
-};
 }  // namespace
 
 TmsInfo::TmsInfo(bool fromTiff, TImageInfo& info)
@@ -82,9 +67,10 @@ bool TmsInfo::DecodeMakerNote() {
   // before a TIFF file's.
   const int64_t headerInExif = FromTiff ? kTiffHeaderOffset - kTiffFileShift : kTiffHeaderOffset;
   const int64_t fallbackOrigin = layout->FallbackToHeader ? headerInExif : kNoFallbackOrigin;
-  const TByteOrderScope order(*Info, layout->LittleEndian ? false : Info->BigEndian);
+  // The maker's directory is a walk of its own, in its own byte order.
+  const bool bigEndian = layout->LittleEndian ? false : Info->BigEndian;
   Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), layout->DirStart, origin,
-                               fallbackOrigin);
+                               fallbackOrigin, bigEndian);
   return true;
 }
 
