@@ -7,6 +7,7 @@
 #include "metadata/ByteView.h"
 #include "metadata/ImageData.h"
 #include "metadata/IptcTagTable.h"
+#include "metadata/PhotoshopResources.h"
 
 namespace pixolyn {
 
@@ -16,6 +17,7 @@ constexpr std::string_view kPhotoshopSignature = "Photoshop 3.0";
 constexpr std::string_view kApplicationMarker("\x1C\x02", 2);
 constexpr std::string_view kSubfileMarker("\x1C\x08", 2);
 constexpr int64_t kDatasetHeaderSize = 4;  // record, dataset, two length bytes
+constexpr uint16_t kIptcResourceId = 0x0404;
 
 // Offset of the first marker at or after from that starts a record-2 or
 // record-8 dataset; the size of the bytes if there is none.
@@ -125,12 +127,20 @@ void TIPTCdata::DecodeSegment() {
 void TIPTCdata::DecodeText(std::string data) {
   Reset();
   IptcBuffer = std::move(data);
+  // Without the signature the scan starts at offset 12 (-1 + 13).
+  const int64_t signature = ByteView(IptcBuffer).Find(kPhotoshopSignature);
+  int64_t scanStart = signature + static_cast<int64_t>(kPhotoshopSignature.size());
+  // Where the resource blocks can be walked, the record is the IPTC resource
+  // alone: dataset markers inside other resources (a thumbnail) do not count.
+  if (signature >= 0) {
+    if (const auto record = FindPhotoshopResource(IptcBuffer, scanStart + 1, kIptcResourceId)) {
+      IptcBuffer = std::string(*record);
+      scanStart = 0;
+    }
+  }
   const ByteView bytes(IptcBuffer);
   const auto size = static_cast<int64_t>(bytes.Size());
-  // Without the signature the scan starts at offset 12 (-1 + 13).
-  const int64_t signature = bytes.Find(kPhotoshopSignature);
-  int64_t offset =
-      FirstDatasetMarker(bytes, signature + static_cast<int64_t>(kPhotoshopSignature.size())) + 1;
+  int64_t offset = FirstDatasetMarker(bytes, scanStart) + 1;
   // The entry each repeatable dataset is joined into, once its first
   // occurrence has made it: a segment of many datasets is then not searched
   // again for every repeat.

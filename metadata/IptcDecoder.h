@@ -58,7 +58,8 @@ class TIPTCdata {
   void ReadDataset(int64_t& offset, TTagEntry& entry) const;
 
  private:
-  // The bytes of the last decode, kept until the next one.
+  // The IPTC record of the last decode (the segment where its resource
+  // could not be told apart), kept until the next one.
   std::string IptcBuffer;
 };
 
