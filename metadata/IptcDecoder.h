@@ -61,6 +61,8 @@ class TIPTCdata {
   // The IPTC record of the last decode (the segment where its resource
   // could not be told apart), kept until the next one.
   std::string IptcBuffer;
+  // Dataset 1:90 of that record declared UTF-8: texts are converted to Windows-1252.
+  bool utf8Texts_ = false;
 };
 
 }  // namespace pixolyn

@@ -158,6 +158,15 @@ TEST(IptcDecoder, TakesTheRecordFromTheIptcResourceAloneWhereTheBlocksCanBeWalke
   for (const Case& c : cases) EXPECT_EQ(Decoded(c.segment.SegmentData()), c.expected) << c.what;
 }
 
+TEST(IptcDecoder, ConvertsUtf8TextsWhenTheRecordDeclaresThem) {
+  const std::string texts =
+      IptcDataset(2, 90, "K\xC3\xB6ln") + IptcDataset(2, 5, "\xE2\x82\xAC \xCE\xA9");
+  EXPECT_EQ(Decoded(IptcSegment(IptcDataset(1, 90, "\x1B%G") + texts)),
+            (std::vector<std::string>{"City=K\xF6ln", "ObjectName=\x80 ?"}));
+  EXPECT_EQ(Decoded(IptcSegment(texts)),
+            (std::vector<std::string>{"City=K\xC3\xB6ln", "ObjectName=\xE2\x82\xAC \xCE\xA9"}));
+}
+
 TEST(IptcDecoder, StartsAtOffsetTwelveWithoutTheSignature) {
   // Offsets 0-1 hold the length; a dataset at offset 2 lies before the scan.
   App13Builder builder;
