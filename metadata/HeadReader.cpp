@@ -34,12 +34,6 @@ bool HeadReader::Refill() {
   return end_ > 0;
 }
 
-std::string HeadReader::Read(std::size_t count) {
-  std::string bytes;
-  ReadAppend(bytes, count);
-  return bytes;
-}
-
 void HeadReader::ReadAppend(std::string& out, std::size_t count) {
   out.reserve(out.size() + count);
   std::size_t left = count;

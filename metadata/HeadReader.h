@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 
+#include "metadata/ByteSource.h"
+
 namespace pixolyn {
 
-class HeadReader {
+class HeadReader final : public TByteSource {
  public:
   // Raises std::runtime_error with the system's text when the file cannot be opened.
   explicit HeadReader(const std::string& path);
@@ -17,15 +19,13 @@ class HeadReader {
   HeadReader& operator=(const HeadReader&) = delete;
 
   // The next byte, or nothing at the end of the file.
-  std::optional<unsigned char> ReadByte() {
+  std::optional<unsigned char> ReadByte() override {
     if (next_ == end_ && !Refill()) return std::nullopt;
     return static_cast<unsigned char>(buffer_[next_++]);
   }
-  // Up to count bytes; fewer when the file ends first.
-  std::string Read(std::size_t count);
-  // The same, appended to out.
-  void ReadAppend(std::string& out, std::size_t count);
-  void Skip(std::size_t count);
+  // Up to count bytes appended to out; fewer when the file ends first.
+  void ReadAppend(std::string& out, std::size_t count) override;
+  void Skip(std::size_t count) override;
 
  private:
   // One read covers the head of most pictures; a read error ends the file like its end.

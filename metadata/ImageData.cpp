@@ -1,5 +1,6 @@
 #include "metadata/ImageData.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -66,41 +67,54 @@ bool TImgData::ReadImageFile(const std::string& path) {
   return HasMetadata();
 }
 
+TImgData::TFileKind TImgData::KindOfName(const std::string& name) {
+  const std::string ext = LowerExtension(name);
+  if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe") return TFileKind::Jpeg;
+  if (ext == ".tif" || ext == ".tiff") return TFileKind::Tiff;
+  return TFileKind::Unknown;
+}
+
 bool TImgData::DecodeFile(const std::string& path) {
   ResetImage();
   if (!FileExists(path)) return false;
   ErrorText = "Not an EXIF file";
+  const TFileKind kind = KindOfName(path);
+  if (kind == TFileKind::Unknown) return false;
+  std::optional<HeadReader> file;
   try {
-    const std::string ext = LowerExtension(path);
-    bool read = false;
-    if (ext == ".jpg" || ext == ".jpeg" || ext == ".jpe") {
-      read = ReadJpegFile(path);
-    } else if (ext == ".tif" || ext == ".tiff") {
-      read = ReadTiffFile(path);
-    } else {
-      return false;
-    }
-    if (read) {
-      ErrorText = "<none>";
-      return true;
-    }
+    file.emplace(path);
   } catch (const std::exception&) {
-    ErrorText = "Illegal Exif construction";
-  }
-  return false;
-}
-
-bool TImgData::ReadJpegFile(const std::string& path) {
-  TiffFile = false;
-  HeadReader file(path);  // an open failure escapes to DecodeFile
-  try {
-    return ReadJpegSections(file);
-  } catch (const std::exception&) {
+    // A JPEG file that cannot be opened counts as a broken one, a TIFF file as none.
+    if (kind == TFileKind::Jpeg) ErrorText = "Illegal Exif construction";
     return false;
   }
+  return Decode(kind, *file);
 }
 
-bool TImgData::ReadJpegSections(HeadReader& file) {
+bool TImgData::DecodeBytes(const std::string& name, std::string_view bytes) {
+  ResetImage();
+  ErrorText = "Not an EXIF file";
+  const TFileKind kind = KindOfName(name);
+  if (kind == TFileKind::Unknown) return false;
+  TMemorySource source(bytes);
+  return Decode(kind, source);
+}
+
+bool TImgData::Decode(TFileKind kind, TByteSource& source) {
+  TiffFile = kind == TFileKind::Tiff;
+  bool read = false;
+  try {
+    read = TiffFile ? ReadTiffHeader(source) : ReadJpegSections(source);
+  } catch (const std::exception&) {
+    read = false;
+  }
+  TiffFile = false;
+  if (!read) return false;
+  ErrorText = "<none>";
+  return true;
+}
+
+bool TImgData::ReadJpegSections(TByteSource& file) {
   const auto soi0 = file.ReadByte();
   const auto soi1 = file.ReadByte();
   if (soi0 != 0xFF || soi1 != 0xD8) return false;
@@ -191,20 +205,7 @@ void TImgData::DecodeExifSegment() {
   ExifInfo->AddFocalLength35();
 }
 
-bool TImgData::ReadTiffFile(const std::string& path) {
-  TiffFile = true;
-  bool result = false;
-  try {
-    HeadReader file(path);
-    result = ReadTiffHeader(file);
-  } catch (const std::exception&) {
-    result = false;
-  }
-  TiffFile = false;
-  return result;
-}
-
-bool TImgData::ReadTiffHeader(HeadReader& file) {
+bool TImgData::ReadTiffHeader(TByteSource& file) {
   const std::string order = file.Read(2);
   if (order != "II" && order != "MM") return false;
   const std::string rest = file.Read(6);  // identification number, first-directory offset

@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "metadata/EndianReader.h"
 
@@ -13,7 +14,7 @@ namespace pixolyn {
 
 class TImageInfo;
 class TIPTCdata;
-class HeadReader;
+class TByteSource;
 
 struct tSection {
   std::string SegmentData;  // starts with the two length bytes
@@ -44,7 +45,11 @@ class TImgData : public tEndInd {
   std::unique_ptr<TIPTCdata> IptcInfo;
 
   bool ReadImageFile(const std::string& path);
+  // Reads the head of the file and decodes it; the extension picks JPEG or TIFF.
   bool DecodeFile(const std::string& path);
+  // Decodes a file's bytes held in memory as DecodeFile decodes the file of
+  // that name; the bytes need not outlive the call.
+  bool DecodeBytes(const std::string& name, std::string_view bytes);
 
   bool HasMetadata() const { return ExifSection || CommentSection || IptcSection; }
   bool HasExif() const { return ExifSection != nullptr; }
@@ -58,11 +63,13 @@ class TImgData : public tEndInd {
   int SlotOf(const tSection* section) const;
 
  private:
-  bool ReadJpegFile(const std::string& path);
-  bool ReadJpegSections(HeadReader& file);
+  enum class TFileKind { Unknown, Jpeg, Tiff };
+  static TFileKind KindOfName(const std::string& name);
+
+  bool Decode(TFileKind kind, TByteSource& source);
+  bool ReadJpegSections(TByteSource& source);
   void DecodeExifSegment();
-  bool ReadTiffFile(const std::string& path);
-  bool ReadTiffHeader(HeadReader& file);
+  bool ReadTiffHeader(TByteSource& source);
   void CreateExifDecoder();
 };
 

@@ -104,14 +104,25 @@ class GridFiller {
 };
 }  // namespace
 
-void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image) {
+namespace {
+TImgData& FreshImage(std::unique_ptr<TImgData>& image) {
   if (image) {
     image->ResetImage();
     image.reset();
   }
   image = std::make_unique<TImgData>(kBuildModeAll);
   image->BuildMode = kBuildModeAll;
-  image->ReadImageFile(path);
+  return *image;
+}
+}  // namespace
+
+void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image) {
+  FreshImage(image).ReadImageFile(path);
+}
+
+void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
+                           std::unique_ptr<TImgData>& image) {
+  FreshImage(image).DecodeBytes(name, bytes);
 }
 
 TCollectedMeta CollectMetaInfo(TImgData* image) {

@@ -33,6 +33,9 @@ struct TCollectedMeta {
 
 // Replaces the record by a fresh one (build mode 255) that has read path.
 void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image);
+// The same for a file's bytes held in memory, named as the file would be.
+void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
+                           std::unique_ptr<TImgData>& image);
 
 TCollectedMeta CollectMetaInfo(TImgData* image);
 

@@ -3,7 +3,6 @@
 
 #include "fuzz/drivers/FuzzChecks.h"
 #include "fuzz/drivers/FuzzDrivers.h"
-#include "fuzz/drivers/ScratchImageFile.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
 #include "table/GridText.h"
@@ -23,9 +22,9 @@ void RequireSoundSections(const TMetaTable& grid, const TIntArray& sectionRows) 
   }
 }
 
-void ReadAsViewerDoes(const std::string& path) {
+void DecodeAsViewerDoes(const std::string& name, std::string_view bytes) {
   std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image);
+  LoadMetaInfoFromBytes(name, bytes, image);
   if (image->ExifInfo) {
     const TImageInfo& exif = *image->ExifInfo;
     RequireSoundTagList(exif.TagList, exif.TagCount);
@@ -41,10 +40,8 @@ void ReadAsViewerDoes(const std::string& path) {
 }  // namespace
 
 void DriveWholeFile(std::string_view bytes) {
-  static TScratchImageFile file;
-  file.Write(bytes);
-  ReadAsViewerDoes(file.JpegPath());
-  ReadAsViewerDoes(file.TiffPath());
+  DecodeAsViewerDoes("x.jpg", bytes);
+  DecodeAsViewerDoes("x.tif", bytes);
 }
 
 }  // namespace pixolyn::fuzz

@@ -325,15 +325,13 @@ TEST(IptcDecoder, ReadFileLeavesTheOwnerAndItsDecoderAlive) {
 }
 
 TEST(IptcDecoder, TheImageRecordDecodesOnlyTheFirstPhotoshopSegment) {
-  test::TempDir dir;
-  const std::string path =
-      dir.Write("two.jpg", test::JpegBuilder()
-                               .App13(test::IptcPayload(IptcDataset(2, 90, "Erste")))
-                               .App13(test::IptcPayload(IptcDataset(2, 90, "Zweite")))
-                               .EndOfImage()
-                               .Bytes());
   TImgData image(255);
-  ASSERT_TRUE(image.ReadImageFile(path));
+  ASSERT_TRUE(
+      image.DecodeBytes("two.jpg", test::JpegBuilder()
+                                       .App13(test::IptcPayload(IptcDataset(2, 90, "Erste")))
+                                       .App13(test::IptcPayload(IptcDataset(2, 90, "Zweite")))
+                                       .EndOfImage()
+                                       .Bytes()));
   ASSERT_TRUE(image.HasIptc());
   ASSERT_NE(image.IptcInfo, nullptr);
   EXPECT_EQ(image.IptcInfo->Count, 0);  // nothing is decoded before it is asked for

@@ -10,7 +10,6 @@ namespace pixolyn {
 namespace {
 
 using test::JpegBuilder;
-using test::TempDir;
 
 const std::string kMinimalTiff("II*\0\x08\0\0\0\0\0", 10);  // little-endian, empty first directory
 
@@ -24,8 +23,8 @@ struct Walk {
 };
 
 void ReadBytes(Walk& walk, const std::string& bytes, const std::string& name = "a.jpg") {
-  TempDir dir;
-  walk.read = walk.image.ReadImageFile(dir.Write(name, bytes));
+  walk.image.DecodeBytes(name, bytes);
+  walk.read = walk.image.HasMetadata();
 }
 
 TEST(JpegWalk, KeepsSegmentsUpToStartOfScan) {
@@ -111,12 +110,11 @@ TEST(JpegWalk, TakesTheFirstExifApp1WhereverItStands) {
 TEST(JpegWalk, BadByteOrderLeavesTheDecoderEmpty) {
   // A missing SOS lets the walk run into the end of the file, which ends it like EOI.
   TImgData image(255);
-  TempDir dir;
-  image.DecodeFile(dir.Write(
-      "x.jpg", JpegBuilder().Segment(0xE1, std::string("Exif\0\0XX*\0\x08\0\0\0", 14)).Bytes()));
+  image.DecodeBytes(
+      "x.jpg", JpegBuilder().Segment(0xE1, std::string("Exif\0\0XX*\0\x08\0\0\0", 14)).Bytes());
   ASSERT_TRUE(image.HasExif());
   EXPECT_EQ(image.ExifInfo->TagCount, 0);
-  // DecodeFile succeeded, so "<none>" replaced "Invalid Exif alignment marker".
+  // The decoding succeeded, so "<none>" replaced "Invalid Exif alignment marker".
   EXPECT_EQ(image.ErrorText, "<none>");
 }
 
@@ -245,8 +243,8 @@ TEST(TiffHead, ReadsEitherByteOrderAndRefusesOthers) {
   for (const Case& c : cases) {
     for (const char* name : {"p.tif", "p.TIFF"}) {
       TImgData image(255);
-      TempDir dir;
-      const bool read = image.ReadImageFile(dir.Write(name, c.head));
+      image.DecodeBytes(name, c.head);
+      const bool read = image.HasMetadata();
       EXPECT_EQ(read, c.read) << c.head.substr(0, 2) << name;
       EXPECT_FALSE(image.TiffFile);
       if (!c.read) {
@@ -268,8 +266,7 @@ TEST(TiffHead, ReadsOnlyTheFirstBlock) {
   std::string tiff("II*\0\x08\0\0\0", 8);
   tiff += std::string(10000, '\x55');
   TImgData image(255);
-  TempDir dir;
-  ASSERT_TRUE(image.ReadImageFile(dir.Write("big.tif", tiff)));
+  ASSERT_TRUE(image.DecodeBytes("big.tif", tiff));
   EXPECT_EQ(image.ExifSection->SegmentData.size(), 4098u);
   EXPECT_EQ(image.DataBuffer.size(), 4098u);
 }

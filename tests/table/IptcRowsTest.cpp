@@ -17,10 +17,8 @@ using test::IptcDataset;
 
 // The rows of the "IPTC-Daten" section as "caption|value".
 std::vector<std::string> IptcSectionOf(const std::string& datasets) {
-  test::TempDir dir;
-  const std::string path = dir.Write("iptc.jpg", test::JpegWithIptc(datasets));
   std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image);
+  LoadMetaInfoFromBytes("iptc.jpg", test::JpegWithIptc(datasets), image);
   TMetaTable grid;
   TIntArray sections;
   ShowMetaInfo(grid, image.get(), sections);

@@ -79,10 +79,9 @@ TEST(MetaTable, SplitsTheCommentAtCrLfWithoutTrimming) {
       {"lone\rcr", {"  Text|lone\rcr"}},
   };
   for (const Case& c : cases) {
-    test::TempDir dir;
     std::unique_ptr<TImgData> image;
-    LoadMetaInfo(dir.Write("c.jpg", test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes()),
-                 image);
+    LoadMetaInfoFromBytes("c.jpg", test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes(),
+                          image);
     TMetaTable grid;
     TIntArray sections;
     ShowMetaInfo(grid, image.get(), sections);
@@ -223,8 +222,8 @@ TEST(CorpusTable, EveryPictureBuildsItsTable) {
   }
   EXPECT_GT(pictures, 20);
   // Writer.jpg and FotoStation.jpg keep their metadata after the picture, where the walk never
-  // looks.
-  EXPECT_GE(withMetadata, pictures - 2);
+  // looks; CasioQVCI.jpg's only APP1 segment is no EXIF block ("QVCI").
+  EXPECT_GE(withMetadata, pictures - 3);
 }
 
 }  // namespace
