@@ -16,8 +16,6 @@ namespace {
 constexpr int64_t kTiffHeaderOffset = 8;
 constexpr int64_t kTiffFileShift = 16;
 constexpr std::size_t kMakeKeyLength = 5;
-// Origin in the EXIF bytes of the other makers' values that lie outside their note.
-constexpr int64_t kNoFallbackOrigin = -1;
 
 // How one maker's directory is laid out inside its maker note.
 struct TMakerLayout {
@@ -26,21 +24,20 @@ struct TMakerLayout {
   std::span<const TTagEntry> (*Table)();
   int64_t DirStart;        // offset of the entry count in the note
   bool OffsetsFromHeader;  // value offsets count from the TIFF header, else from the note
-  bool FallbackToHeader;   // a value outside the note is read behind the TIFF header
   bool LittleEndian;       // read in Intel order whatever the EXIF order
 };
 
 // clang-format off
 constexpr TMakerLayout kMakerLayouts[] = {
-    {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = true, .LittleEndian = false},
-    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .OffsetsFromHeader = false, .FallbackToHeader = false, .LittleEndian = true},
-    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
+    {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .OffsetsFromHeader = false, .LittleEndian = true},
+    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .LittleEndian = false},
+    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .OffsetsFromHeader = true, .LittleEndian = false},
 };
 // clang-format on
 
@@ -63,10 +60,9 @@ bool TmsInfo::DecodeMakerNote() {
   if (!layout) return false;
 
   const int64_t origin = layout->OffsetsFromHeader ? kTiffHeaderOffset - NotePosition : 0;
-  // The TIFF header stands at offset 8 of a JPEG file's EXIF bytes and 8 bytes
-  // before a TIFF file's.
-  const int64_t headerInExif = FromTiff ? kTiffHeaderOffset - kTiffFileShift : kTiffHeaderOffset;
-  const int64_t fallbackOrigin = layout->FallbackToHeader ? headerInExif : kNoFallbackOrigin;
+  // A value that does not lie in the note is read from the EXIF bytes at the
+  // place its offset names, counted from the same origin.
+  const int64_t fallbackOrigin = Info->MakerNoteOffset + origin;
   // The maker's directory is a walk of its own, in its own byte order.
   const bool bigEndian = layout->LittleEndian ? false : Info->BigEndian;
   Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), layout->DirStart, origin,

@@ -148,6 +148,29 @@ TEST_P(MakerNote, OlympusValueOutsideTheNoteIsReadFromTheExifBytes) {
   EXPECT_EQ(MakerEntries(*tiff->ExifInfo), expected);
 }
 
+TEST_P(MakerNote, ValueOutsideTheNoteIsReadWhereItsOffsetPointsByTheMakersOrigin) {
+  const struct {
+    const char* make;
+    MakerNoteBuilder note;
+    uint16_t tag;
+    const char* label;
+  } cases[] = {
+      {"Canon", MakerNoteBuilder(BigEndian(), ""), 0x0006, "ImageType"},
+      {"NIKON", MakerNoteBuilder(BigEndian(), ""), 0x0004, "Quality"},
+      {"FUJIFILM", MakerNoteBuilder(false, kFujiHeader, MakerNoteBuilder::Offsets::FromNote),
+       0x1000, "Quality"},
+  };
+  for (auto c : cases) {
+    SCOPED_TRACE(c.make);
+    c.note.ValueAfterNote(c.tag, kTypeAscii, 6, 2);
+    const std::string block =
+        ExifWithMakerNote(BigEndian(), c.make, c.note, {}, std::string("..SR951\0", 8));
+    const std::vector<MakerEntry> expected = {{c.tag, c.label, "\"SR951\""}};
+    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
+    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+  }
+}
+
 TEST_P(MakerNote, SameNoteGivesTheSameEntriesInJpegAndTiff) {
   MakerNoteBuilder note(BigEndian(), "");
   note.Short(0x0001, std::vector<uint16_t>(33, 1))
