@@ -127,6 +127,33 @@ TEST_P(MakerNote, NikonNoteWithoutHeaderIsReadFromItsFirstByteWithTheSecondTable
             expected);
 }
 
+// "II" or "MM", 42 and the first-directory offset 8, in that byte order.
+std::string TiffHeader(bool bigEndian) {
+  return bigEndian ? std::string("MM\0*\0\0\0\x08", 8) : std::string("II*\0\x08\0\0\0", 8);
+}
+
+TEST_P(MakerNote, CurrentNikonNoteIsReadBehindItsOwnTiffHeaderWithTheSecondTable) {
+  for (const bool noteBigEndian : {false, true}) {
+    SCOPED_TRACE(noteBigEndian ? "note MM" : "note II");
+    MakerNoteBuilder note(noteBigEndian,
+                          std::string("Nikon\0\x02\x10\0\0", 10) + TiffHeader(noteBigEndian), 10);
+    note.Undefined(0x0001, "0210")
+        .Short(0x0002, {0, 200})
+        .Ascii(0x0004, "FINE  ")
+        .ValueAfterNote(0x0005, kTypeAscii, 5, 2);
+    const std::string block =
+        ExifWithMakerNote(BigEndian(), "NIKON CORPORATION", note, {}, std::string("..AUTO\0", 7));
+    const std::vector<MakerEntry> expected = {
+        {0x0001, "FamilyID", "\"0210\""},
+        {0x0002, "ISOSpeed", "0, 200"},
+        {0x0004, "Quality", "\"FINE  \""},
+        {0x0005, "WhiteBalance", "\"AUTO\""},
+    };
+    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
+    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+  }
+}
+
 TEST_P(MakerNote, OlympusValueOutsideTheNoteIsReadFromTheExifBytes) {
   MakerNoteBuilder note(BigEndian(), kOlympusHeader);
   note.Short(0x0201, {2})
