@@ -51,6 +51,8 @@ constexpr TMakerLayout kMakerLayouts[] = {
     {.Key = "NIKON", .NotePrefix = std::string_view("Nikon\0", 6), .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromInnerHeader, .Order = TOrder::FromNote, .OrderMark = 10},
     {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Current Olympus cameras: "OLYMPUS", a zero byte and the byte order of the note.
+    {.Key = "OLYMP", .NotePrefix = std::string_view("OLYMPUS\0", 8), .Table = OlympusTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
     {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::Intel},

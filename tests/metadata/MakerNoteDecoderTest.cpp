@@ -154,6 +154,26 @@ TEST_P(MakerNote, CurrentNikonNoteIsReadBehindItsOwnTiffHeaderWithTheSecondTable
   }
 }
 
+TEST_P(MakerNote, CurrentOlympusNoteIsReadInItsOwnOrderWithOffsetsFromItsFirstByte) {
+  for (const bool noteBigEndian : {false, true}) {
+    SCOPED_TRACE(noteBigEndian ? "note MM" : "note II");
+    MakerNoteBuilder note(
+        noteBigEndian,
+        std::string("OLYMPUS\0", 8) + (noteBigEndian ? "MM" : "II") + std::string("\x03\0", 2),
+        MakerNoteBuilder::Offsets::FromNote);
+    note.Short(0x0201, {2}).Ascii(0x0207, "SX876").ValueAfterNote(0x0209, kTypeUndefined, 5, 1);
+    const std::string block =
+        ExifWithMakerNote(BigEndian(), "OLYMPUS IMAGING CORP.", note, {}, std::string(".E-M10", 6));
+    const std::vector<MakerEntry> expected = {
+        {0x0201, "JpegQual", "HQ"},
+        {0x0207, "Firmware", "\"SX876\""},
+        {0x0209, "Camera ID", "\"E-M10\""},
+    };
+    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
+    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+  }
+}
+
 TEST_P(MakerNote, OlympusValueOutsideTheNoteIsReadFromTheExifBytes) {
   MakerNoteBuilder note(BigEndian(), kOlympusHeader);
   note.Short(0x0201, {2})
