@@ -19,6 +19,8 @@ namespace {
 constexpr int64_t kTiffHeaderOffset = 8;
 constexpr int64_t kTiffFileShift = 16;
 constexpr std::size_t kMakeKeyLength = 5;
+constexpr int64_t kEntryCountSize = 2;
+constexpr int64_t kEntrySize = 12;
 constexpr uint16_t kTiffMagic = 42;
 
 // Where a maker's stored value offsets count from.
@@ -38,6 +40,7 @@ enum class TOrder {
 struct TMakerLayout {
   std::string_view Key;         // first five letters of the make, upper case
   std::string_view NotePrefix;  // the note must begin with this (empty: any note)
+  // nullptr: a layout whose tags the maker's table does not describe (no rows).
   std::span<const TTagEntry> (*Table)();
   int64_t DirStart;  // offset of the entry count in the note (an inner header says its own)
   TOffsets Offsets;
@@ -54,6 +57,7 @@ constexpr TMakerLayout kMakerLayouts[] = {
     // Current Olympus cameras: "OLYMPUS", a zero byte and the byte order of the note.
     {.Key = "OLYMP", .NotePrefix = std::string_view("OLYMPUS\0", 8), .Table = OlympusTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
     {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CASIO", .NotePrefix = std::string_view("QVC\0", 4), .Table = nullptr, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::Intel},
     {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
@@ -93,6 +97,17 @@ const TMakerLayout* FindLayout(std::string_view make, std::string_view note) {
   return nullptr;
 }
 
+// The byte order in which the directory's entries fit in the note: the one
+// given, else the other (some cameras and editors write the note so); none
+// when neither fits.
+std::optional<bool> OrderThatFits(const ByteView& note, int64_t dirStart, bool bigEndian) {
+  if (!note.Fits(dirStart, kEntryCountSize)) return std::nullopt;
+  for (const bool order : {bigEndian, !bigEndian}) {
+    if (note.Fits(dirStart + kEntryCountSize, kEntrySize * note.U16(dirStart, order))) return order;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 TmsInfo::TmsInfo(bool fromTiff, TImageInfo& info)
@@ -102,6 +117,7 @@ bool TmsInfo::DecodeMakerNote() {
   if (FromTiff) NotePosition += kTiffFileShift;
   const TMakerLayout* layout = FindLayout(Info->CameraMake, Info->MakerNoteBytes);
   if (!layout) return false;
+  if (!layout->Table) return true;
 
   const ByteView note(Info->MakerNoteBytes);
   bool bigEndian = Info->BigEndian;
@@ -131,9 +147,12 @@ bool TmsInfo::DecodeMakerNote() {
   // A value that does not lie in the note is read from the EXIF bytes at the
   // place its offset names, counted from the same origin.
   const int64_t fallbackOrigin = Info->MakerNoteOffset + origin;
+  // A directory that fits in neither byte order is no directory: no rows rather than garbage.
+  const auto order = OrderThatFits(note, dirStart, bigEndian);
+  if (!order) return true;
   // The maker's directory is a walk of its own, in its own byte order.
   Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), dirStart, origin,
-                               fallbackOrigin, bigEndian);
+                               fallbackOrigin, *order);
   return true;
 }
 
