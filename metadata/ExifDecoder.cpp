@@ -161,14 +161,14 @@ void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const T
 void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
                                         int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
                                         bool bigEndian) {
-  limits_.AllowValueBytesFor(ExifBytes().size());
+  makerLimits_.AllowValueBytesFor(ExifBytes().size());
   TMakerEntries sink(*this, table);
   const TTiffWalk walk{.Bytes = ByteView(data),
                        .BigEndian = bigEndian,
                        .Origin = origin,
                        .FallbackBytes = ByteView(ExifBytes()),
                        .FallbackOrigin = fallbackOrigin,
-                       .Limits = limits_,
+                       .Limits = makerLimits_,
                        .Sink = sink};
   try {
     WalkMakerDirectory(walk, dirStart);
