@@ -13,8 +13,8 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pixolyn/pixolyn-64.png")));
   // Only the start form's closing ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
-  // QApplication has applied the user's locale; its regional settings are read once, here.
-  pixolyn::SetRegional(pixolyn::RegionalFromLocale());
+  // QApplication has applied the user's locale; its regional settings are fixed once, here.
+  pixolyn::FixRegional(pixolyn::RegionalFromLocale());
 
   pixolyn::TStartform startform;
   pixolyn::TForm1 form1({.Startform = &startform});

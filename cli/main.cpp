@@ -102,7 +102,7 @@ int WriteWorkbook(const pixolyn::TInfoOptions& options) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
-  pixolyn::SetRegional(pixolyn::RegionalFromLocale());
+  pixolyn::FixRegional(pixolyn::RegionalFromLocale());
   std::setlocale(LC_NUMERIC, "C");
 
   const pixolyn::TParsedOptions parsed = pixolyn::ParseOptions(argc, argv);

@@ -1,6 +1,5 @@
 #include "metadata/ImageData.h"
 
-#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -80,15 +79,15 @@ bool TImgData::DecodeFile(const std::string& path) {
   ErrorText = "Not an EXIF file";
   const TFileKind kind = KindOfName(path);
   if (kind == TFileKind::Unknown) return false;
-  std::optional<HeadReader> file;
   try {
-    file.emplace(path);
+    HeadReader file(path);
+    return Decode(kind, file);
   } catch (const std::exception&) {
-    // A JPEG file that cannot be opened counts as a broken one, a TIFF file as none.
+    // Only the opening raises (the decoding catches its own errors): a JPEG
+    // file that cannot be opened counts as a broken one, a TIFF file as none.
     if (kind == TFileKind::Jpeg) ErrorText = "Illegal Exif construction";
     return false;
   }
-  return Decode(kind, *file);
 }
 
 bool TImgData::DecodeBytes(const std::string& name, std::string_view bytes) {

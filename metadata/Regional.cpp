@@ -9,18 +9,27 @@
 namespace pixolyn {
 
 namespace {
-RegionalSettings& Current() {
-  static RegionalSettings settings;
-  return settings;
+struct TFixedSettings {
+  RegionalSettings Settings;
+  bool Fixed = false;
+};
+
+TFixedSettings& Current() {
+  static TFixedSettings current;
+  return current;
 }
 }  // namespace
 
 const RegionalSettings& Regional() {
-  return Current();
+  return Current().Settings;
 }
 
-void SetRegional(const RegionalSettings& settings) {
-  Current() = settings;
+bool FixRegional(const RegionalSettings& settings) {
+  TFixedSettings& current = Current();
+  if (current.Fixed) return false;
+  current.Settings = settings;
+  current.Fixed = true;
+  return true;
 }
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-// The user's regional settings, read once at start-up by each program and
-// only read afterwards. Tests set them explicitly.
+// The user's regional settings, fixed once at start-up by each program and
+// only read afterwards; a program that fixes none has the German ones.
 
 #include <string>
 
@@ -14,7 +14,9 @@ struct RegionalSettings {
 };
 
 const RegionalSettings& Regional();
-void SetRegional(const RegionalSettings& settings);
+// Fixes the settings for the rest of the program. Only the first call counts,
+// so no text changes its format halfway; true when this call fixed them.
+bool FixRegional(const RegionalSettings& settings);
 
 // Settings of the user's locale (setlocale(LC_ALL, "") must have run); German
 // defaults for whatever the locale leaves open.

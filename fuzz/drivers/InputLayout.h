@@ -47,7 +47,6 @@ enum class TValueFunction : uint8_t {
   Count
 };
 inline constexpr uint8_t kValueBigEndian = 1;
-inline constexpr uint8_t kValueDecimalPoint = 2;  // "." instead of ","
-inline constexpr uint8_t kValueTableMap = 4;      // a table row's value map instead of a text
+inline constexpr uint8_t kValueTableMap = 4;  // a table row's value map instead of a text
 
 }  // namespace pixolyn::fuzz

@@ -168,9 +168,6 @@ void DriveValueText(std::string_view bytes) {
   const auto function =
       static_cast<TValueFunction>(input.TakeByte() % static_cast<uint8_t>(TValueFunction::Count));
   const uint8_t flags = input.TakeByte();
-  RegionalSettings regional;
-  regional.DecimalSeparator = (flags & kValueDecimalPoint) ? '.' : ',';
-  SetRegional(regional);
 
   switch (function) {
     case TValueFunction::TagValue:

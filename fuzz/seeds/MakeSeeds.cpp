@@ -214,7 +214,7 @@ void FromTexts(TSeedWriter& seeds) {
   write(F::TagValue, kValueTableMap,
         Char(10) + U16BigEndian(20) + FuzzText("%5.2f mm") +
             std::string("\xFF\xFF\xFF\xF0\0\0\0\x03", 8));
-  write(F::TagValue, kValueDecimalPoint,
+  write(F::TagValue, 0,
         Char(12) + FuzzText("") + FuzzText("%s") + std::string("\0\0\0\0\0\0\xF8\x7F", 8));
   write(F::TagValue, kValueBigEndian, Char(11) + FuzzText("") + FuzzText("%f") + shorts);
   for (const char* text : {"28/10", "-1/0", "0/0", "2147483647/1", " 7 / 2"}) {
@@ -227,7 +227,7 @@ void FromTexts(TSeedWriter& seeds) {
     write(F::Integer, 0, FuzzText(text) + "\x01\x02\x03\x04");
   }
   write(F::IptcDate, 0, FuzzText("20040315") + FuzzText("134502+0100"));
-  write(F::IptcDate, kValueDecimalPoint, FuzzText("2004031") + FuzzText("000000"));
+  write(F::IptcDate, 0, FuzzText("2004031") + FuzzText("000000"));
   write(F::IptcDate, 0, FuzzText("") + FuzzText(""));
   for (uint8_t formatter = 0; formatter < 8; ++formatter) {
     for (const std::string& text :

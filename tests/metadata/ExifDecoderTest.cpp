@@ -31,7 +31,6 @@ constexpr uint16_t kGpsVersion = 0x0000, kGpsLatitudeRef = 0x0001, kInteropIndex
 
 class ExifDirectory : public ::testing::TestWithParam<bool> {
  protected:
-  void SetUp() override { SetRegional(RegionalSettings{}); }
   bool BigEndian() const { return GetParam(); }
 };
 

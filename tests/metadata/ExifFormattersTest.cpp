@@ -100,13 +100,5 @@ TEST(FormatGpsTime, WritesHoursMinutesSecondsWithoutLeadingZeros) {
   for (const Case& c : cases) EXPECT_EQ(FormatGpsTime(c.text), c.expected) << c.text;
 }
 
-TEST(GpsFormatters, DoNotDependOnTheDecimalSeparator) {
-  for (const char separator : {',', '.'}) {
-    SetRegional(RegionalSettings{.DecimalSeparator = separator});
-    EXPECT_EQ(FormatGpsTime(GpsText(9, 1, 5, 1, 3, 1)), "9:5:3");
-  }
-  SetRegional(RegionalSettings{});
-}
-
 }  // namespace
 }  // namespace pixolyn

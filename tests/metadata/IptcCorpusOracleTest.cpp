@@ -93,7 +93,6 @@ class IptcCorpusOracle : public testing::Test {
   void SetUp() override {
     corpus_ = test::CorpusDir();
     if (corpus_.empty()) GTEST_SKIP() << "sample pictures absent";
-    SetRegional(RegionalSettings{});
   }
 
   std::unique_ptr<TImgData> Load(const std::string& name) const {

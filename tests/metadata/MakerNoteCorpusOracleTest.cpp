@@ -361,7 +361,6 @@ class MakerNoteCorpus : public ::testing::Test {
   void SetUp() override {
     corpus_ = test::CorpusDir();
     if (corpus_.empty()) GTEST_SKIP() << "sample pictures not present";
-    SetRegional(RegionalSettings{});
   }
   std::string Path(const char* file) const { return corpus_ + "/" + file; }
   std::string corpus_;

@@ -82,7 +82,6 @@ void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, boo
 
 class MakerNote : public ::testing::TestWithParam<bool> {
  protected:
-  void SetUp() override { SetRegional(RegionalSettings{}); }
   bool BigEndian() const { return GetParam(); }
 };
 

@@ -8,7 +8,6 @@ namespace pixolyn {
 namespace {
 
 TEST(DateTimeText, WritesGermanDatesAndTimesOnlyWhenNotMidnight) {
-  SetRegional(RegionalSettings{});
   struct Case {
     double value;
     const char* text;
