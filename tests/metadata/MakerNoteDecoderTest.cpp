@@ -54,6 +54,15 @@ std::vector<MakerEntry> MakerEntriesOfJpeg(const std::string& tiffBlock) {
   return MakerEntries(*image->ExifInfo);
 }
 
+// The same block as a JPEG and as a TIFF file finds the same maker entries.
+void ExpectMakerEntriesOfJpegAndTiff(const std::string& tiffBlock,
+                                     const std::vector<MakerEntry>& expected) {
+  EXPECT_EQ(MakerEntriesOfJpeg(tiffBlock), expected);
+  const auto tiff = test::ReadTiffFile(tiffBlock);
+  ASSERT_TRUE(tiff->ExifInfo);
+  EXPECT_EQ(MakerEntries(*tiff->ExifInfo), expected);
+}
+
 // The standard entry stored with this tag; nullptr if none.
 const TTagEntry* StandardEntry(const TImageInfo& info, uint16_t tag) {
   for (int i = 0; i < info.TagCount; ++i) {
@@ -148,8 +157,7 @@ TEST_P(MakerNote, CurrentNikonNoteIsReadBehindItsOwnTiffHeaderWithTheSecondTable
         {0x0004, "Quality", "\"FINE  \""},
         {0x0005, "WhiteBalance", "\"AUTO\""},
     };
-    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
-    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+    ExpectMakerEntriesOfJpegAndTiff(block, expected);
   }
 }
 
@@ -168,8 +176,7 @@ TEST_P(MakerNote, CurrentOlympusNoteIsReadInItsOwnOrderWithOffsetsFromItsFirstBy
         {0x0207, "Firmware", "\"SX876\""},
         {0x0209, "Camera ID", "\"E-M10\""},
     };
-    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
-    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+    ExpectMakerEntriesOfJpegAndTiff(block, expected);
   }
 }
 
@@ -187,11 +194,7 @@ TEST_P(MakerNote, OlympusValueOutsideTheNoteIsReadFromTheExifBytes) {
       {0x0207, "Firmware", "\"SR951\""},
       {0x0209, "Camera ID", "\"OLYMPUS!\""},
   };
-  EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
-  // The same picture as a TIFF file finds the outside value at the same place.
-  const auto tiff = test::ReadTiffFile(block);
-  ASSERT_TRUE(tiff->ExifInfo);
-  EXPECT_EQ(MakerEntries(*tiff->ExifInfo), expected);
+  ExpectMakerEntriesOfJpegAndTiff(block, expected);
 }
 
 TEST_P(MakerNote, ValueOutsideTheNoteIsReadWhereItsOffsetPointsByTheMakersOrigin) {
@@ -212,8 +215,7 @@ TEST_P(MakerNote, ValueOutsideTheNoteIsReadWhereItsOffsetPointsByTheMakersOrigin
     const std::string block =
         ExifWithMakerNote(BigEndian(), c.make, c.note, {}, std::string("..SR951\0", 8));
     const std::vector<MakerEntry> expected = {{c.tag, c.label, "\"SR951\""}};
-    EXPECT_EQ(MakerEntriesOfJpeg(block), expected);
-    EXPECT_EQ(MakerEntries(*test::ReadTiffFile(block)->ExifInfo), expected);
+    ExpectMakerEntriesOfJpegAndTiff(block, expected);
   }
 }
 
