@@ -1,31 +1,12 @@
 #include "bench/BenchSupport.h"
 
-#include <stdlib.h>
-
 #include <algorithm>
 #include <filesystem>
-#include <stdexcept>
 #include <string_view>
 
 #include "metadata/TextUtil.h"
 
 namespace pixolyn::bench {
-
-TScratchFolder::TScratchFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "pixolyn-bench-XXXXXX").string();
-  if (!::mkdtemp(pattern.data())) throw std::runtime_error("no scratch folder can be made");
-  path_ = pattern;
-}
-
-TScratchFolder::~TScratchFolder() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string CorpusDir() {
-  std::error_code ec;
-  return std::filesystem::is_directory(PIXOLYN_CORPUS_DIR, ec) ? PIXOLYN_CORPUS_DIR : "";
-}
 
 std::vector<std::string> JpegFilesIn(const std::string& folder) {
   std::vector<std::string> files;

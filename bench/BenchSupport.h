@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/RatioReporter.h"
+#include "support/TestFiles.h"
 
 namespace pixolyn::bench {
 
@@ -17,21 +18,7 @@ struct TBenchOptions {
   std::string Folder;
 };
 
-// A fresh folder under the temporary folder, removed with everything in it.
-class TScratchFolder {
- public:
-  TScratchFolder();
-  ~TScratchFolder();
-  TScratchFolder(const TScratchFolder&) = delete;
-  TScratchFolder& operator=(const TScratchFolder&) = delete;
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string path_;
-};
-
-// The sample pictures of the corpus; empty when the corpus is absent.
-std::string CorpusDir();
+using test::CorpusDir;
 
 // The "*.jpg" files of a folder (any letter case, no subfolders), sorted by name.
 std::vector<std::string> JpegFilesIn(const std::string& folder);

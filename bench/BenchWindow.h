@@ -27,7 +27,7 @@ class TBenchWindow {
   const QStringList& Messages() const { return messages_; }
 
  private:
-  TScratchFolder appFolder_;
+  test::TempDir appFolder_;
   QStringList messages_;
   std::unique_ptr<TForm1> form_;
 };

@@ -54,7 +54,7 @@ class TRunningOffice {
   const std::string& Folder() const { return folder_.Path(); }
 
  private:
-  TScratchFolder folder_;
+  test::TempDir folder_;
   TOfficeInstance instance_;
   std::optional<TChildProcess> office_;
 };

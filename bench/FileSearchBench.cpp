@@ -36,7 +36,7 @@ class TBigFolder {
   const std::string& Path() const { return folder_.Path(); }
 
  private:
-  TScratchFolder folder_;
+  test::TempDir folder_;
 };
 
 void FileSearchAlone(benchmark::State& state, const TBigFolder* folder) {

@@ -29,7 +29,7 @@ class TPictureFolder {
   const std::string& Jpeg() const { return jpeg_; }
 
  private:
-  TScratchFolder folder_;
+  test::TempDir folder_;
   std::string jpeg_;
 };
 

@@ -4,13 +4,12 @@
 #include <optional>
 
 #include "metadata/ByteView.h"
+#include "metadata/CivilDays.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
 
 namespace {
-// Day count of 30 December 1899 relative to 1 January 1970.
-constexpr int64_t kDaysFrom1899To1970 = 25569;
 constexpr double kSecondsPerDay = 86400.0;
 
 bool IsLeapYear(int year) {
@@ -20,16 +19,6 @@ bool IsLeapYear(int year) {
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// Days of a proleptic Gregorian date relative to 1 January 1970 (Howard Hinnant's algorithm).
-int64_t DaysFromCivil(int year, int month, int day) {
-  const int64_t y = month <= 2 ? year - 1 : year;
-  const int64_t era = (y >= 0 ? y : y - 399) / 400;
-  const int64_t yoe = y - era * 400;
-  const int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-  return era * 146097 + doe - 719468;
 }
 
 // A field at fixed character positions; one running past the end keeps what is there.

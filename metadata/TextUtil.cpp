@@ -11,16 +11,17 @@ char LowerChar(char c) {
 }
 
 int DigitValue(char c, int radix) {
-  int v = -1;
-  if (c >= '0' && c <= '9')
-    v = c - '0';
-  else if (c >= 'a' && c <= 'f')
-    v = c - 'a' + 10;
-  else if (c >= 'A' && c <= 'F')
-    v = c - 'A' + 10;
+  const int v = HexDigitValue(c);
   return v < radix ? v : -1;
 }
 }  // namespace
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 std::string UpperAscii(std::string_view text) {
   std::string out(text);

@@ -13,6 +13,9 @@ std::string UpperAscii(std::string_view text);
 std::string LowerAscii(std::string_view text);
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
+// Value of a hexadecimal digit (either letter case); -1 for any other character.
+int HexDigitValue(char c);
+
 // Removes leading and trailing characters whose code is 32 or lower.
 std::string_view TrimControlAndBlank(std::string_view text);
 

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "metadata/TextUtil.h"
+
 namespace pixolyn {
 
 namespace {
@@ -16,13 +18,6 @@ void AppendClipboardCell(std::string& out, const std::string& cell) {
   std::string text = hasCr ? '"' + CellForWorkbook(cell) + '"' : cell;
   if (text.find("{\\") != std::string::npos) text = RichTextToPlain(text);
   out += text;
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 // Destinations whose text is not part of the document's plain text.
@@ -59,9 +54,10 @@ std::string RichTextToPlain(std::string_view rtf) {
       if (next == '\\' || next == '{' || next == '}') {
         if (!skipping) out += next;
         ++i;
-      } else if (next == '\'' && i + 3 < n && HexValue(rtf[i + 2]) >= 0 &&
-                 HexValue(rtf[i + 3]) >= 0) {
-        if (!skipping) out += static_cast<char>(HexValue(rtf[i + 2]) * 16 + HexValue(rtf[i + 3]));
+      } else if (next == '\'' && i + 3 < n && HexDigitValue(rtf[i + 2]) >= 0 &&
+                 HexDigitValue(rtf[i + 3]) >= 0) {
+        if (!skipping)
+          out += static_cast<char>(HexDigitValue(rtf[i + 2]) * 16 + HexDigitValue(rtf[i + 3]));
         i += 3;
       } else if (next == '*') {
         if (skipDepth < 0) skipDepth = depth;

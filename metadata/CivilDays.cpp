@@ -1,0 +1,28 @@
+#include "metadata/CivilDays.h"
+
+namespace pixolyn {
+
+int64_t DaysFromCivil(int year, int month, int day) {
+  const int64_t y = month <= 2 ? year - 1 : year;
+  const int64_t era = (y >= 0 ? y : y - 399) / 400;
+  const int64_t yoe = y - era * 400;
+  const int64_t doy = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+  const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+TCivilDate CivilFromDays(int64_t days) {
+  const int64_t z = days + 719468;
+  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+  const int64_t doe = z - era * 146097;
+  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const int64_t mp = (5 * doy + 2) / 153;
+  TCivilDate date;
+  date.Day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+  date.Month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+  date.Year = static_cast<int>(yoe + era * 400 + (date.Month <= 2 ? 1 : 0));
+  return date;
+}
+
+}  // namespace pixolyn
