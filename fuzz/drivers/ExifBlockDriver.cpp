@@ -4,10 +4,10 @@
 #include "fuzz/drivers/FuzzDrivers.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
+#include "makernotes/MakerNoteHandoff.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
-#include "metadata/MakerNoteHandoff.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn::fuzz {
 

@@ -4,8 +4,8 @@
 #include "fuzz/drivers/FuzzDrivers.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
+#include "iptc/IptcTagTable.h"
 #include "metadata/IptcDecoder.h"
-#include "metadata/IptcTagTable.h"
 #include "metadata/TextUtil.h"
 #include "table/MetaInfo.h"
 

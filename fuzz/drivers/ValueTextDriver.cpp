@@ -8,18 +8,18 @@
 #include "fuzz/drivers/FuzzDrivers.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
+#include "makernotes/MakerNoteTables.h"
+#include "makernotes/MakerNoteText.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDictionary.h"
-#include "metadata/FixedPoint.h"
 #include "metadata/IptcDate.h"
-#include "metadata/MakerNoteTables.h"
-#include "metadata/MakerNoteText.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
-#include "metadata/ValueFormat.h"
 #include "table/DateTimeText.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn::fuzz {
 

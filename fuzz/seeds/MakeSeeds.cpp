@@ -18,10 +18,10 @@
 #include "fixtures/SampleBlocks.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
+#include "iptc/IptcTagTable.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/ImageData.h"
-#include "metadata/IptcTagTable.h"
 
 namespace fs = std::filesystem;
 using namespace pixolyn;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "metadata/CanonFormatters.h"
-#include "metadata/NikonFormatters.h"
+#include "makernotes/CanonFormatters.h"
+#include "makernotes/NikonFormatters.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 

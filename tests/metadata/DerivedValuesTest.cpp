@@ -1,4 +1,4 @@
-#include "metadata/DerivedValues.h"
+#include "tiff/DerivedValues.h"
 
 #include <gtest/gtest.h>
 

@@ -16,7 +16,7 @@
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "metadata/ExifFormatters.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ExifFormatters.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {

@@ -1,10 +1,10 @@
-#include "metadata/ExifFormatters.h"
+#include "tiff/ExifFormatters.h"
 
 #include <gtest/gtest.h>
 
 #include "metadata/Regional.h"
 #include "metadata/TagEntry.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
+#include "iptc/IptcTagTable.h"
 #include "metadata/ImageData.h"
-#include "metadata/IptcTagTable.h"
 
 namespace pixolyn {
 namespace {

@@ -1,4 +1,4 @@
-#include "metadata/MakerNoteDecoder.h"
+#include "makernotes/MakerNoteDecoder.h"
 
 #include <gtest/gtest.h>
 

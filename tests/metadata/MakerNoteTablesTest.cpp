@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "metadata/CanonFormatters.h"
-#include "metadata/MakerNoteTables.h"
-#include "metadata/NikonFormatters.h"
+#include "makernotes/CanonFormatters.h"
+#include "makernotes/MakerNoteTables.h"
+#include "makernotes/NikonFormatters.h"
 #include "metadata/TextUtil.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {

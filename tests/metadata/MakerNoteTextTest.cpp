@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "metadata/MakerNoteText.h"
+#include "makernotes/MakerNoteText.h"
 
 namespace pixolyn {
 namespace {

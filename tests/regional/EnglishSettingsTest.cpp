@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "metadata/ExifFormatters.h"
-#include "metadata/FixedPoint.h"
-#include "metadata/NikonFormatters.h"
+#include "makernotes/NikonFormatters.h"
 #include "metadata/Regional.h"
-#include "metadata/ValueFormat.h"
 #include "table/DateTimeText.h"
 #include "table/MetaInfo.h"
+#include "tiff/ExifFormatters.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 namespace {

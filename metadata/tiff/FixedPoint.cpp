@@ -1,4 +1,4 @@
-#include "metadata/FixedPoint.h"
+#include "tiff/FixedPoint.h"
 
 #include <algorithm>
 #include <charconv>

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "metadata/ExifDictionary.h"
-#include "metadata/ExifFormatters.h"
+#include "tiff/ExifFormatters.h"
 
 namespace pixolyn {
 

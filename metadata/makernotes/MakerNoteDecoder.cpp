@@ -1,13 +1,13 @@
-#include "metadata/MakerNoteDecoder.h"
+#include "makernotes/MakerNoteDecoder.h"
 
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "makernotes/MakerNoteTables.h"
 #include "metadata/ByteView.h"
 #include "metadata/ExifDecoder.h"
-#include "metadata/MakerNoteTables.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {

@@ -1,9 +1,9 @@
 // Nikon maker notes: the layout behind an eight-byte "Nikon" header (table 1)
 // and the headerless layout of the later cameras (table 2).
 
-#include "metadata/MakerNoteTables.h"
+#include "makernotes/MakerNoteTables.h"
 
-#include "metadata/NikonFormatters.h"
+#include "makernotes/NikonFormatters.h"
 
 namespace pixolyn {
 

@@ -1,4 +1,4 @@
-#include "metadata/IptcTagTable.h"
+#include "iptc/IptcTagTable.h"
 
 #include <algorithm>
 

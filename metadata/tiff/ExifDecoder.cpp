@@ -4,11 +4,11 @@
 #include <exception>
 #include <string_view>
 
-#include "metadata/FixedPoint.h"
+#include "makernotes/MakerNoteHandoff.h"
 #include "metadata/ImageData.h"
-#include "metadata/MakerNoteHandoff.h"
 #include "metadata/TextUtil.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

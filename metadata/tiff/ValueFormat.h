@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "metadata/FixedPoint.h"
+#include "tiff/FixedPoint.h"
 
 namespace pixolyn {
 

@@ -1,4 +1,4 @@
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
-#include "metadata/MakerNoteHandoff.h"
+#include "makernotes/MakerNoteHandoff.h"
 
+#include "makernotes/MakerNoteDecoder.h"
 #include "metadata/ExifDecoder.h"
-#include "metadata/MakerNoteDecoder.h"
 
 namespace pixolyn {
 

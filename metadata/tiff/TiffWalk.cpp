@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

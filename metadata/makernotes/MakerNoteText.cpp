@@ -1,8 +1,8 @@
-#include "metadata/MakerNoteText.h"
+#include "makernotes/MakerNoteText.h"
 
 #include <charconv>
 
-#include "metadata/ValueFormat.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

@@ -1,12 +1,12 @@
-#include "metadata/ExifFormatters.h"
+#include "tiff/ExifFormatters.h"
 
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "metadata/FixedPoint.h"
 #include "metadata/TextUtil.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

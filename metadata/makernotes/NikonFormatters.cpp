@@ -1,10 +1,10 @@
-#include "metadata/NikonFormatters.h"
+#include "makernotes/NikonFormatters.h"
 
 #include <array>
 #include <string_view>
 
-#include "metadata/FixedPoint.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

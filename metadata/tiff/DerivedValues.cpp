@@ -1,10 +1,10 @@
-#include "metadata/DerivedValues.h"
+#include "tiff/DerivedValues.h"
 
 #include <cmath>
 
 #include "metadata/ExifDecoder.h"
-#include "metadata/FixedPoint.h"
-#include "metadata/ValueFormat.h"
+#include "tiff/FixedPoint.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 

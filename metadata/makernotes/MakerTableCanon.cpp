@@ -1,8 +1,8 @@
 // Canon maker notes; three rows expand their arrays into setting lines.
 
-#include "metadata/MakerNoteTables.h"
+#include "makernotes/MakerNoteTables.h"
 
-#include "metadata/CanonFormatters.h"
+#include "makernotes/CanonFormatters.h"
 
 namespace pixolyn {
 

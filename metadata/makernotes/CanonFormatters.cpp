@@ -1,10 +1,10 @@
-#include "metadata/CanonFormatters.h"
+#include "makernotes/CanonFormatters.h"
 
 #include <array>
 #include <span>
 #include <string_view>
 
-#include "metadata/MakerNoteText.h"
+#include "makernotes/MakerNoteText.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {

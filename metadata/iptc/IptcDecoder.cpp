@@ -4,11 +4,11 @@
 #include <array>
 #include <string_view>
 
+#include "iptc/IptcTagTable.h"
+#include "iptc/PhotoshopResources.h"
 #include "metadata/ByteView.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
-#include "metadata/IptcTagTable.h"
-#include "metadata/PhotoshopResources.h"
 
 namespace pixolyn {
 

@@ -1,4 +1,4 @@
-#include "metadata/PhotoshopResources.h"
+#include "iptc/PhotoshopResources.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // Minolta maker notes.
 
-#include "metadata/MakerNoteTables.h"
+#include "makernotes/MakerNoteTables.h"
 
 namespace pixolyn {
 
