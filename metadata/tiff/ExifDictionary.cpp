@@ -15,13 +15,6 @@ std::span<const TTagEntry> ExifTagsWithoutClosing() {
   return table.first(table.size() - 1);
 }
 
-TTagEntry LastTagEntry(uint16_t tag, std::span<const TTagEntry> table, const TTagEntry& fallback) {
-  for (std::size_t i = table.size(); i-- > 0;) {
-    if (table[i].Tag == tag) return table[i];
-  }
-  return fallback;
-}
-
 namespace {
 
 // Every tag of a constant table with the position of its last entry, sorted

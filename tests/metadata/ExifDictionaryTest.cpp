@@ -173,19 +173,6 @@ TEST(LookupTagEntry, UsesTheKindsTable) {
   EXPECT_EQ(LookupTagEntry(0x9010, GpsKind).Label, "Unbekannt");
 }
 
-TEST(LastTagEntry, LetsTheLastMatchWin) {
-  const TTagEntry table[] = {
-      {.Tag = 5, .Name = "first"},
-      {.Tag = 6, .Name = "other"},
-      {.Tag = 5, .Name = "second"},
-  };
-  const TTagEntry fallback{.Tag = 0, .Name = "none"};
-  EXPECT_EQ(LastTagEntry(5, table, fallback).Name, "second");
-  EXPECT_EQ(LastTagEntry(6, table, fallback).Name, "other");
-  EXPECT_EQ(LastTagEntry(7, table, fallback).Name, "none");
-  EXPECT_EQ(LastTagEntry(5, {}, fallback).Name, "none");
-}
-
 TEST(FindExifTagByName, IgnoresAsciiCaseAndSkipsTheClosingEntry) {
   const auto table = ExifTagTable();
   const int focal = FindExifTagByName("fOCALlENGTHIN35MMfILM");

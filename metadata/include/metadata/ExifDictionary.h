@@ -22,9 +22,6 @@ std::span<const TTagEntry> GpsTagTable();
 // The tags of ExifTagTable without its closing entry.
 std::span<const TTagEntry> ExifTagsWithoutClosing();
 
-// The last entry of table with this tag; fallback if there is none.
-TTagEntry LastTagEntry(uint16_t tag, std::span<const TTagEntry> table, const TTagEntry& fallback);
-
 // Starts from the "Unknown" entry; every entry of the kind's table with this
 // tag replaces it, so the last match wins. A result with Tag 0 is "not found".
 // The entry lives as long as the program.
