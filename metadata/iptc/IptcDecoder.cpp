@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "iptc/IptcTagTable.h"
+#include "iptc/PhotoshopResources.h"
 #include "metadata/ByteView.h"
+#include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
 
 namespace pixolyn {
@@ -16,6 +18,10 @@ constexpr std::string_view kPhotoshopSignature = "Photoshop 3.0";
 constexpr std::string_view kApplicationMarker("\x1C\x02", 2);
 constexpr std::string_view kSubfileMarker("\x1C\x08", 2);
 constexpr int64_t kDatasetHeaderSize = 4;  // record, dataset, two length bytes
+constexpr uint16_t kIptcResourceId = 0x0404;
+// Dataset 1:90 (coded character set) holding ESC % G: the texts are UTF-8.
+constexpr std::string_view kCharacterSetDataset("\x1C\x01\x5A", 3);
+constexpr std::string_view kUtf8Escape = "\x1B%G";
 
 // Offset of the first marker at or after from that starts a record-2 or
 // record-8 dataset; the size of the bytes if there is none.
@@ -26,6 +32,13 @@ int64_t FirstDatasetMarker(const ByteView& bytes, int64_t from) {
   if (application < 0) return subfile;
   if (subfile < 0) return application;
   return std::min(application, subfile);
+}
+
+// Whether a 1:90 dataset between from and to declares UTF-8 texts.
+bool DeclaresUtf8(const ByteView& bytes, int64_t from, int64_t to) {
+  const int64_t at = bytes.Find(kCharacterSetDataset, from);
+  if (at < 0 || at >= to || !bytes.Fits(at + 3, 2)) return false;
+  return bytes.CopyClamped(at + 5, bytes.U16(at + 3, true)) == kUtf8Escape;
 }
 
 // Repeats of a dataset are joined with ",".
@@ -125,12 +138,22 @@ void TIPTCdata::DecodeSegment() {
 void TIPTCdata::DecodeText(std::string data) {
   Reset();
   IptcBuffer = std::move(data);
+  // Without the signature the scan starts at offset 12 (-1 + 13).
+  const int64_t signature = ByteView(IptcBuffer).Find(kPhotoshopSignature);
+  int64_t scanStart = signature + static_cast<int64_t>(kPhotoshopSignature.size());
+  // Where the resource blocks can be walked, the record is the IPTC resource
+  // alone: dataset markers inside other resources (a thumbnail) do not count.
+  if (signature >= 0) {
+    if (const auto record = FindPhotoshopResource(IptcBuffer, scanStart + 1, kIptcResourceId)) {
+      IptcBuffer = std::string(*record);
+      scanStart = 0;
+    }
+  }
   const ByteView bytes(IptcBuffer);
   const auto size = static_cast<int64_t>(bytes.Size());
-  // Without the signature the scan starts at offset 12 (-1 + 13).
-  const int64_t signature = bytes.Find(kPhotoshopSignature);
-  int64_t offset =
-      FirstDatasetMarker(bytes, signature + static_cast<int64_t>(kPhotoshopSignature.size())) + 1;
+  const int64_t firstMarker = FirstDatasetMarker(bytes, scanStart);
+  utf8Texts_ = DeclaresUtf8(bytes, scanStart, firstMarker);
+  int64_t offset = firstMarker + 1;
   // The entry each repeatable dataset is joined into, once its first
   // occurrence has made it: a segment of many datasets is then not searched
   // again for every repeat.
@@ -177,6 +200,7 @@ void TIPTCdata::ReadDataset(int64_t& offset, TTagEntry& entry) const {
     if (row && row->Name != "SKIP") {
       entry = *row;
       entry.Text = bytes.CopyClamped(offset, length);
+      if (utf8Texts_) entry.Text = Utf8ToCp1252(entry.Text);
     }
   }
   // The byte after the data is taken as the next marker whatever it holds.

@@ -58,12 +58,6 @@ void HeadReader::ReadAppend(std::string& out, std::size_t count) {
   }
 }
 
-void HeadReader::Skip(std::size_t count) {
-  const std::size_t buffered = std::min(count, end_ - next_);
-  next_ += buffered;
-  if (count > buffered) ::lseek(fd_, static_cast<off_t>(count - buffered), SEEK_CUR);
-}
-
 bool FileExists(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -1,6 +1,7 @@
 #include "metadata/ImageData.h"
 
 #include <stdexcept>
+#include <string_view>
 
 #include "metadata/ExifDecoder.h"
 #include "metadata/HeadReader.h"
@@ -16,8 +17,19 @@ constexpr int kMarkerApp1 = 0xE1;
 constexpr int kMarkerApp13 = 0xED;
 constexpr int kMarkerComment = 0xFE;
 
-// The walk stops at the fifth segment unless metadata came before it.
-constexpr int kMetadataDeadline = 5;
+// Where the first directory's entry count stands in block: at the offset the
+// TIFF header stores (counted from the header at headerInBlock), unless that
+// points into the header or outside the block; then at the fallback.
+int64_t FirstDirectoryStart(const ByteView& block, int64_t headerInBlock, uint32_t storedOffset,
+                            int64_t fallback) {
+  constexpr uint32_t kTiffHeaderSize = 8;
+  const int64_t start = headerInBlock + storedOffset;
+  return storedOffset >= kTiffHeaderSize && block.Fits(start, 2) ? start : fallback;
+}
+
+bool IsExifSegment(const tSection& slot) {
+  return ByteView(slot.SegmentData).CopyClamped(2, 5) == std::string_view("Exif\0", 5);
+}
 
 std::string LowerExtension(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -128,14 +140,15 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
     slot.SegmentData += static_cast<char>(*low);
     file.ReadAppend(slot.SegmentData, static_cast<std::size_t>(length - 2));  // cut short at EOF
 
-    if (SectionCount == kMetadataDeadline && !HasMetadata()) return false;
-
     switch (slot.MarkerCode) {
       case kMarkerEndOfImage:
       case kMarkerStartOfScan:
         return HasMetadata();
       case kMarkerApp1:
-        if (SectionCount > 2) {
+        // Phones put ICC or JFIF segments first and editors put XMP behind
+        // the EXIF block: the first EXIF APP1 wins wherever it stands, and
+        // other APP1 segments neither replace it nor count.
+        if (ExifSection || !IsExifSegment(slot)) {
           --SectionCount;  // discarded: the slot is reused and does not count
           break;
         }
@@ -167,7 +180,7 @@ void TImgData::CreateExifDecoder() {
 void TImgData::DecodeExifSegment() {
   if (!ExifInfo) CreateExifDecoder();
   const ByteView segment(ExifSection->SegmentData);
-  if (segment.CopyClamped(2, 5) != std::string_view("Exif\0", 5)) {
+  if (!IsExifSegment(*ExifSection)) {
     ErrorText = "Incorrect Exif header";
     return;
   }
@@ -180,16 +193,21 @@ void TImgData::DecodeExifSegment() {
     ErrorText = "Invalid Exif alignment marker";
     return;
   }
+  constexpr int64_t kHeader = 8;
+  const int64_t start =
+      segment.Fits(kHeader + 4, 4)
+          ? FirstDirectoryStart(segment, kHeader, segment.U32(kHeader + 4, BigEndian), kHeader + 8)
+          : kHeader + 8;
   ExifInfo->DataBuffer = DataBuffer;
   ExifInfo->BigEndian = BigEndian;
-  ExifInfo->ReadDirectory(16, 8, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
+  ExifInfo->ReadDirectory(start, kHeader, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
   ExifInfo->AddFocalLength35();
 }
 
 bool TImgData::ReadTiffHeader(TByteSource& file) {
   const std::string order = file.Read(2);
   if (order != "II" && order != "MM") return false;
-  file.Skip(6);  // identification number and first-directory offset are not used
+  const std::string rest = file.Read(6);  // identification number, first-directory offset
   tSection& slot = Sections[0];
   slot.SegmentData = file.Read(kTiffBlockSize);  // a short file keeps what is there
   slot.SegmentLength = static_cast<int>(slot.SegmentData.size());
@@ -200,9 +218,14 @@ bool TImgData::ReadTiffHeader(TByteSource& file) {
   CreateExifDecoder();
   ExifInfo->DataBuffer = DataBuffer;
   ExifInfo->BigEndian = order == "MM";
-  // The first directory always stands at file offset 8; stored offsets count
-  // from the file's first byte, 8 bytes before the block.
-  ExifInfo->ReadDirectory(0, -8, 4091, ExifKind);
+  // Stored offsets count from the file's first byte, 8 bytes before the block;
+  // a first directory outside the block is looked for at file offset 8.
+  constexpr int64_t kHeader = -8;
+  const ByteView head(rest);
+  const int64_t start = head.Fits(2, 4) ? FirstDirectoryStart(ByteView(DataBuffer), kHeader,
+                                                              head.U32(2, ExifInfo->BigEndian), 0)
+                                        : 0;
+  ExifInfo->ReadDirectory(start, kHeader, 4091, ExifKind);
   ExifInfo->AddFocalLength35();
   return true;
 }

@@ -1,9 +1,12 @@
 #include "makernotes/MakerNoteDecoder.h"
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "makernotes/MakerNoteTables.h"
+#include "metadata/ByteView.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/TextUtil.h"
 
@@ -16,40 +19,93 @@ namespace {
 constexpr int64_t kTiffHeaderOffset = 8;
 constexpr int64_t kTiffFileShift = 16;
 constexpr std::size_t kMakeKeyLength = 5;
-// Origin in the EXIF bytes of the other makers' values that lie outside their note.
-constexpr int64_t kNoFallbackOrigin = -1;
+constexpr int64_t kEntryCountSize = 2;
+constexpr int64_t kEntrySize = 12;
+constexpr uint16_t kTiffMagic = 42;
+
+// Where a maker's stored value offsets count from.
+enum class TOffsets {
+  FromTiffHeader,   // the EXIF block's TIFF header, as the standard directories
+  FromNote,         // the note's first byte
+  FromInnerHeader,  // a TIFF header inside the note, at OrderMark
+};
+// The byte order of a maker's directory.
+enum class TOrder {
+  Exif,      // the EXIF block's
+  Intel,     // least significant byte first, whatever the EXIF block's
+  FromNote,  // "II" or "MM" at OrderMark of the note
+};
 
 // How one maker's directory is laid out inside its maker note.
 struct TMakerLayout {
   std::string_view Key;         // first five letters of the make, upper case
   std::string_view NotePrefix;  // the note must begin with this (empty: any note)
+  // nullptr: a layout whose tags the maker's table does not describe (no rows).
   std::span<const TTagEntry> (*Table)();
-  int64_t DirStart;        // offset of the entry count in the note
-  bool OffsetsFromHeader;  // value offsets count from the TIFF header, else from the note
-  bool FallbackToHeader;   // a value outside the note is read behind the TIFF header
-  bool LittleEndian;       // read in Intel order whatever the EXIF order
+  int64_t DirStart;  // offset of the entry count in the note (an inner header says its own)
+  TOffsets Offsets;
+  TOrder Order;
+  int64_t OrderMark = 0;
 };
 
 // clang-format off
 constexpr TMakerLayout kMakerLayouts[] = {
-    {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = true, .LittleEndian = false},
-    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .OffsetsFromHeader = false, .FallbackToHeader = false, .LittleEndian = true},
-    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
-    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .OffsetsFromHeader = true, .FallbackToHeader = false, .LittleEndian = false},
+    // Nikon cameras of the last twenty years: "Nikon", a zero byte, a version, two zero bytes, then a TIFF header.
+    {.Key = "NIKON", .NotePrefix = std::string_view("Nikon\0", 6), .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromInnerHeader, .Order = TOrder::FromNote, .OrderMark = 10},
+    {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Current Olympus cameras: "OLYMPUS", a zero byte and the byte order of the note.
+    {.Key = "OLYMP", .NotePrefix = std::string_view("OLYMPUS\0", 8), .Table = OlympusTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
+    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CASIO", .NotePrefix = std::string_view("QVC\0", 4), .Table = nullptr, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::Intel},
+    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
 };
 // clang-format on
+
+// The byte order named by "II" or "MM" at offset at of the note.
+std::optional<bool> BigEndianMarkAt(const ByteView& note, int64_t at) {
+  const std::string mark = note.CopyClamped(at, 2);
+  if (mark == "MM") return true;
+  if (mark == "II") return false;
+  return std::nullopt;
+}
+
+// Whether the note carries what the layout needs beyond its prefix: the byte
+// order mark, and for an inner TIFF header also its 42 and first-directory offset.
+bool HasInnerMarks(const TMakerLayout& layout, const ByteView& note) {
+  if (layout.Order != TOrder::FromNote) return true;
+  const auto bigEndian = BigEndianMarkAt(note, layout.OrderMark);
+  if (!bigEndian) return false;
+  if (layout.Offsets != TOffsets::FromInnerHeader) return true;
+  return note.Fits(layout.OrderMark + 2, 6) &&
+         note.U16(layout.OrderMark + 2, *bigEndian) == kTiffMagic;
+}
 
 const TMakerLayout* FindLayout(std::string_view make, std::string_view note) {
   const std::string key = UpperAscii(make.substr(0, kMakeKeyLength));
   for (const TMakerLayout& layout : kMakerLayouts) {
-    if (layout.Key == key && note.starts_with(layout.NotePrefix)) return &layout;
+    if (layout.Key == key && note.starts_with(layout.NotePrefix) &&
+        HasInnerMarks(layout, ByteView(note))) {
+      return &layout;
+    }
   }
   return nullptr;
+}
+
+// The byte order in which the directory's entries fit in the note: the one
+// given, else the other (some cameras and editors write the note so); none
+// when neither fits.
+std::optional<bool> OrderThatFits(const ByteView& note, int64_t dirStart, bool bigEndian) {
+  if (!note.Fits(dirStart, kEntryCountSize)) return std::nullopt;
+  for (const bool order : {bigEndian, !bigEndian}) {
+    if (note.Fits(dirStart + kEntryCountSize, kEntrySize * note.U16(dirStart, order))) return order;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -61,16 +117,42 @@ bool TmsInfo::DecodeMakerNote() {
   if (FromTiff) NotePosition += kTiffFileShift;
   const TMakerLayout* layout = FindLayout(Info->CameraMake, Info->MakerNoteBytes);
   if (!layout) return false;
+  if (!layout->Table) return true;
 
-  const int64_t origin = layout->OffsetsFromHeader ? kTiffHeaderOffset - NotePosition : 0;
-  // The TIFF header stands at offset 8 of a JPEG file's EXIF bytes and 8 bytes
-  // before a TIFF file's.
-  const int64_t headerInExif = FromTiff ? kTiffHeaderOffset - kTiffFileShift : kTiffHeaderOffset;
-  const int64_t fallbackOrigin = layout->FallbackToHeader ? headerInExif : kNoFallbackOrigin;
+  const ByteView note(Info->MakerNoteBytes);
+  bool bigEndian = Info->BigEndian;
+  int64_t dirStart = layout->DirStart;
+  int64_t origin = 0;
+  switch (layout->Order) {
+    case TOrder::Exif:
+      break;
+    case TOrder::Intel:
+      bigEndian = false;
+      break;
+    case TOrder::FromNote:
+      bigEndian = *BigEndianMarkAt(note, layout->OrderMark);
+      break;
+  }
+  switch (layout->Offsets) {
+    case TOffsets::FromTiffHeader:
+      origin = kTiffHeaderOffset - NotePosition;
+      break;
+    case TOffsets::FromNote:
+      break;
+    case TOffsets::FromInnerHeader:
+      origin = layout->OrderMark;
+      dirStart = origin + note.U32(origin + 4, bigEndian);
+      break;
+  }
+  // A value that does not lie in the note is read from the EXIF bytes at the
+  // place its offset names, counted from the same origin.
+  const int64_t fallbackOrigin = Info->MakerNoteOffset + origin;
+  // A directory that fits in neither byte order is no directory: no rows rather than garbage.
+  const auto order = OrderThatFits(note, dirStart, bigEndian);
+  if (!order) return true;
   // The maker's directory is a walk of its own, in its own byte order.
-  const bool bigEndian = layout->LittleEndian ? false : Info->BigEndian;
-  Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), layout->DirStart, origin,
-                               fallbackOrigin, bigEndian);
+  Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), dirStart, origin,
+                               fallbackOrigin, *order);
   return true;
 }
 

@@ -54,8 +54,8 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
     std::string text;
     if (entry.Tag != 0) {
       if (value.Type == kTypeAscii) {
-        // without the closing zero
-        text = raw.substr(0, static_cast<std::size_t>(value.Size - 1));
+        // Only a closing zero goes: a text written without one keeps its last letter.
+        text = raw.ends_with('\0') ? raw.substr(0, raw.size() - 1) : raw;
       } else if (value.Type == kTypeUndefined) {
         text = Quoted(BeforeFirstZero(raw));
       } else {
@@ -161,14 +161,14 @@ void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const T
 void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
                                         int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
                                         bool bigEndian) {
-  limits_.AllowValueBytesFor(ExifBytes().size());
+  makerLimits_.AllowValueBytesFor(ExifBytes().size());
   TMakerEntries sink(*this, table);
   const TTiffWalk walk{.Bytes = ByteView(data),
                        .BigEndian = bigEndian,
                        .Origin = origin,
                        .FallbackBytes = ByteView(ExifBytes()),
                        .FallbackOrigin = fallbackOrigin,
-                       .Limits = limits_,
+                       .Limits = makerLimits_,
                        .Sink = sink};
   try {
     WalkMakerDirectory(walk, dirStart);

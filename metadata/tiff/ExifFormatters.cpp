@@ -70,7 +70,9 @@ std::string FormatComponents(const std::string& text) {
 
 std::string FormatFlash(const std::string& text) {
   const auto parsed = TextToInt(text);
-  if (!parsed) throw ValueConversionError(text);
+  // A value of several components or a fraction has no bits to name; it is
+  // shown as it stands, and the directory reads on.
+  if (!parsed) return text;
   const int32_t v = *parsed;
   std::string result = (v & 1) ? "On" : "Off";
   for (const TFlashPart& part : kFlashParts) {

@@ -11,7 +11,7 @@ namespace pixolyn {
 std::string FormatComponents(const std::string& text);
 
 // Flash bits as words, e.g. "On, auto mode, red-eye reduction".
-// Throws ValueConversionError when text is not a whole number.
+// A text that is not a whole number (e.g. "1, 0") is returned as it is.
 std::string FormatFlash(const std::string& text);
 
 // "d/d, m/m, s/s" as "48 Degrees 8 Minutes 23 Seconds"; unreadable parts count as 0.

@@ -89,7 +89,8 @@ void WalkDirectory(const TTiffWalk& walk, int64_t start, TDirectoryKind kind,
     const int64_t entryOffset = start + kEntryCountSize + kEntrySize * i;
     if (!walk.Bytes.Fits(entryOffset, kEntrySize) || !walk.Limits.TakeEntry()) return;
     const TTiffEntry entry = ReadEntry(walk, entryOffset, kind);
-    if (entry.Size == 0) return;  // zero components or an unknown type end the directory
+    // Zero components or an unknown type: no value, but the entries after it still count.
+    if (entry.Size == 0) continue;
     if (!walk.Limits.TakeValueBytes(static_cast<int64_t>(entry.Value.size()))) return;
     if (!walk.Sink.Take(entry, walk)) return;
     // Sub-directories come after the entry that points to them.

@@ -1,5 +1,6 @@
 #include "tiff/ValueFormat.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
@@ -32,6 +33,20 @@ bool IsIntegerType(int type) {
   }
 }
 
+bool IsSignedType(int type) {
+  return type == kTypeSByte || type == kTypeSShort || type == kTypeSLong || type == kTypeSRational;
+}
+
+// The number the bytes hold as their type says: unsigned types as read, signed
+// types extended from the sign bit of their width (at most four bytes count).
+int64_t TypedInteger(std::string_view bytes, int type, bool bigEndian) {
+  const auto bits = static_cast<uint32_t>(RawToInteger(bytes, bigEndian));
+  const std::size_t width = std::min<std::size_t>(bytes.size(), 4);
+  if (!IsSignedType(type) || width == 0) return bits;
+  const auto unused = static_cast<int>(32 - 8 * width);
+  return static_cast<int32_t>(bits << unused) >> unused;
+}
+
 bool IsFractionType(int type) {
   return type == kTypeRational || type == kTypeSRational;
 }
@@ -55,10 +70,10 @@ std::string_view MappedText(std::string_view map, std::string_view key) {
   return {};
 }
 
-using TDigits = std::array<char, 12>;  // "-2147483648"
+using TDigits = std::array<char, 12>;  // "-2147483648", "4294967295"
 
 // The decimal text of value, written into digits.
-std::string_view Decimal(TDigits& digits, int32_t value) {
+std::string_view Decimal(TDigits& digits, int64_t value) {
   const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), value).ptr;
   return {digits.data(), static_cast<std::size_t>(end - digits.data())};
 }
@@ -68,13 +83,13 @@ void AppendComponentText(std::string& text, std::string_view component, int type
                          std::string_view valueMap, bool bigEndian) {
   TDigits digits;
   if (IsIntegerType(type)) {
-    const std::string_view number = Decimal(digits, RawToInteger(component, bigEndian));
+    const std::string_view number = Decimal(digits, TypedInteger(component, type, bigEndian));
     text += valueMap.empty() ? number : MappedText(valueMap, number);
   } else if (IsFractionType(type)) {
-    // Both halves written as signed 32-bit numbers; the fraction is not reduced.
-    text += Decimal(digits, RawToInteger(component.substr(0, 4), bigEndian));
+    // The fraction is not reduced.
+    text += Decimal(digits, TypedInteger(component.substr(0, 4), type, bigEndian));
     text += '/';
-    text += Decimal(digits, RawToInteger(component.substr(4, 4), bigEndian));
+    text += Decimal(digits, TypedInteger(component.substr(4, 4), type, bigEndian));
   } else if (IsFloatType(type)) {
     text += kFloatComponentText;
   }
@@ -134,10 +149,10 @@ double TagValueAsNumber(std::string_view raw, int type, bool bigEndian) {
   double value = 0;
   const std::string_view bytes = raw;
   if (IsIntegerType(type)) {
-    value = RawToInteger(bytes, bigEndian);
+    value = static_cast<double>(TypedInteger(bytes, type, bigEndian));
   } else if (IsFractionType(type)) {
-    value = Quotient(RawToInteger(CopyClamped(bytes, 0, 4), bigEndian),
-                     RawToInteger(CopyClamped(bytes, 4, 4), bigEndian));
+    value = Quotient(static_cast<double>(TypedInteger(CopyClamped(bytes, 0, 4), type, bigEndian)),
+                     static_cast<double>(TypedInteger(CopyClamped(bytes, 4, 4), type, bigEndian)));
   } else if (IsFloatType(type)) {
     value = FirstFloat(raw, type, bigEndian);
   }

@@ -25,17 +25,18 @@ int TypeSize(int type);
 // Value text of a numeric entry (not ASCII or UNDEFINED): the components
 // joined by ", " (integers in decimal or through the value map, fractions as
 // "n/d", floats as "-9999.99"), then the format pattern if there is one.
+// BYTE, SHORT, LONG and RATIONAL read unsigned, the S types signed.
 // "0" for a type without a component size. Does not throw.
 std::string FormatTagValue(std::string_view raw, int type, std::string_view valueMap,
                            std::string_view pattern, bool bigEndian);
 
-// Numeric value of a raw value: integers read over all bytes as one number,
+// Numeric value of a raw value, signed as its type is: integers read over all bytes as one number,
 // the first fraction, the first float. 0 for non-numeric types, a division by
 // zero, a NaN or an infinity. Does not throw.
 double TagValueAsNumber(std::string_view raw, int type, bool bigEndian);
 
 // The bytes as one unsigned number in the given order, wrapping at 32 bits and
-// read as signed: an SSHORT -1 gives 65535, an SLONG -1 gives -1. Of a longer
+// read as signed, whatever the type: FF FF gives 65535, FF FF FF FF gives -1. Of a longer
 // string only the last four bytes (Motorola) or the first four (Intel) count.
 // 0 for no bytes.
 int32_t RawToInteger(std::string_view bytes, bool bigEndian);

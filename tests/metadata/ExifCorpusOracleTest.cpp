@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fixtures/JpegBuilder.h"
@@ -42,6 +43,26 @@ const OracleTag kOracleTags[] = {
     {"Flash", "ExifIFD:Flash", Compare::Number},
     {"ExifImageWidth", "ExifIFD:ExifImageWidth", Compare::Number},
     {"ExifImageLength", "ExifIFD:ExifImageHeight", Compare::Number},
+    {"DateTimeOriginal", "ExifIFD:DateTimeOriginal", Compare::Text},
+    {"DateTimeDigitized", "ExifIFD:CreateDate", Compare::Text},
+    {"Software", "IFD0:Software", Compare::Text},
+    {"XResolution", "IFD0:XResolution", Compare::Number},
+    {"YResolution", "IFD0:YResolution", Compare::Number},
+    {"ResolutionUnit", "IFD0:ResolutionUnit", Compare::Number},
+    {"YCbCrPositioning", "IFD0:YCbCrPositioning", Compare::Number},
+    {"ExposureProgram", "ExifIFD:ExposureProgram", Compare::Number},
+    {"ExposureBiasValue", "ExifIFD:ExposureCompensation", Compare::Number},
+    {"MeteringMode", "ExifIFD:MeteringMode", Compare::Number},
+    {"LightSource", "ExifIFD:LightSource", Compare::Number},
+    {"ColorSpace", "ExifIFD:ColorSpace", Compare::Number},
+    {"FocalPlaneXResolution", "ExifIFD:FocalPlaneXResolution", Compare::Number},
+    {"SensingMethod", "ExifIFD:SensingMethod", Compare::Number},
+    {"ExposureMode", "ExifIFD:ExposureMode", Compare::Number},
+    {"WhiteBalance", "ExifIFD:WhiteBalance", Compare::Number},
+    {"DigitalZoomRatio", "ExifIFD:DigitalZoomRatio", Compare::Number},
+    {"SceneCaptureType", "ExifIFD:SceneCaptureType", Compare::Number},
+    {"InteroperabilityIndex", "InteropIFD:InteropIndex", Compare::Text},
+    {"GPSAltitude", "GPS:GPSAltitude", Compare::Number},
     {"GPSLatitude", "GPS:GPSLatitude", Compare::DegreesMinutesSeconds},
     {"GPSLongitude", "GPS:GPSLongitude", Compare::DegreesMinutesSeconds},
 };
@@ -57,9 +78,21 @@ double DegreesOf(const TTagEntry& entry, bool bigEndian) {
   return degrees;
 }
 
+// The first standard (not maker-note) entry of that name; nullptr if none.
+const TTagEntry* StandardEntry(const TImageInfo& info, std::string_view name) {
+  for (int i = 0; i < info.TagCount; ++i) {
+    const TTagEntry& entry = info.TagList[static_cast<std::size_t>(i)];
+    if (entry.Group == 0 && entry.Name == name) return &entry;
+  }
+  return nullptr;
+}
+
+std::string BeforeFirstZero(const std::string& bytes) {
+  return bytes.substr(0, bytes.find('\0'));
+}
+
 // Several cameras pad Make and Model with blanks before the closing zero byte
-// (Casio, Olympus, Pentax, Ricoh, Sanyo). Our reader keeps every byte but the
-// last, as stored; ExifTool drops trailing blanks.
+// (Casio, Olympus, Pentax, Ricoh, Sanyo); ExifTool drops trailing blanks.
 std::string WithoutTrailingBlanks(std::string text) {
   while (!text.empty() && text.back() == ' ') text.pop_back();
   return text;
@@ -101,19 +134,27 @@ TEST(ExifCorpusOracle, StandardValuesAgreeWithExifTool) {
     for (const OracleTag& tag : kOracleTags) {
       SCOPED_TRACE(tag.ours);
       const test::JsonValue* expected = theirs.Find(tag.theirs);
-      const int index = info ? info->FindTagByName(tag.ours) : -1;
-      ASSERT_EQ(index >= 0, expected != nullptr) << "present on one side only";
+      const TTagEntry* found = info ? StandardEntry(*info, tag.ours) : nullptr;
+      ASSERT_EQ(found != nullptr, expected != nullptr) << "present on one side only";
       if (!expected) continue;
-      const TTagEntry& entry = info->TagList[static_cast<std::size_t>(index)];
+      const TTagEntry& entry = *found;
       ++compared;
       switch (tag.compare) {
         case Compare::Text:
-          EXPECT_EQ(WithoutTrailingBlanks(Cp1252ToUtf8(entry.Text)), expected->text);
+          EXPECT_EQ(WithoutTrailingBlanks(Cp1252ToUtf8(BeforeFirstZero(entry.RawText))),
+                    expected->text);
           break;
-        case Compare::Number:
+        case Compare::Number: {
+          const double ours = TagValueAsNumber(entry.RawText, entry.FormatType, info->BigEndian);
+          // ExifTool writes a fraction over zero as a word; its number is 0 for us.
+          if (expected->text == "undef") {
+            EXPECT_EQ(ours, 0);
+            break;
+          }
           ASSERT_TRUE(expected->IsNumber()) << expected->text;
-          EXPECT_PRED2(SameNumber, info->TagNumberByName(tag.ours), expected->number);
+          EXPECT_PRED2(SameNumber, ours, expected->number);
           break;
+        }
         case Compare::DegreesMinutesSeconds:
           ASSERT_TRUE(expected->IsNumber()) << expected->text;
           EXPECT_PRED2(SameNumber, DegreesOf(entry, info->BigEndian), expected->number);

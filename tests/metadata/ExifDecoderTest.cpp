@@ -25,7 +25,8 @@ constexpr uint16_t kImageWidth = 0x0100, kImageLength = 0x0101, kImageDescriptio
                    kXResolution = 0x011A, kSoftware = 0x0131, kExposureTime = 0x829A,
                    kFNumber = 0x829D, kExifOffset = 0x8769, kGpsInfo = 0x8825,
                    kExifVersion = 0x9000, kFlash = 0x9209, kUserComment = 0x9286,
-                   kExifImageWidth = 0xA002, kInteropOffset = 0xA005;
+                   kExifImageWidth = 0xA002, kInteropOffset = 0xA005, kIsoSpeed = 0x8827,
+                   kExposureBias = 0x9204;
 constexpr uint16_t kGpsVersion = 0x0000, kGpsLatitudeRef = 0x0001, kInteropIndex = 0x0001;
 
 class ExifDirectory : public ::testing::TestWithParam<bool> {
@@ -59,18 +60,23 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
   const auto main = tiff.Directory();
   tiff.Ascii(main, kModel, "abc")  // four bytes: stands in the entry itself
       .Entry(main, kSoftware, 2, 6, std::string("ab\0\0\0\0", 6))
+      .Entry(main, kMake, 2, 5, "Canon")  // no closing zero
       .Ascii(main, kImageDescription, "a\tb" + longText)
       .Short(main, kOrientation, {6})
       .Rational(main, kXResolution, {{72, 1}})
       .Rational(main, kExposureTime, {{1, 60}})
       .Undefined(main, kExifVersion, "0220")
       .Undefined(main, kUserComment, std::string("ASCII\0\0\0Hello", 13))
-      .Short(main, kFlash, {25});
+      .Short(main, kFlash, {25})
+      .SShort(main, kIsoSpeed, {-1})
+      .Long(main, kStripOffsets, {4294967295u})
+      .SRational(main, kExposureBias, {{-2, 3}});
   const auto image = ReadJpegWithExif(tiff.Build());
   const TImageInfo& info = *image->ExifInfo;
   EXPECT_EQ(info.GetTagText("Model"), "abc");
   EXPECT_EQ(info.GetTagByName("Model").RawText, std::string("abc\0", 4));
   EXPECT_EQ(info.GetTagText("Software"), "ab...");  // inner zero bytes shown as "."
+  EXPECT_EQ(info.GetTagText("Make"), "Canon");
   EXPECT_EQ(info.GetTagText("ImageDescription"), "a.b" + std::string(47, 'x'));
   EXPECT_EQ(info.GetTagText("Orientation"), "CounterClockwise 90\xB0");
   EXPECT_EQ(info.GetTagText("XResolution"), "72,00");
@@ -79,6 +85,9 @@ TEST_P(ExifDirectory, BuildsTheValueTextByType) {
   EXPECT_EQ(info.GetTagText("UserComment"), "\"ASCII\"");
   EXPECT_EQ(info.GetTagText("Flash"), "On, auto mode");
   EXPECT_EQ(info.GetTagByName("Flash").FormatType, 3);
+  EXPECT_EQ(info.GetTagText("ISOSpeedRatings"), "-1");
+  EXPECT_EQ(info.GetTagText("StripOffsets"), "4294967295");
+  EXPECT_EQ(info.GetTagText("ExposureBiasValue"), "-2/3");
 }
 
 TEST_P(ExifDirectory, StoresSubDirectoryEntriesRightAfterTheirPointer) {
@@ -107,7 +116,7 @@ TEST_P(ExifDirectory, StoresSubDirectoryEntriesRightAfterTheirPointer) {
   EXPECT_EQ(info.GetTagText("FNumber"), "F2,8");
 }
 
-TEST_P(ExifDirectory, StopsAtAnEntryOfSizeZero) {
+TEST_P(ExifDirectory, PassesOverAnEntryOfSizeZero) {
   struct Case {
     const char* what;
     uint16_t type;
@@ -119,12 +128,13 @@ TEST_P(ExifDirectory, StopsAtAnEntryOfSizeZero) {
     const auto main = tiff.Directory();
     const auto exif = tiff.Directory();
     tiff.Ascii(main, kMake, "Canon")
-        .SubDirectory(main, kExifOffset, exif)
         .EntryRaw(main, kOrientation, c.type, c.count, 1)
+        .SubDirectory(main, kExifOffset, exif)
         .Ascii(main, kModel, "EOS");
-    tiff.Rational(exif, kExposureTime, {{1, 60}});
+    tiff.EntryRaw(exif, kFNumber, c.type, c.count, 1).Rational(exif, kExposureTime, {{1, 60}});
     const auto image = ReadJpegWithExif(tiff.Build());
-    EXPECT_EQ(StoredNames(*image->ExifInfo), (Names{"Make", "ExifOffset", "ExposureTime"}));
+    EXPECT_EQ(StoredNames(*image->ExifInfo),
+              (Names{"Make", "ExifOffset", "ExposureTime", "Model"}));
   }
 }
 
@@ -239,27 +249,23 @@ TEST_P(ExifDirectory, CutsHugeComponentCountsAtTheEndOfTheBytes) {
   EXPECT_EQ(info.GetTagByName("Software").RawText, "");
 }
 
-TEST_P(ExifDirectory, FailingFormatterEndsOnlyItsSubDirectory) {
+TEST_P(ExifDirectory, FlashThatIsNoWholeNumberIsShownAsItStandsAndEndsNothing) {
   TiffBuilder tiff(BigEndian());
   const auto main = tiff.Directory();
   const auto exif = tiff.Directory();
-  tiff.Ascii(main, kMake, "Canon").SubDirectory(main, kExifOffset, exif).Ascii(main, kModel, "EOS");
-  tiff.Rational(exif, kExposureTime, {{1, 60}})
-      .Short(exif, kFlash, {1, 0})  // "1, 0" is no whole number
-      .Rational(exif, kFNumber, {{28, 10}});
-  const auto image = ReadJpegWithExif(tiff.Build());
-  EXPECT_EQ(StoredNames(*image->ExifInfo), (Names{"Make", "ExifOffset", "ExposureTime", "Model"}));
-}
-
-TEST_P(ExifDirectory, FailingFormatterInTheMainDirectoryFailsTheRead) {
-  TiffBuilder tiff(BigEndian());
-  const auto main = tiff.Directory();
-  tiff.Ascii(main, kMake, "Canon").Rational(main, kFlash, {{1, 1}}).Ascii(main, kModel, "EOS");
+  tiff.Ascii(main, kMake, "Canon")
+      .SubDirectory(main, kExifOffset, exif)
+      .Rational(main, kFlash, {{1, 1}})
+      .Ascii(main, kModel, "EOS");
+  tiff.Short(exif, kFlash, {1, 0}).Rational(exif, kFNumber, {{28, 10}});
   TImgData image(255);
-  EXPECT_FALSE(
-      image.DecodeBytes("x.jpg", test::JpegBuilder().App1Exif(tiff.Build()).StartOfScan().Bytes()));
-  ASSERT_TRUE(image.HasExif());
-  EXPECT_EQ(StoredNames(*image.ExifInfo), (Names{"Make"}));
+  EXPECT_TRUE(image.DecodeBytes(
+      "x.jpg", test::JpegBuilder().App1Exif(tiff.Build()).Comment("kept").StartOfScan().Bytes()));
+  EXPECT_EQ(StoredNames(*image.ExifInfo),
+            (Names{"Make", "ExifOffset", "Flash", "FNumber", "Flash", "Model"}));
+  EXPECT_EQ(image.ExifInfo->TagList[2].Text, "1, 0");
+  EXPECT_EQ(image.ExifInfo->TagList[4].Text, "1/1");
+  EXPECT_EQ(image.GetComment(), "kept");
 }
 
 TEST_P(ExifDirectory, KeepsTheMakerNoteAndReadsOnAfterIt) {
@@ -295,6 +301,32 @@ TEST_P(ExifDirectory, ReadsATiffFileWithOffsetsFromItsFirstByte) {
   EXPECT_EQ(info.BigEndian, BigEndian());
   EXPECT_EQ(info.CameraMake, "NIKON CORPORATION");
   EXPECT_EQ(info.GetTagText("FNumber"), "F5,6");
+}
+
+TEST_P(ExifDirectory, ReadsTheFirstDirectoryWhereTheHeaderSays) {
+  TiffBuilder tiff(BigEndian());
+  const auto decoy = tiff.Directory();  // at offset 8
+  const auto main = tiff.Directory();
+  tiff.Ascii(decoy, kMake, "Decoy");
+  tiff.Ascii(main, kMake, "Canon");
+  const std::string block = tiff.Build();
+  const auto withFirstDirectory = [&](uint32_t offset) {
+    return block.substr(0, 4) + tiff.U32(offset) + block.substr(8);
+  };
+  const struct {
+    uint32_t offset;
+    const char* make;
+  } cases[] = {
+      {static_cast<uint32_t>(tiff.OffsetOf(main)), "Canon"},
+      {static_cast<uint32_t>(block.size()), "Decoy"},  // outside the block: at 8 as before
+      {0xFFFFFFF0u, "Decoy"},
+      {2, "Decoy"},  // inside the header
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.offset);
+    EXPECT_EQ(ReadJpegWithExif(withFirstDirectory(c.offset))->ExifInfo->CameraMake, c.make);
+    EXPECT_EQ(test::ReadTiffFile(withFirstDirectory(c.offset))->ExifInfo->CameraMake, c.make);
+  }
 }
 
 TEST(ExifDirectorySize, RefusesDirectoriesLargerThanTheSegmentAllows) {

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "fixtures/ExifReading.h"
 #include "fixtures/JpegBuilder.h"
+#include "fixtures/MakerNoteBuilder.h"
 #include "fixtures/TiffBuilder.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
@@ -19,7 +21,7 @@ using test::ReadJpegWithExif;
 using test::TiffBuilder;
 
 constexpr uint16_t kImageWidth = 0x0100, kOrientation = 0x0112, kExifOffset = 0x8769,
-                   kUserComment = 0x9286;
+                   kUserComment = 0x9286, kExposureTime = 0x829A, kIsoSpeed = 0x8827;
 constexpr uint16_t kTypeByte = 1, kTypeUndefined = 7;
 
 int CountNamed(const TImageInfo& info, const std::string& name) {
@@ -76,6 +78,22 @@ TEST(ExifReadBudget, ReadsEverySoundValueOfABlockOfSixtyKilobytes) {
   const TImageInfo& info = *image->ExifInfo;
   ASSERT_EQ(info.TagCount, 8);
   EXPECT_EQ(info.TagList[7].RawText, std::string(60000 - 700, 'a'));
+}
+
+TEST(ExifReadBudget, WhatAMakerNoteSpendsNeverShortensTheStandardRows) {
+  test::MakerNoteBuilder manyNumbers(false, "");
+  manyNumbers.Long(0x0008, std::vector<uint32_t>(5000, 7));
+  test::MakerNoteBuilder manyEntries(false, "");
+  for (int i = 0; i < 2100; ++i) manyEntries.Short(0x0002, {1});
+  for (const test::MakerNoteBuilder* note : {&manyNumbers, &manyEntries}) {
+    const auto later = [](TiffBuilder& tiff, TiffBuilder::Ref exif) {
+      tiff.Rational(exif, kExposureTime, {{1, 60}}).Short(exif, kIsoSpeed, {100, 200});
+    };
+    const auto image = ReadJpegWithExif(test::ExifWithMakerNote(false, "Canon", *note, later));
+    const TImageInfo& info = *image->ExifInfo;
+    EXPECT_EQ(info.GetTagText("ExposureTime"), "1/60 sec");
+    EXPECT_EQ(info.GetTagText("ISOSpeedRatings"), "100, 200");
+  }
 }
 
 }  // namespace

@@ -134,6 +134,39 @@ TEST(IptcDecoder, ScansPastEnvelopeDatasetsAndEarlierResources) {
   EXPECT_EQ(Decoded(segment), (std::vector<std::string>{"ObjectName=Titel"}));
 }
 
+TEST(IptcDecoder, TakesTheRecordFromTheIptcResourceAloneWhereTheBlocksCanBeWalked) {
+  const std::string thumbnail = "JFIF" + IptcDataset(2, 120, "from the thumbnail");
+  const std::string record = IptcDataset(2, 5, "Titel");
+  struct Case {
+    const char* what;
+    App13Builder segment;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"thumbnail before the record",
+       App13Builder().Signature().Resource(0x040C, thumbnail).IptcResource(record),
+       {"ObjectName=Titel"}},
+      {"thumbnail after the record, zero padding at the end",
+       App13Builder().Signature().IptcResource(record).Resource(0x040C, thumbnail).Raw("\0\0"),
+       {"ObjectName=Titel"}},
+      {"well-formed blocks without a record",
+       App13Builder().Signature().Resource(0x040C, thumbnail),
+       {}},
+      {"blocks that cannot be walked: the scan as before",
+       App13Builder().Signature().Resource(0x040C, thumbnail).Raw("8BIM\x04\x04"),
+       {"ImageCaption=from the thumbnail"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Decoded(c.segment.SegmentData()), c.expected) << c.what;
+}
+
+TEST(IptcDecoder, ConvertsUtf8TextsWhenTheRecordDeclaresThem) {
+  const std::string texts =
+      IptcDataset(2, 90, "K\xC3\xB6ln") + IptcDataset(2, 5, "\xE2\x82\xAC \xCE\xA9");
+  EXPECT_EQ(Decoded(IptcSegment(IptcDataset(1, 90, "\x1B%G") + texts)),
+            (std::vector<std::string>{"City=K\xF6ln", "ObjectName=\x80 ?"}));
+  EXPECT_EQ(Decoded(IptcSegment(texts)),
+            (std::vector<std::string>{"City=K\xC3\xB6ln", "ObjectName=\xE2\x82\xAC \xCE\xA9"}));
+}
+
 TEST(IptcDecoder, StartsAtOffsetTwelveWithoutTheSignature) {
   // Offsets 0-1 hold the length; a dataset at offset 2 lies before the scan.
   App13Builder builder;

@@ -76,58 +76,54 @@ TEST(JpegWalk, RefusesFileWithoutStartOfImage) {
   EXPECT_EQ(walk.image.ErrorText, "Not an EXIF file");
 }
 
-TEST(JpegWalk, DiscardsApp1InThirdSlot) {
-  Walk walk;
-  ReadBytes(walk, JpegBuilder()
-                      .App0()
-                      .Segment(0xE2, "icc")
-                      .App1Exif(kMinimalTiff)
-                      .Segment(0xDB, Dqt())
-                      .Segment(0xC0, std::string(15, '\0'))
-                      .Comment("late")
-                      .EndOfImage()
-                      .Bytes());
-  EXPECT_FALSE(walk.read);
-  EXPECT_FALSE(walk.image.HasExif());
-  EXPECT_EQ(walk.image.ExifInfo, nullptr);
-  // The discarded APP1 gave its slot to DQT; SOF0 was the fifth segment.
-  EXPECT_EQ(walk.image.SectionCount, 5);
-  EXPECT_EQ(walk.image.Sections[2].MarkerCode, 0xDB);
-  EXPECT_FALSE(walk.image.HasComment());
-}
-
-TEST(JpegWalk, SecondApp1InSlotTwoReplacesTheFirst) {
-  Walk walk;
-  ReadBytes(walk, JpegBuilder()
-                      .App1Exif(kMinimalTiff)
-                      .Segment(0xE1, "http://ns.adobe.com/xap/1.0/")
-                      .StartOfScan()
-                      .Bytes());
-  EXPECT_TRUE(walk.read);
-  EXPECT_EQ(walk.image.SlotOf(walk.image.ExifSection), 2);
-  ASSERT_NE(walk.image.ExifInfo, nullptr);
-  EXPECT_EQ(walk.image.ExifInfo->TagCount, 0);
-  // The header message is replaced by "<none>" because metadata was found.
-  EXPECT_EQ(walk.image.ErrorText, "<none>");
-}
-
-TEST(JpegWalk, HeaderFailuresLeaveTheDecoderEmpty) {
+TEST(JpegWalk, TakesTheFirstExifApp1WhereverItStands) {
+  const std::string xmp = "http://ns.adobe.com/xap/1.0/";
+  const std::string canon = std::string("II*\0\x08\0\0\0\x01\0\x0F\x01\x02\0\x04\0\0\0Can\0", 22);
+  const std::string nikon = std::string("MM\0*\0\0\0\x08\0\x01\x01\x0F\0\x02\0\0\0\x04Nik\0", 22);
   struct Case {
-    std::string payload;
-    const char* message;
+    const char* what;
+    JpegBuilder jpeg;
+    int exifSlot;
+    int sections;
   } cases[] = {
-      {"Exig\0\0II*\0\x08\0\0\0", "Incorrect Exif header"},
-      {std::string("Exif\0\0XX*\0\x08\0\0\0", 14), "Invalid Exif alignment marker"},
+      {"XMP behind the EXIF block", JpegBuilder().App1Exif(canon).Segment(0xE1, xmp), 1, 2},
+      {"ICC before the EXIF block", JpegBuilder().App0().Segment(0xE2, "icc").App1Exif(canon), 3,
+       4},
+      {"XMP before the EXIF block", JpegBuilder().Segment(0xE1, xmp).App1Exif(canon), 1, 2},
+      {"a second EXIF block", JpegBuilder().App1Exif(canon).App1Exif(nikon), 1, 2},
+      {"behind five other segments",
+       JpegBuilder().App0().App0().App0().App0().Segment(0xE2, "icc").App1Exif(canon), 6, 7},
   };
-  for (const Case& c : cases) {
-    // A missing SOS lets the walk run into the end of the file, which ends it like EOI.
-    TImgData image(255);
-    image.DecodeBytes("x.jpg", JpegBuilder().Segment(0xE1, c.payload).Bytes());
-    ASSERT_TRUE(image.HasExif());
-    EXPECT_EQ(image.ExifInfo->TagCount, 0);
-    // The decoding succeeded, so "<none>" replaced the message; the step alone keeps it.
-    EXPECT_EQ(image.ErrorText, "<none>") << c.message;
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Walk walk;
+    ReadBytes(walk, c.jpeg.StartOfScan().Bytes());
+    EXPECT_TRUE(walk.read);
+    EXPECT_EQ(walk.image.SlotOf(walk.image.ExifSection), c.exifSlot);
+    EXPECT_EQ(walk.image.SectionCount, c.sections);  // passed-over APP1 segments do not count
+    ASSERT_NE(walk.image.ExifInfo, nullptr);
+    EXPECT_EQ(walk.image.ExifInfo->CameraMake, "Can");
+    EXPECT_EQ(walk.image.ErrorText, "<none>");
   }
+}
+
+TEST(JpegWalk, BadByteOrderLeavesTheDecoderEmpty) {
+  // A missing SOS lets the walk run into the end of the file, which ends it like EOI.
+  TImgData image(255);
+  image.DecodeBytes(
+      "x.jpg", JpegBuilder().Segment(0xE1, std::string("Exif\0\0XX*\0\x08\0\0\0", 14)).Bytes());
+  ASSERT_TRUE(image.HasExif());
+  EXPECT_EQ(image.ExifInfo->TagCount, 0);
+  // The decoding succeeded, so "<none>" replaced "Invalid Exif alignment marker".
+  EXPECT_EQ(image.ErrorText, "<none>");
+}
+
+TEST(JpegWalk, App1WithoutExifHeaderIsPassedOver) {
+  Walk walk;
+  ReadBytes(walk, JpegBuilder().Segment(0xE1, "Exig\0\0II*\0").Comment("c").Bytes());
+  EXPECT_TRUE(walk.read);
+  EXPECT_FALSE(walk.image.HasExif());
+  EXPECT_EQ(walk.image.SectionCount, 1);
 }
 
 TEST(JpegWalk, FirstApp13AndLastCommentWin) {
@@ -144,20 +140,19 @@ TEST(JpegWalk, FirstApp13AndLastCommentWin) {
   EXPECT_EQ(walk.image.GetComment(), "two");
 }
 
-TEST(JpegWalk, StopsAtFifthSegmentWithoutMetadata) {
+TEST(JpegWalk, FindsACommentBehindFourOtherSegments) {
   Walk walk;
   ReadBytes(walk, JpegBuilder()
                       .App0()
                       .Segment(0xDB, Dqt())
                       .Segment(0xC0, std::string(15, '\0'))
                       .Segment(0xC4, std::string(20, '\0'))
-                      .Comment("too late")
+                      .Comment("not too late")
                       .StartOfScan()
                       .Bytes());
-  EXPECT_FALSE(walk.read);
-  EXPECT_EQ(walk.image.SectionCount, 5);
-  EXPECT_FALSE(walk.image.HasComment());
-  EXPECT_EQ(walk.image.ErrorText, "Not an EXIF file");
+  EXPECT_TRUE(walk.read);
+  EXPECT_EQ(walk.image.SectionCount, 6);
+  EXPECT_EQ(walk.image.GetComment(), "not too late");
 }
 
 TEST(JpegWalk, SkipsFillBytesAndTakesBareMarkers) {

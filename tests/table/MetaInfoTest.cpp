@@ -222,8 +222,8 @@ TEST(CorpusTable, EveryPictureBuildsItsTable) {
   }
   EXPECT_GT(pictures, 20);
   // Writer.jpg and FotoStation.jpg keep their metadata after the picture, where the walk never
-  // looks.
-  EXPECT_GE(withMetadata, pictures - 2);
+  // looks; CasioQVCI.jpg's only APP1 segment is no EXIF block ("QVCI").
+  EXPECT_GE(withMetadata, pictures - 3);
 }
 
 }  // namespace

@@ -77,6 +77,8 @@ class TImageInfo : public tEndInd {
   void SetOwnerError(const std::string& message);
 
   TWalkLimits limits_;
+  // Maker notes spend their own: what they read never shortens the standard rows.
+  TWalkLimits makerLimits_;
 };
 
 }  // namespace pixolyn

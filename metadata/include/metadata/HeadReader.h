@@ -25,7 +25,6 @@ class HeadReader final : public TByteSource {
   }
   // Up to count bytes appended to out; fewer when the file ends first.
   void ReadAppend(std::string& out, std::size_t count) override;
-  void Skip(std::size_t count) override;
 
  private:
   // One read covers the head of most pictures; a read error ends the file like its end.

@@ -58,8 +58,11 @@ class TIPTCdata {
   void ReadDataset(int64_t& offset, TTagEntry& entry) const;
 
  private:
-  // The bytes of the last decode, kept until the next one.
+  // The IPTC record of the last decode (the segment where its resource
+  // could not be told apart), kept until the next one.
   std::string IptcBuffer;
+  // Dataset 1:90 of that record declared UTF-8: texts are converted to Windows-1252.
+  bool utf8Texts_ = false;
 };
 
 }  // namespace pixolyn

@@ -74,8 +74,8 @@ struct TTiffWalk {
 
 // Reads the image file directory whose entry count stands at start, and the
 // Exif, interoperability and GPS sub-directories it points to, each after its
-// pointer entry. A count or entry outside the bytes, or an entry of no value
-// bytes, ends a directory quietly; a directory over the size limit is not read
+// pointer entry. An entry of no value bytes is passed over; a count or entry
+// outside the bytes ends a directory quietly; a directory over the size limit is not read
 // and reported in ErrorText. An error raised by the sink ends the directory
 // and reaches the caller; errors in sub-directories end only those. A pointer
 // back into a directory being read, or nesting deeper than a TIFF file can
