@@ -29,10 +29,9 @@ std::string WithLineEnds(const std::string& text, bool crlf) {
   std::string out;
   out.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t crlf = text.find("\r\n"); crlf != std::string::npos;
-       crlf = text.find("\r\n", start)) {
-    out.append(text, start, crlf - start);
-    start = crlf + 1;  // keeps the LF
+  for (std::size_t cr = text.find("\r\n"); cr != std::string::npos; cr = text.find("\r\n", start)) {
+    out.append(text, start, cr - start);
+    start = cr + 1;  // keeps the LF
   }
   out.append(text, start, std::string::npos);
   return out;

@@ -26,7 +26,8 @@ for line in "${targets[@]}"; do
   read -r name _ <<<"$line"
   binaries+=("fuzz_$name")
 done
-cmake --build "$build" -j2 --target "${binaries[@]}"
+# The seed writer too, so that make-corpus.sh keeps building.
+cmake --build "$build" -j2 --target "${binaries[@]}" fuzz_make_seeds
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT

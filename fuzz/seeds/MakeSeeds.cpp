@@ -244,7 +244,7 @@ std::string IptcDatasets() {
   std::string datasets = IptcDataset(1, 90, "\x1B%G") + IptcDataset(2, 0, "\0\2");
   for (const TTagEntry& row : IptcTagTable()) {
     if (row.Name == "SKIP") continue;
-    std::string data = row.Name;
+    std::string data(row.Name);
     if (row.Name == "DateCreated") data = "20040315";
     if (row.Name == "TimeCreated") data = "134502+0100";
     datasets +=
