@@ -3,7 +3,8 @@
 # from its seed corpus (FUZZ_SECONDS each, default 30). Any crash, hang, leak,
 # sanitizer report, oversized allocation or slow input fails the pass; the
 # input that caused it is kept under build/fuzz/findings/<target>/
-# (FUZZ_BUILD_DIR moves the build elsewhere).
+# (FUZZ_BUILD_DIR moves the build elsewhere). With FUZZ_KEEP=1 what a clean
+# run found is merged into the seeds (fuzz/merge-into-seeds.sh).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -25,7 +26,8 @@ for line in "${targets[@]}"; do
   read -r name _ <<<"$line"
   binaries+=("fuzz_$name")
 done
-cmake --build "$build" -j2 --target "${binaries[@]}"
+# The seed writer too, so that make-corpus.sh keeps building.
+cmake --build "$build" -j2 --target "${binaries[@]}" fuzz_make_seeds
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -49,6 +51,9 @@ for line in "${targets[@]}"; do
     rate="$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")"
     cov="$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -1)"
     echo "fuzz $name: $runs runs, $rate/s, $cov, no finding"
+    if [ "${FUZZ_KEEP:-0}" = 1 ]; then
+      FUZZ_BUILD_DIR="$build" "$root/fuzz/merge-into-seeds.sh" "$name" "$work/$name"
+    fi
   else
     echo "fuzz $name: FINDING (log: $log)" >&2
     grep -E '^==|^SUMMARY|what\(\)|^artifact_prefix|Test unit written' "$log" | head -20 >&2 || true

@@ -1,6 +1,6 @@
 // Writes the raw seed inputs of every fuzz target into FOLDER/<target>/:
 // heads of the sample pictures, and files, blocks, segments and texts built
-// by the test fixture builders. make-corpus.sh minimises them into
+// by the test fixture builders. make-corpus.sh merges them into
 // fuzz/corpus/.
 //
 //   fuzz_make_seeds FOLDER

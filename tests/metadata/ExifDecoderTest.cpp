@@ -35,7 +35,7 @@ class ExifDirectory : public ::testing::TestWithParam<bool> {
 };
 
 INSTANTIATE_TEST_SUITE_P(BothByteOrders, ExifDirectory, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Motorola" : "Intel"; });
+                         [](const auto& order) { return order.param ? "Motorola" : "Intel"; });
 
 TEST_P(ExifDirectory, StoresMakeReadFromAnOffset) {
   TiffBuilder tiff(BigEndian());
@@ -405,7 +405,7 @@ class MakerNoteDirectory : public ::testing::TestWithParam<bool> {
 };
 
 INSTANTIATE_TEST_SUITE_P(BothByteOrders, MakerNoteDirectory, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Motorola" : "Intel"; });
+                         [](const auto& order) { return order.param ? "Motorola" : "Intel"; });
 
 TEST_P(MakerNoteDirectory, StoresTheTableEntriesItFindsWithGroupOne) {
   TiffBuilder note(GetParam(), std::string("HEADER\0\0", 8), 0);

@@ -42,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DateCase{"00010101", "", -693593}, DateCase{"99991231", "", 2958465},
                     // A field may lead with blanks and a sign.
                     DateCase{"2004 315", "", k15March2004}, DateCase{"2004+315", "", k15March2004}),
-    [](const testing::TestParamInfo<DateCase>& info) {
-      return "Case" + std::to_string(info.index);
+    [](const testing::TestParamInfo<DateCase>& test) {
+      return "Case" + std::to_string(test.index);
     });
 
 struct FailureCase {
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Date and time together end before the second field.
         FailureCase{"NoSecondField", "200403", "101010"},
         FailureCase{"ShortTime", "20040315", "1200"}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<FailureCase>& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace pixolyn

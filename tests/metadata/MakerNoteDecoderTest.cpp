@@ -95,7 +95,7 @@ class MakerNote : public ::testing::TestWithParam<bool> {
 };
 
 INSTANTIATE_TEST_SUITE_P(BothByteOrders, MakerNote, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Motorola" : "Intel"; });
+                         [](const auto& order) { return order.param ? "Motorola" : "Intel"; });
 
 TEST_P(MakerNote, NikonNoteWithHeaderIsReadBehindItWithTheFirstTable) {
   MakerNoteBuilder note(BigEndian(), kNikonHeader);
