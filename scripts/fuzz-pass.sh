@@ -14,7 +14,7 @@ findings="$build/findings"
 
 # target  max_len  CPU limit per input in ms (0: libFuzzer's 1 s timeout only)
 targets=(
-  "whole_file   1048576 100"
+  "whole_file   1048576 300"
   "iptc_segment 70000   0"
   "exif_block   65540   0"
   "value_text   4096    0"
