@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "metadata/ExifDecoder.h"
+#include "metadata/Regional.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 
@@ -52,7 +53,7 @@ void TImageInfo::AddFocalLength35() {
   TTagEntry entry = ExifTagTable()[static_cast<std::size_t>(index)];
   entry.FormatType = kTypeSRational;
   entry.FormatPattern = "%s mm";  // kept with the entry; the shown text has no unit
-  entry.Text = FormatFixed(*focal35, 5, 2);
+  entry.Text = FormatFixed(*focal35, 5, 2, Regional());
   entry.RawText.clear();
   AddTag(entry);
 }
@@ -61,7 +62,7 @@ double TImageInfo::TagNumberByName(std::string_view name) const {
   const int index = FindTagByName(name);
   if (index < 0) return 0;
   const TTagEntry& entry = TagList[static_cast<std::size_t>(index)];
-  return entry.Tag == 0 ? 0 : TagValueAsNumber(entry.RawText, entry.FormatType, BigEndian);
+  return entry.Tag == 0 ? 0 : TagValueAsNumber(entry.RawText, entry.FormatType, entry.BigEndian);
 }
 
 int TImageInfo::TagIntegerByName(std::string_view name) const {

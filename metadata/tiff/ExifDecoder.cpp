@@ -1,11 +1,13 @@
 #include "metadata/ExifDecoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <string_view>
 
 #include "makernotes/MakerNoteHandoff.h"
 #include "metadata/ImageData.h"
+#include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
@@ -22,20 +24,58 @@ constexpr uint16_t kTagExifImageLength = 0xA003;
 
 constexpr std::size_t kCameraMakeLength = 32;
 
-std::string Quoted(std::string_view bytes) {
+// How a directory writes a value that is not a number.
+enum class TTextShape : uint8_t {
+  WithoutClosingZero,  // only a closing zero goes: a text without one keeps its last letter
+  QuotedToZero,        // in quotes, up to the first zero
+  Quoted,              // in quotes, every byte
+};
+
+struct TTextRules {
+  TTextShape Ascii;
+  TTextShape Undefined;
+};
+
+constexpr TTextRules kStandardText{.Ascii = TTextShape::WithoutClosingZero,
+                                   .Undefined = TTextShape::QuotedToZero};
+constexpr TTextRules kMakerText{.Ascii = TTextShape::QuotedToZero, .Undefined = TTextShape::Quoted};
+
+std::string TextOfBytes(std::string_view bytes, TTextShape shape) {
+  switch (shape) {
+    case TTextShape::WithoutClosingZero:
+      return std::string(bytes.ends_with('\0') ? bytes.substr(0, bytes.size() - 1) : bytes);
+    case TTextShape::QuotedToZero:
+      bytes = bytes.substr(0, bytes.find('\0'));
+      break;
+    case TTextShape::Quoted:
+      break;
+  }
   std::string text = "\"";
   text.append(bytes);
   text += '"';
   return text;
 }
 
-std::string_view BeforeFirstZero(std::string_view bytes) {
-  return bytes.substr(0, bytes.find('\0'));
-}
-
-// The table's formatter where the tag has one, else the cut to printable text.
-std::string ShownText(const TTagEntry& entry, std::string text) {
-  return entry.Formatter ? entry.Formatter(text) : MakePrintable(std::move(text));
+// The text the table shows for an entry of the walk that the row describes:
+// the value written out (numbers through the value map and the row's
+// pattern), then the row's formatter or the cut to printable text.
+std::string ShownText(const TTagEntry& row, TValueNames valueMap, const TTiffEntry& entry,
+                      const TTiffWalk& walk, const TTextRules& rules) {
+  const RegionalSettings& regional = Regional();
+  TTypedValue value{.Type = entry.Type, .BigEndian = walk.BigEndian, .Bytes = entry.Value};
+  std::string text;
+  if (entry.Type == kTypeAscii) {
+    text = TextOfBytes(entry.Value, rules.Ascii);
+  } else if (entry.Type == kTypeUndefined) {
+    text = TextOfBytes(entry.Value, rules.Undefined);
+  } else {
+    value.Bytes = walk.Limits.ComponentsToFormat(entry.Value, entry.Type);
+    text = FormatTagValue(value.Bytes, entry.Type, valueMap, row.FormatPattern, walk.BigEndian,
+                          regional);
+  }
+  if (!row.Formatter) return MakePrintable(std::move(text));
+  value.Text = text;
+  return row.Formatter(value, regional);
 }
 
 }  // namespace
@@ -52,18 +92,7 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
     const std::string_view raw = value.Value;
     // A tag the dictionary lacks is not stored, so its text is not needed.
     std::string text;
-    if (entry.Tag != 0) {
-      if (value.Type == kTypeAscii) {
-        // Only a closing zero goes: a text written without one keeps its last letter.
-        text = raw.ends_with('\0') ? raw.substr(0, raw.size() - 1) : raw;
-      } else if (value.Type == kTypeUndefined) {
-        text = Quoted(BeforeFirstZero(raw));
-      } else {
-        text = FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
-                              entry.ValueMap, entry.FormatPattern, walk.BigEndian);
-      }
-      text = ShownText(entry, std::move(text));
-    }
+    if (entry.Tag != 0) text = ShownText(entry, entry.ValueMap, value, walk, kStandardText);
     switch (value.Tag) {
       case kTagImageWidth:
       case kTagExifImageWidth:
@@ -83,7 +112,7 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
       default:
         break;
     }
-    info_.StoreEntry(entry, entry.Group, value.Type, std::move(text), raw);
+    info_.StoreEntry(entry, entry.Group, value, walk.BigEndian, std::move(text));
     // The maker note's entries follow the entry that holds it.
     if (value.Tag == kTagMakerNote) HandOffMakerNote(info_);
     return true;
@@ -105,22 +134,8 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
     const TTagEntry& entry = table_[static_cast<std::size_t>(index)];
     if (EqualsIgnoringAsciiCase(entry.Label, "SKIP")) return true;
 
-    const std::string_view raw = value.Value;
-    std::string text;
-    if (value.Type == kTypeAscii) {
-      text = Quoted(BeforeFirstZero(raw));
-    } else if (value.Type == kTypeUndefined) {
-      text = Quoted(raw);
-    } else {
-      try {
-        text =
-            FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
-                           ValueMapOfTag(value.Tag, table_), entry.FormatPattern, walk.BigEndian);
-      } catch (const std::exception&) {
-        text = Quoted(raw);
-      }
-    }
-    info_.StoreEntry(entry, 1, value.Type, ShownText(entry, std::move(text)), raw);
+    std::string text = ShownText(entry, ValueMapOfTag(value.Tag, table_), value, walk, kMakerText);
+    info_.StoreEntry(entry, 1, value, walk.BigEndian, std::move(text));
     return true;
   }
 
@@ -177,17 +192,18 @@ void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const T
   }
 }
 
-void TImageInfo::StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type,
-                            std::string text, std::string_view raw) {
+void TImageInfo::StoreEntry(const TTagEntry& definition, int32_t group, const TTiffEntry& value,
+                            bool bigEndian, std::string text) {
   if (definition.Tag == 0) return;
   try {
     // Filled in place: the value text moves and the value bytes are copied once, into the list.
     TTagEntry& entry = NextTagSlot(TagList, TagCount);
     entry = definition;
     entry.Group = group;
-    entry.FormatType = type;
+    entry.FormatType = value.Type;
+    entry.BigEndian = bigEndian;
     entry.Text = std::move(text);
-    entry.RawText.assign(raw);
+    entry.RawText.assign(value.Value);
   } catch (const std::exception&) {
     // Only this entry is lost.
   }

@@ -72,8 +72,8 @@ class TImageInfo : public tEndInd {
   // The owner's EXIF bytes, which maker-note values outside the note fall back to.
   const std::string& ExifBytes() const;
   // Stores the dictionary entry with its decoded value; a failure to grow drops this entry only.
-  void StoreEntry(const TTagEntry& definition, int32_t group, uint16_t type, std::string text,
-                  std::string_view raw);
+  void StoreEntry(const TTagEntry& definition, int32_t group, const TTiffEntry& value,
+                  bool bigEndian, std::string text);
   void SetOwnerError(const std::string& message);
 
   TWalkLimits limits_;
