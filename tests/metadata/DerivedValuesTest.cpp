@@ -171,5 +171,17 @@ TEST(FocalLength35, NeverDividesByZero) {
   EXPECT_EQ(FocalLength35({.focalLength = 10, .resolutionUnit = 4}), std::nullopt);
 }
 
+TEST(TagNumberByName, ReadsAnEntryInItsOwnByteOrder) {
+  // A maker note may be stored in the other byte order than the EXIF block.
+  TImageInfo info(nullptr, 255);
+  info.BigEndian = false;
+  TTagEntry focal = LookupTagEntry(kFocalLength, ExifKind);
+  focal.FormatType = kTypeRational;
+  focal.BigEndian = true;
+  focal.RawText = std::string("\0\0\x01\x2C\0\0\0\x04", 8);  // 300/4
+  info.AddTag(focal);
+  EXPECT_EQ(info.TagNumberByName("FocalLength"), 75);
+}
+
 }  // namespace
 }  // namespace pixolyn
