@@ -61,7 +61,7 @@ double TImageInfo::TagNumberByName(std::string_view name) const {
   const int index = FindTagByName(name);
   if (index < 0) return 0;
   const TTagEntry& entry = TagList[static_cast<std::size_t>(index)];
-  return entry.Tag == 0 ? 0 : TagValueAsNumber(entry.RawText, entry.FormatType, BigEndian);
+  return entry.Tag == 0 ? 0 : TagValueAsNumber(entry.RawText, entry.FormatType, entry.BigEndian);
 }
 
 int TImageInfo::TagIntegerByName(std::string_view name) const {

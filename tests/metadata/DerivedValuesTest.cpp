@@ -151,7 +151,7 @@ TEST(TagNumbers, ReadStoredValuesByNameAndRoundHalvesToEven) {
 }
 
 TEST(TagNumbers, DefaultCropFactorIsFourAndAHalf) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   EXPECT_EQ(info.DefaultCropFactor(), 4.5);
 }
 

@@ -21,14 +21,14 @@ TTagEntry Entry(uint16_t tag, const char* name = "Name", const char* valueMap = 
 }
 
 TEST(TagList, RefusesTagZeroOnEmptyList) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   EXPECT_EQ(info.AddTag(Entry(0)), -1);
   EXPECT_TRUE(info.TagList.empty());
   EXPECT_EQ(info.TagCount, 0);
 }
 
 TEST(TagList, GrowsInStepsOfTwentyFiveKeepingOneEmptyRecord) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   struct Step {
     int stored;
     std::size_t storage;
@@ -50,7 +50,7 @@ TEST(TagList, GrowsInStepsOfTwentyFiveKeepingOneEmptyRecord) {
 }
 
 TEST(TagList, FindsByNameIgnoringAsciiCaseOnly) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   info.AddTag(Entry(0x829D, "FNumber"));
   info.AddTag(Entry(0x9999,
                     "Gr\xF6\xDF"
