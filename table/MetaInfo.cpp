@@ -9,7 +9,6 @@
 namespace pixolyn {
 
 namespace {
-constexpr int kBuildModeAll = 255;
 const char* const kPlaceholder = "- keine Daten vorhanden -";
 const char* const kCreationDateLabel = "Erstelldatum";
 
@@ -110,8 +109,7 @@ TImgData& FreshImage(std::unique_ptr<TImgData>& image) {
     image->ResetImage();
     image.reset();
   }
-  image = std::make_unique<TImgData>(kBuildModeAll);
-  image->BuildMode = kBuildModeAll;
+  image = std::make_unique<TImgData>();
   return *image;
 }
 }  // namespace

@@ -31,7 +31,7 @@ struct TCollectedMeta {
   std::span<const TTagEntry> ExifTags;
 };
 
-// Replaces the record by a fresh one (build mode 255) that has read path.
+// Replaces the record by a fresh one that has read path.
 void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image);
 // The same for a file's bytes held in memory, named as the file would be.
 void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,

@@ -4,7 +4,7 @@
 #include "fuzz/drivers/FuzzDrivers.h"
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
-#include "makernotes/MakerNoteHandoff.h"
+#include "makernotes/MakerNoteDecoder.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
 #include "tiff/ValueFormat.h"
@@ -12,6 +12,10 @@
 namespace pixolyn::fuzz {
 
 namespace {
+// Where stored offsets count from: the TIFF header behind a JPEG segment's
+// length and "Exif" header, or 8 bytes before a TIFF file's block.
+constexpr int64_t kJpegOrigin = 8;
+constexpr int64_t kTiffOrigin = -8;
 struct TExifCase {
   std::string Block;
   bool TiffLayout = false;
@@ -23,12 +27,7 @@ struct TExifCase {
 // A decoder set up as the image reader sets it up for this block.
 class TBlockDecoder {
  public:
-  explicit TBlockDecoder(const TExifCase& exif) : exif_(exif), info_(&owner_, 255) {
-    owner_.TiffFile = exif.TiffLayout;
-    owner_.DataBuffer = exif.Block;
-    info_.TiffFile = exif.TiffLayout;
-    info_.DataBuffer = exif.Block;
-    info_.BigEndian = exif.BigEndian;
+  explicit TBlockDecoder(const TExifCase& exif) : exif_(exif), info_(&owner_) {
     if (exif.Make != kMakeFromBlock) info_.CameraMake = kExifMakes[exif.Make];
   }
 
@@ -37,14 +36,12 @@ class TBlockDecoder {
   void RequireSound() const {
     RequireSoundTagList(info_.TagList, info_.TagCount);
     RequireBoundedStorage(info_.TagList, info_.TagCount, exif_.Block.size(), kHeldPerExifByte);
-    Require(info_.DataBuffer == exif_.Block, "EXIF bytes not restored after a maker note");
-    Require(info_.BigEndian == exif_.BigEndian, "byte order not restored after a maker note");
     Require(info_.CameraMake.size() <= 32, "camera make longer than 32 characters");
   }
 
  private:
   const TExifCase& exif_;
-  TImgData owner_{255};
+  TImgData owner_;
   TImageInfo info_;
 };
 
@@ -56,11 +53,11 @@ std::string ReadFirstDirectory(const TExifCase& exif) {
   TImageInfo& info = decoder.Info();
   try {
     if (exif.TiffLayout) {
-      info.ReadDirectory(0, -8, 4091, ExifKind);
+      info.ReadDirectory(exif.Block, exif.BigEndian, 0, kTiffOrigin, 4091, ExifKind);
     } else {
       const ByteView block(exif.Block);
       const int64_t length = block.Fits(0, 2) ? block.U16(0, true) : 0;
-      info.ReadDirectory(16, 8, length + 3, ExifKind);
+      info.ReadDirectory(exif.Block, exif.BigEndian, 16, kJpegOrigin, length + 3, ExifKind);
     }
   } catch (const ValueConversionError&) {
     // A formatter that fails ends the first directory.
@@ -76,10 +73,23 @@ void ReadMakerNote(const TExifCase& exif, const std::string& make) {
   TBlockDecoder decoder(exif);
   TImageInfo& info = decoder.Info();
   info.CameraMake = make;
-  info.MakerNoteBytes = CopyClamped(exif.Block, static_cast<int64_t>(exif.NoteOffset),
-                                    static_cast<int64_t>(exif.Block.size()));
-  info.MakerNoteOffset = static_cast<int64_t>(exif.NoteOffset);
-  HandOffMakerNote(info);
+  struct TNoEntries final : TEntrySink {
+    bool Take(const TTiffEntry&, const TTiffWalk&) override { return true; }
+  } none;
+  TWalkLimits limits;
+  const ByteView block(exif.Block);
+  const TTiffWalk walk{.Bytes = block,
+                       .BigEndian = exif.BigEndian,
+                       .Origin = exif.TiffLayout ? kTiffOrigin : kJpegOrigin,
+                       .FallbackBytes = block,
+                       .Limits = limits,
+                       .Sink = none};
+  const auto offset = static_cast<int64_t>(exif.NoteOffset);
+  const TTiffEntry note{.Tag = 0x927C,
+                        .Type = 7,
+                        .Position = offset,
+                        .Value = block.ViewClamped(offset, static_cast<int64_t>(block.Size()))};
+  TmsInfo(info, walk, note).DecodeMakerNote();
   decoder.RequireSound();
 }
 }  // namespace

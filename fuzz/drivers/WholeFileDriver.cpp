@@ -28,7 +28,8 @@ void DecodeAsViewerDoes(const std::string& name, std::string_view bytes) {
   if (image->ExifInfo) {
     const TImageInfo& exif = *image->ExifInfo;
     RequireSoundTagList(exif.TagList, exif.TagCount);
-    RequireBoundedStorage(exif.TagList, exif.TagCount, image->DataBuffer.size(), kHeldPerExifByte);
+    RequireBoundedStorage(exif.TagList, exif.TagCount, image->ExifSection->SegmentData.size(),
+                          kHeldPerExifByte);
   }
   TMetaTable grid;
   TIntArray sectionRows;

@@ -89,21 +89,21 @@ std::string JpegHead(const std::string& bytes) {
 // The EXIF block of an APP1 segment as exif_block reads it, with the maker
 // note's position that a full read finds.
 std::string ExifBlockSeed(const std::string& segmentData, std::size_t make) {
-  TImgData owner(255);
-  owner.DataBuffer = segmentData;
-  TImageInfo info(&owner, 255);
-  info.DataBuffer = segmentData;
+  TImgData owner;
+  TImageInfo info(&owner);
   const ByteView view(segmentData);
-  info.BigEndian = view.CopyClamped(8, 2) == "MM";
+  const bool bigEndian = view.CopyClamped(8, 2) == "MM";
   try {
-    info.ReadDirectory(16, 8, (view.Fits(0, 2) ? view.U16(0, true) : 0) + 3, ExifKind);
+    info.ReadDirectory(segmentData, bigEndian, 16, 8, (view.Fits(0, 2) ? view.U16(0, true) : 0) + 3,
+                       ExifKind);
   } catch (const std::exception&) {
   }
-  const std::size_t note = info.MakerNoteOffset > 0 && info.MakerNoteOffset < 0x10000
-                               ? static_cast<std::size_t>(info.MakerNoteOffset)
-                               : 0;
-  return Char(static_cast<int>(make)) + Char(info.BigEndian ? kExifMotorola : 0) +
-         U16BigEndian(note) + segmentData;
+  // The note's bytes stand in the segment; a note read from elsewhere gives no position.
+  const std::string noteBytes = info.GetTagByName("MakerNote").RawText;
+  const auto found = noteBytes.empty() ? std::string::npos : segmentData.find(noteBytes);
+  const std::size_t note = found != std::string::npos && found < 0x10000 ? found : 0;
+  return Char(static_cast<int>(make)) + Char(bigEndian ? kExifMotorola : 0) + U16BigEndian(note) +
+         segmentData;
 }
 
 // The block of a TIFF file's head as exif_block reads it.
@@ -135,7 +135,7 @@ void FromSamplePictures(TSeedWriter& seeds) {
     }
     if (ext != ".jpg") continue;
     seeds.Write("whole_file", name + ".jpg", JpegHead(bytes));
-    TImgData image(255);
+    TImgData image;
     image.ReadImageFile(file.path().string());
     if (image.ExifSection) {
       seeds.Write("exif_block", name,

@@ -105,7 +105,7 @@ bool TIPTCdata::ReadFile(const std::string& fileName) {
   Reset();
   // Having the owner read the file would free this very decoder with the
   // owner's old decoders; a record of its own leaves the owner as it is.
-  TImgData image(Owner ? Owner->BuildMode : 0);
+  TImgData image;
   image.DecodeFile(fileName);
   if (image.HasIptc()) DecodeText(image.IptcSection->SegmentData);
   return HasData();

@@ -39,7 +39,7 @@ std::string LowerExtension(const std::string& path) {
 }
 }  // namespace
 
-TImgData::TImgData(int buildMode) : BuildMode(buildMode) {
+TImgData::TImgData() {
   ResetImage();
 }
 
@@ -51,7 +51,6 @@ void TImgData::ResetImage() {
   ErrorText.clear();
   ExifInfo.reset();
   IptcInfo.reset();
-  BigEndian = false;
 }
 
 int TImgData::SlotOf(const tSection* section) const {
@@ -100,14 +99,12 @@ bool TImgData::DecodeBytes(const std::string& name, std::string_view bytes) {
 }
 
 bool TImgData::Decode(TFileKind kind, TByteSource& source) {
-  TiffFile = kind == TFileKind::Tiff;
   bool read = false;
   try {
-    read = TiffFile ? ReadTiffHeader(source) : ReadJpegSections(source);
+    read = kind == TFileKind::Tiff ? ReadTiffHeader(source) : ReadJpegSections(source);
   } catch (const std::exception&) {
     read = false;
   }
-  TiffFile = false;
   if (!read) return false;
   ErrorText = "<none>";
   return true;
@@ -153,8 +150,6 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
           break;
         }
         ExifSection = &slot;
-        CreateExifDecoder();
-        DataBuffer = slot.SegmentData;
         DecodeExifSegment();
         break;
       case kMarkerApp13:
@@ -173,34 +168,26 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
   return HasMetadata();
 }
 
-void TImgData::CreateExifDecoder() {
-  ExifInfo = std::make_unique<TImageInfo>(this, BuildMode);
-}
-
 void TImgData::DecodeExifSegment() {
-  if (!ExifInfo) CreateExifDecoder();
+  ExifInfo = std::make_unique<TImageInfo>(this);
   const ByteView segment(ExifSection->SegmentData);
   if (!IsExifSegment(*ExifSection)) {
     ErrorText = "Incorrect Exif header";
     return;
   }
   const std::string order = segment.CopyClamped(8, 2);
-  if (order == "II") {
-    BigEndian = false;
-  } else if (order == "MM") {
-    BigEndian = true;
-  } else {
+  if (order != "II" && order != "MM") {
     ErrorText = "Invalid Exif alignment marker";
     return;
   }
+  const bool bigEndian = order == "MM";
   constexpr int64_t kHeader = 8;
   const int64_t start =
       segment.Fits(kHeader + 4, 4)
-          ? FirstDirectoryStart(segment, kHeader, segment.U32(kHeader + 4, BigEndian), kHeader + 8)
+          ? FirstDirectoryStart(segment, kHeader, segment.U32(kHeader + 4, bigEndian), kHeader + 8)
           : kHeader + 8;
-  ExifInfo->DataBuffer = DataBuffer;
-  ExifInfo->BigEndian = BigEndian;
-  ExifInfo->ReadDirectory(start, kHeader, int64_t{ExifSection->SegmentLength} + 3, ExifKind);
+  ExifInfo->ReadDirectory(segment.Bytes(), bigEndian, start, kHeader,
+                          int64_t{ExifSection->SegmentLength} + 3, ExifKind);
   ExifInfo->AddFocalLength35();
 }
 
@@ -214,18 +201,16 @@ bool TImgData::ReadTiffHeader(TByteSource& file) {
   slot.MarkerCode = 0;
   SectionCount = 1;
   ExifSection = &slot;
-  DataBuffer = slot.SegmentData;
-  CreateExifDecoder();
-  ExifInfo->DataBuffer = DataBuffer;
-  ExifInfo->BigEndian = order == "MM";
+  ExifInfo = std::make_unique<TImageInfo>(this);
+  const bool bigEndian = order == "MM";
   // Stored offsets count from the file's first byte, 8 bytes before the block;
   // a first directory outside the block is looked for at file offset 8.
   constexpr int64_t kHeader = -8;
+  const ByteView block(slot.SegmentData);
   const ByteView head(rest);
-  const int64_t start = head.Fits(2, 4) ? FirstDirectoryStart(ByteView(DataBuffer), kHeader,
-                                                              head.U32(2, ExifInfo->BigEndian), 0)
-                                        : 0;
-  ExifInfo->ReadDirectory(start, kHeader, 4091, ExifKind);
+  const int64_t start =
+      head.Fits(2, 4) ? FirstDirectoryStart(block, kHeader, head.U32(2, bigEndian), 0) : 0;
+  ExifInfo->ReadDirectory(block.Bytes(), bigEndian, start, kHeader, 4091, ExifKind);
   ExifInfo->AddFocalLength35();
   return true;
 }

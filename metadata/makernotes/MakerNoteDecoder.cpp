@@ -13,14 +13,7 @@
 namespace pixolyn {
 
 namespace {
-// The TIFF header's offset in the EXIF bytes of a JPEG file. A TIFF file's
-// header stands 8 bytes before their start, so its note position is moved by
-// twice that to let one rule serve both.
-constexpr int64_t kTiffHeaderOffset = 8;
-constexpr int64_t kTiffFileShift = 16;
 constexpr std::size_t kMakeKeyLength = 5;
-constexpr int64_t kEntryCountSize = 2;
-constexpr int64_t kEntrySize = 12;
 constexpr uint16_t kTiffMagic = 42;
 
 // Where a maker's stored value offsets count from.
@@ -101,26 +94,25 @@ const TMakerLayout* FindLayout(std::string_view make, std::string_view note) {
 // given, else the other (some cameras and editors write the note so); none
 // when neither fits.
 std::optional<bool> OrderThatFits(const ByteView& note, int64_t dirStart, bool bigEndian) {
-  if (!note.Fits(dirStart, kEntryCountSize)) return std::nullopt;
+  if (!note.Fits(dirStart, kTiffEntryCountSize)) return std::nullopt;
   for (const bool order : {bigEndian, !bigEndian}) {
-    if (note.Fits(dirStart + kEntryCountSize, kEntrySize * note.U16(dirStart, order))) return order;
+    if (note.Fits(dirStart + kTiffEntryCountSize, kTiffEntrySize * note.U16(dirStart, order))) {
+      return order;
+    }
   }
   return std::nullopt;
 }
 
 }  // namespace
 
-TmsInfo::TmsInfo(bool fromTiff, TImageInfo& info)
-    : FromTiff(fromTiff), Info(&info), NotePosition(info.MakerNoteOffset) {}
+TMakerNotePlan PlanMakerNote(const TTiffWalk& walk, const TTiffEntry& entry,
+                             std::string_view make) {
+  const TMakerLayout* layout = FindLayout(make, entry.Value);
+  if (!layout) return {};
+  if (!layout->Table) return {.KnownMaker = true};
 
-bool TmsInfo::DecodeMakerNote() {
-  if (FromTiff) NotePosition += kTiffFileShift;
-  const TMakerLayout* layout = FindLayout(Info->CameraMake, Info->MakerNoteBytes);
-  if (!layout) return false;
-  if (!layout->Table) return true;
-
-  const ByteView note(Info->MakerNoteBytes);
-  bool bigEndian = Info->BigEndian;
+  const ByteView note(entry.Value);
+  bool bigEndian = walk.BigEndian;
   int64_t dirStart = layout->DirStart;
   int64_t origin = 0;
   switch (layout->Order) {
@@ -135,7 +127,8 @@ bool TmsInfo::DecodeMakerNote() {
   }
   switch (layout->Offsets) {
     case TOffsets::FromTiffHeader:
-      origin = kTiffHeaderOffset - NotePosition;
+      // The walk's origin is the TIFF header, wherever the block stands in its bytes.
+      origin = walk.Origin - entry.Position;
       break;
     case TOffsets::FromNote:
       break;
@@ -144,16 +137,27 @@ bool TmsInfo::DecodeMakerNote() {
       dirStart = origin + note.U32(origin + 4, bigEndian);
       break;
   }
-  // A value that does not lie in the note is read from the EXIF bytes at the
-  // place its offset names, counted from the same origin.
-  const int64_t fallbackOrigin = Info->MakerNoteOffset + origin;
   // A directory that fits in neither byte order is no directory: no rows rather than garbage.
   const auto order = OrderThatFits(note, dirStart, bigEndian);
-  if (!order) return true;
+  if (!order) return {.KnownMaker = true};
+  // A value that does not lie in the note is read from the walk's bytes at the
+  // place its offset names, counted from the same origin.
+  return {.KnownMaker = true,
+          .Walk = TMakerNoteWalk{.Table = layout->Table(),
+                                 .DirStart = dirStart,
+                                 .Origin = origin,
+                                 .FallbackOrigin = entry.Position + origin,
+                                 .BigEndian = *order}};
+}
+
+TmsInfo::TmsInfo(TImageInfo& info, const TTiffWalk& walk, const TTiffEntry& note)
+    : Info(&info), walk_(walk), note_(note) {}
+
+bool TmsInfo::DecodeMakerNote() {
+  const TMakerNotePlan plan = PlanMakerNote(walk_, note_, Info->CameraMake);
   // The maker's directory is a walk of its own, in its own byte order.
-  Info->ReadMakerNoteDirectory(Info->MakerNoteBytes, layout->Table(), dirStart, origin,
-                               fallbackOrigin, *order);
-  return true;
+  if (plan.Walk) Info->ReadMakerNoteDirectory(walk_, note_.Value, *plan.Walk);
+  return plan.KnownMaker;
 }
 
 }  // namespace pixolyn

@@ -5,7 +5,7 @@
 #include <exception>
 #include <string_view>
 
-#include "makernotes/MakerNoteHandoff.h"
+#include "makernotes/MakerNoteDecoder.h"
 #include "metadata/ImageData.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
@@ -105,16 +105,12 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
       case kTagMake:
         info_.CameraMake = text.substr(0, kCameraMakeLength);
         break;
-      case kTagMakerNote:
-        info_.MakerNoteBytes = raw;
-        info_.MakerNoteOffset = value.Position;
-        break;
       default:
         break;
     }
     info_.StoreEntry(entry, entry.Group, value, walk.BigEndian, std::move(text));
     // The maker note's entries follow the entry that holds it.
-    if (value.Tag == kTagMakerNote) HandOffMakerNote(info_);
+    if (value.Tag == kTagMakerNote) TmsInfo(info_, walk, value).DecodeMakerNote();
     return true;
   }
 
@@ -144,20 +140,15 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
   std::span<const TTagEntry> table_;
 };
 
-TImageInfo::TImageInfo(TImgData* owner, int buildMode)
-    : OwnerImage(owner), BuildMode(buildMode), TiffFile(owner ? owner->TiffFile : false) {}
+TImageInfo::TImageInfo(TImgData* owner) : OwnerImage(owner) {}
 
-const std::string& TImageInfo::ExifBytes() const {
-  return OwnerImage ? OwnerImage->DataBuffer : DataBuffer;
-}
-
-void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
-                               TDirectoryKind kind) {
-  limits_.AllowValueBytesFor(ExifBytes().size());
+void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start,
+                               int64_t base, int64_t sizeLimit, TDirectoryKind kind) {
+  limits_.AllowValueBytesFor(exifBytes.size());
   TStandardEntries sink(*this);
-  const ByteView bytes(DataBuffer);
+  const ByteView bytes(exifBytes);
   const TTiffWalk walk{.Bytes = bytes,
-                       .BigEndian = BigEndian,
+                       .BigEndian = bigEndian,
                        .Origin = base,
                        .FallbackBytes = bytes,
                        .FallbackOrigin = base,
@@ -168,25 +159,19 @@ void TImageInfo::ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit,
   WalkImageDirectory(walk, start, kind);
 }
 
-void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
-                                        int64_t dirStart, int64_t origin, int64_t fallbackOrigin) {
-  ReadMakerNoteDirectory(data, table, dirStart, origin, fallbackOrigin, BigEndian);
-}
-
-void TImageInfo::ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
-                                        int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
-                                        bool bigEndian) {
-  makerLimits_.AllowValueBytesFor(ExifBytes().size());
-  TMakerEntries sink(*this, table);
-  const TTiffWalk walk{.Bytes = ByteView(data),
-                       .BigEndian = bigEndian,
-                       .Origin = origin,
-                       .FallbackBytes = ByteView(ExifBytes()),
-                       .FallbackOrigin = fallbackOrigin,
-                       .Limits = makerLimits_,
-                       .Sink = sink};
+void TImageInfo::ReadMakerNoteDirectory(const TTiffWalk& walk, std::string_view note,
+                                        const TMakerNoteWalk& maker) {
+  makerLimits_.AllowValueBytesFor(walk.Bytes.Size());
+  TMakerEntries sink(*this, maker.Table);
+  const TTiffWalk noteWalk{.Bytes = ByteView(note),
+                           .BigEndian = maker.BigEndian,
+                           .Origin = maker.Origin,
+                           .FallbackBytes = walk.Bytes,
+                           .FallbackOrigin = maker.FallbackOrigin,
+                           .Limits = makerLimits_,
+                           .Sink = sink};
   try {
-    WalkMakerDirectory(walk, dirStart);
+    WalkMakerDirectory(noteWalk, maker.DirStart);
   } catch (const std::exception& error) {
     SetOwnerError(std::string("Error Detected = ") + error.what());
   }

@@ -8,9 +8,6 @@
 namespace pixolyn {
 
 namespace {
-constexpr int64_t kEntrySize = 12;
-constexpr int64_t kEntryCountSize = 2;
-constexpr int64_t kInlineValueSize = 4;
 // Main directory, Exif, interoperability: three levels; the rest is headroom.
 constexpr int kMaxDirectoryDepth = 8;
 
@@ -45,7 +42,7 @@ TTiffEntry ReadEntry(const TTiffWalk& walk, int64_t entryOffset, TDirectoryKind 
   entry.Type = walk.Bytes.U16(entryOffset + 2, walk.BigEndian);
   const int64_t components = static_cast<int32_t>(walk.Bytes.U32(entryOffset + 4, walk.BigEndian));
   entry.Size = components * TypeSize(entry.Type);
-  if (entry.Size <= kInlineValueSize) {
+  if (entry.Size <= kTiffInlineValueSize) {
     entry.Position = entryOffset + 8;
     entry.Value = walk.Bytes.ViewClamped(entry.Position, entry.Size);
     return entry;
@@ -58,7 +55,31 @@ TTiffEntry ReadEntry(const TTiffWalk& walk, int64_t entryOffset, TDirectoryKind 
   return entry;
 }
 
-void WalkDirectory(const TTiffWalk& walk, int64_t start, TDirectoryKind kind,
+// How the two kinds of directory differ. An image file directory ends quietly
+// at a count or entry outside the bytes, passes over entries without value
+// bytes and follows the pointers to its sub-directories; a maker note's
+// directory raises ReadOutOfBounds there, passes every entry on and has no pointers.
+struct TDirectoryRules {
+  TDirectoryKind Kind = ExifKind;
+  bool RaisesOutside = false;
+  bool PassesEmptyEntries = false;
+  bool FollowsPointers = false;
+  bool LimitsSize = false;  // refuses a directory over the walk's size limit
+};
+
+TDirectoryRules ImageDirectoryRules(TDirectoryKind kind) {
+  return {.Kind = kind, .FollowsPointers = true, .LimitsSize = true};
+}
+
+// Whether [offset, offset + size) lies in the walk's bytes; raises instead of
+// answering false where the rules say so.
+bool Present(const TTiffWalk& walk, int64_t offset, int64_t size, const TDirectoryRules& rules) {
+  if (walk.Bytes.Fits(offset, size)) return true;
+  if (rules.RaisesOutside) throw ReadOutOfBounds(offset, size, walk.Bytes.Size());
+  return false;
+}
+
+void WalkDirectory(const TTiffWalk& walk, int64_t start, const TDirectoryRules& rules,
                    const TOpenDirectory* outer);
 
 void WalkSubDirectory(const TTiffWalk& walk, int64_t pointerOffset, TDirectoryKind kind,
@@ -66,45 +87,47 @@ void WalkSubDirectory(const TTiffWalk& walk, int64_t pointerOffset, TDirectoryKi
   if (!walk.Bytes.Fits(pointerOffset, 4)) return;
   try {
     const int64_t offset = static_cast<int32_t>(walk.Bytes.U32(pointerOffset, walk.BigEndian));
-    WalkDirectory(walk, walk.Origin + offset, kind, outer);
+    WalkDirectory(walk, walk.Origin + offset, ImageDirectoryRules(kind), outer);
   } catch (const std::exception&) {
     // The sub-directory ends here; its parent reads on.
   }
 }
 
-void WalkDirectory(const TTiffWalk& walk, int64_t start, TDirectoryKind kind,
+void FollowPointer(const TTiffWalk& walk, const TTiffEntry& entry, const TOpenDirectory* open) {
+  switch (entry.Tag) {
+    case kTagExifOffset:
+    case kTagInteroperabilityOffset:
+      WalkSubDirectory(walk, entry.Position, ExifKind, open);
+      break;
+    case kTagGpsInfo:
+      WalkSubDirectory(walk, entry.Position, GpsKind, open);
+      break;
+    default:
+      break;
+  }
+}
+
+void WalkDirectory(const TTiffWalk& walk, int64_t start, const TDirectoryRules& rules,
                    const TOpenDirectory* outer) {
   if (!MayEnter(outer, start)) return;
   const TOpenDirectory open{.Start = start, .Outer = outer};
 
-  // A count or entry that does not lie wholly in the bytes ends the directory
-  // as its last entry would.
-  if (!walk.Bytes.Fits(start, kEntryCountSize)) return;
+  if (!Present(walk, start, kTiffEntryCountSize, rules)) return;
   const int64_t count = walk.Bytes.U16(start, walk.BigEndian);
-  if (kEntrySize * count + kEntryCountSize > walk.SizeLimit) {
+  if (rules.LimitsSize && kTiffEntrySize * count + kTiffEntryCountSize > walk.SizeLimit) {
     if (walk.ErrorText) *walk.ErrorText = "Illegally sized directory";
     return;
   }
   for (int64_t i = 0; i < count; ++i) {
-    const int64_t entryOffset = start + kEntryCountSize + kEntrySize * i;
-    if (!walk.Bytes.Fits(entryOffset, kEntrySize) || !walk.Limits.TakeEntry()) return;
-    const TTiffEntry entry = ReadEntry(walk, entryOffset, kind);
+    const int64_t entryOffset = start + kTiffEntryCountSize + kTiffEntrySize * i;
+    if (!Present(walk, entryOffset, kTiffEntrySize, rules) || !walk.Limits.TakeEntry()) return;
+    const TTiffEntry entry = ReadEntry(walk, entryOffset, rules.Kind);
     // Zero components or an unknown type: no value, but the entries after it still count.
-    if (entry.Size == 0) continue;
+    if (entry.Size == 0 && !rules.PassesEmptyEntries) continue;
     if (!walk.Limits.TakeValueBytes(static_cast<int64_t>(entry.Value.size()))) return;
     if (!walk.Sink.Take(entry, walk)) return;
     // Sub-directories come after the entry that points to them.
-    switch (entry.Tag) {
-      case kTagExifOffset:
-      case kTagInteroperabilityOffset:
-        WalkSubDirectory(walk, entry.Position, ExifKind, &open);
-        break;
-      case kTagGpsInfo:
-        WalkSubDirectory(walk, entry.Position, GpsKind, &open);
-        break;
-      default:
-        break;
-    }
+    if (rules.FollowsPointers) FollowPointer(walk, entry, &open);
   }
 }
 }  // namespace
@@ -139,16 +162,11 @@ std::string_view TWalkLimits::ComponentsToFormat(std::string_view raw, uint16_t 
 }
 
 void WalkImageDirectory(const TTiffWalk& walk, int64_t start, TDirectoryKind kind) {
-  WalkDirectory(walk, start, kind, nullptr);
+  WalkDirectory(walk, start, ImageDirectoryRules(kind), nullptr);
 }
 
 void WalkMakerDirectory(const TTiffWalk& walk, int64_t start) {
-  const int64_t count = walk.Bytes.U16(start, walk.BigEndian);
-  for (int64_t i = 0; i < count && walk.Limits.TakeEntry(); ++i) {
-    const TTiffEntry entry = ReadEntry(walk, start + kEntryCountSize + kEntrySize * i, ExifKind);
-    if (!walk.Limits.TakeValueBytes(static_cast<int64_t>(entry.Value.size()))) return;
-    if (!walk.Sink.Take(entry, walk)) return;
-  }
+  WalkDirectory(walk, start, {.RaisesOutside = true, .PassesEmptyEntries = true}, nullptr);
 }
 
 }  // namespace pixolyn

@@ -151,7 +151,7 @@ TEST(TagNumbers, ReadStoredValuesByNameAndRoundHalvesToEven) {
 }
 
 TEST(TagNumbers, DefaultCropFactorIsFourAndAHalf) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   EXPECT_EQ(info.DefaultCropFactor(), 4.5);
 }
 
@@ -173,8 +173,7 @@ TEST(FocalLength35, NeverDividesByZero) {
 
 TEST(TagNumberByName, ReadsAnEntryInItsOwnByteOrder) {
   // A maker note may be stored in the other byte order than the EXIF block.
-  TImageInfo info(nullptr, 255);
-  info.BigEndian = false;
+  TImageInfo info(nullptr);
   TTagEntry focal = LookupTagEntry(kFocalLength, ExifKind);
   focal.FormatType = kTypeRational;
   focal.BigEndian = true;

@@ -247,7 +247,7 @@ TEST(IptcDecoder, StoresNothingForTagZero) {
 }
 
 TEST(IptcDecoder, DecodingTwiceYieldsTheSameList) {
-  TImgData image(255);
+  TImgData image;
   image.SectionCount = 1;
   image.IptcSection = &image.Sections[0];
   image.IptcSection->SegmentData = IptcSegment(Keywords({"a", "b"}) + IptcDataset(2, 90, "Ort"));
@@ -307,7 +307,7 @@ TEST(IptcDecoder, ReadFileLeavesTheOwnerAndItsDecoderAlive) {
   test::TempDir dir;
   const std::string first = dir.Write("first.jpg", test::JpegWithIptc(IptcDataset(2, 90, "Bonn")));
   const std::string second = dir.Write("second.jpg", test::JpegWithIptc(Keywords({"x", "y"})));
-  TImgData image(255);
+  TImgData image;
   ASSERT_TRUE(image.ReadImageFile(first));
   TIPTCdata* decoder = image.IptcInfo.get();
   ASSERT_NE(decoder, nullptr);
@@ -325,7 +325,7 @@ TEST(IptcDecoder, ReadFileLeavesTheOwnerAndItsDecoderAlive) {
 }
 
 TEST(IptcDecoder, TheImageRecordDecodesOnlyTheFirstPhotoshopSegment) {
-  TImgData image(255);
+  TImgData image;
   ASSERT_TRUE(
       image.DecodeBytes("two.jpg", test::JpegBuilder()
                                        .App13(test::IptcPayload(IptcDataset(2, 90, "Erste")))

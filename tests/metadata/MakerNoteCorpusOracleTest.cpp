@@ -367,7 +367,7 @@ TEST_F(MakerNoteCorpus, EveryStoredMakerEntryCarriesExifToolsValue) {
     const auto image = ReadPicture(Path(picture.file));
     ASSERT_TRUE(image->ExifInfo);
     const TImageInfo& info = *image->ExifInfo;
-    const bool bigEndian = !picture.intelNote && info.BigEndian;
+    const bool bigEndian = !picture.intelNote && info.GetTagByName("Make").BigEndian;
     int compared = 0;
     const std::vector<const TTagEntry*> entries = MakerEntries(info);
     EXPECT_FALSE(entries.empty());
@@ -404,7 +404,7 @@ TEST_F(MakerNoteCorpus, NotesOfOtherLayoutsGiveNoRows) {
     SCOPED_TRACE(std::string(picture.file) + ": " + picture.why);
     const auto image = ReadPicture(Path(picture.file));
     ASSERT_TRUE(image->ExifInfo);
-    const std::string& note = image->ExifInfo->MakerNoteBytes;
+    const std::string note = image->ExifInfo->GetTagByName("MakerNote").RawText;
     EXPECT_EQ(note.substr(picture.at, picture.length), std::string(picture.bytes, picture.length));
     EXPECT_TRUE(MakerEntries(*image->ExifInfo).empty());
   }

@@ -74,8 +74,8 @@ const TTagEntry* StandardEntry(const TImageInfo& info, uint16_t tag) {
 
 // The EXIF walk of a JPEG APP1 segment, with the image record kept for its error text.
 struct DecodedExif {
-  TImgData owner{255};
-  TImageInfo info{&owner, 255};
+  TImgData owner;
+  TImageInfo info{&owner};
 };
 
 void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, bool bigEndian) {
@@ -83,10 +83,7 @@ void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, boo
   const auto length = static_cast<uint16_t>(payload.size() + 2);
   std::string segment{static_cast<char>(length >> 8), static_cast<char>(length & 0xFF)};
   segment += payload;
-  decoded.owner.DataBuffer = segment;
-  decoded.info.DataBuffer = segment;
-  decoded.info.BigEndian = bigEndian;
-  decoded.info.ReadDirectory(16, 8, int64_t{length} + 3, ExifKind);
+  decoded.info.ReadDirectory(segment, bigEndian, 16, 8, int64_t{length} + 3, ExifKind);
 }
 
 class MakerNote : public ::testing::TestWithParam<bool> {
@@ -230,7 +227,6 @@ TEST_P(MakerNote, SameNoteGivesTheSameEntriesInJpegAndTiff) {
   const auto tiff = test::ReadTiffFile(block);
   ASSERT_TRUE(jpeg->ExifInfo);
   ASSERT_TRUE(tiff->ExifInfo);
-  EXPECT_TRUE(tiff->ExifInfo->TiffFile);
   const std::vector<MakerEntry> entries = MakerEntries(*jpeg->ExifInfo);
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[1].text, "\"IMG:PowerShot JPEG\"");
@@ -238,7 +234,7 @@ TEST_P(MakerNote, SameNoteGivesTheSameEntriesInJpegAndTiff) {
   EXPECT_EQ(MakerEntries(*tiff->ExifInfo), entries);
 }
 
-TEST_P(MakerNote, FujifilmNoteIsReadInIntelOrderAndTheExifOrderComesBack) {
+TEST_P(MakerNote, FujifilmNoteIsReadInIntelOrderAndTheWalkGoesOnInTheExifOrder) {
   // The note is always in Intel order, with offsets from its own first byte.
   MakerNoteBuilder note(false, kFujiHeader, MakerNoteBuilder::Offsets::FromNote);
   note.Undefined(0x0000, "0130")
@@ -259,7 +255,6 @@ TEST_P(MakerNote, FujifilmNoteIsReadInIntelOrderAndTheExifOrderComesBack) {
       {0x1002, "WhiteBalance", "Daylight"},
   };
   EXPECT_EQ(MakerEntries(info), expected);
-  EXPECT_EQ(info.BigEndian, BigEndian());
   ASSERT_NE(StandardEntry(info, kExifImageWidth), nullptr);
   EXPECT_EQ(StandardEntry(info, kExifImageWidth)->Text, "640");
   EXPECT_EQ(info.PixelWidth, 640);
@@ -284,8 +279,6 @@ TEST_P(MakerNote, DirectoryRunningPastTheNoteGivesNoRowsAndTheWalkGoesOn) {
     DecodeAsJpegSegment(decoded, ExifWithMakerNote(BigEndian(), c.make, c.note, later),
                         BigEndian());
     EXPECT_EQ(MakerEntries(decoded.info), std::vector<MakerEntry>{});
-    EXPECT_EQ(decoded.info.BigEndian, BigEndian());
-    EXPECT_EQ(decoded.info.DataBuffer, decoded.owner.DataBuffer);
     EXPECT_EQ(decoded.info.PixelWidth, 800);
     EXPECT_EQ(decoded.info.TagList[static_cast<std::size_t>(decoded.info.TagCount - 1)].Tag,
               kExifImageWidth);
@@ -393,14 +386,7 @@ TEST_P(MakerNote, MakesOfNoKnownMakerGiveNoEntries) {
   }
 }
 
-// The decoder on its own, over a decoder whose fields are set by hand.
-class MakerNoteDispatch : public ::testing::Test {
- protected:
-  TImgData owner_{255};
-  TImageInfo info_{&owner_, 255};
-};
-
-TEST_F(MakerNoteDispatch, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
+TEST(MakerNotePlan, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
   const std::vector<std::pair<std::string, bool>> makes = {
       {"NIKON CORPORATION", true},
       {"OLYMPUS IMAGING CORP.", true},
@@ -415,38 +401,17 @@ TEST_F(MakerNoteDispatch, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
       {"", false},
       {" CANON", false},
   };
+  // An empty note: too short for any directory.
+  struct TNoEntries final : TEntrySink {
+    bool Take(const TTiffEntry&, const TTiffWalk&) override { return true; }
+  } none;
+  TWalkLimits limits;
+  const TTiffWalk walk{.Origin = 8, .Limits = limits, .Sink = none};
   for (const auto& [make, known] : makes) {
     SCOPED_TRACE(make);
-    info_.CameraMake = make;
-    info_.MakerNoteBytes.clear();  // too short for any directory
-    TmsInfo decoder(false, info_);
-    EXPECT_EQ(decoder.DecodeMakerNote(), known);
-    EXPECT_EQ(info_.TagCount, 0);
-  }
-}
-
-TEST_F(MakerNoteDispatch, MovesTheNotePositionOfTiffInputBySixteen) {
-  info_.CameraMake = "SONY";
-  info_.MakerNoteOffset = 100;
-  TmsInfo fromJpeg(false, info_);
-  EXPECT_EQ(fromJpeg.NotePosition, 100);
-  EXPECT_EQ(fromJpeg.Info, &info_);
-  fromJpeg.DecodeMakerNote();
-  EXPECT_EQ(fromJpeg.NotePosition, 100);
-  TmsInfo fromTiff(true, info_);
-  EXPECT_TRUE(fromTiff.FromTiff);
-  fromTiff.DecodeMakerNote();
-  EXPECT_EQ(fromTiff.NotePosition, 116);
-}
-
-TEST_F(MakerNoteDispatch, RestoresTheByteOrderAfterAFujifilmNote) {
-  for (const bool bigEndian : {false, true}) {
-    info_.BigEndian = bigEndian;
-    info_.CameraMake = "FUJIFILM";
-    info_.MakerNoteBytes = std::string("FUJIFILM\x0C\0\0\0\x05", 13);  // count cut short
-    TmsInfo decoder(false, info_);
-    EXPECT_TRUE(decoder.DecodeMakerNote());
-    EXPECT_EQ(info_.BigEndian, bigEndian);
+    const TMakerNotePlan plan = PlanMakerNote(walk, TTiffEntry{.Tag = 0x927C}, make);
+    EXPECT_EQ(plan.KnownMaker, known);
+    EXPECT_FALSE(plan.Walk);
   }
 }
 

@@ -24,14 +24,14 @@ TTagEntry Entry(uint16_t tag, const char* name = "Name", TValueNames valueMap = 
 }
 
 TEST(TagList, RefusesTagZeroOnEmptyList) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   EXPECT_EQ(info.AddTag(Entry(0)), -1);
   EXPECT_TRUE(info.TagList.empty());
   EXPECT_EQ(info.TagCount, 0);
 }
 
 TEST(TagList, FindsByNameIgnoringAsciiCaseOnly) {
-  TImageInfo info(nullptr, 255);
+  TImageInfo info(nullptr);
   info.AddTag(Entry(0x829D, "FNumber"));
   info.AddTag(Entry(0x9999,
                     "Gr\xF6\xDF"

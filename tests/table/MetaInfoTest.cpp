@@ -50,10 +50,10 @@ TTagEntry Tag(std::string_view label, std::string text, int group = 0) {
 
 // An image record holding the given EXIF tags, as the EXIF decoder would leave it.
 std::unique_ptr<TImgData> ImageWithExif(const std::vector<TTagEntry>& tags) {
-  auto image = std::make_unique<TImgData>(255);
+  auto image = std::make_unique<TImgData>();
   image->SectionCount = 1;
   image->ExifSection = &image->Sections[0];
-  image->ExifInfo = std::make_unique<TImageInfo>(image.get(), 255);
+  image->ExifInfo = std::make_unique<TImageInfo>(image.get());
   for (const TTagEntry& tag : tags) image->ExifInfo->AddTag(tag);
   return image;
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "metadata/EndianReader.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/TagEntry.h"
 #include "metadata/TiffWalk.h"
@@ -15,10 +14,11 @@
 namespace pixolyn {
 
 class TImgData;
+struct TMakerNoteWalk;
 
-class TImageInfo : public tEndInd {
+class TImageInfo {
  public:
-  TImageInfo(TImgData* owner, int buildMode);
+  explicit TImageInfo(TImgData* owner);
 
   TTagDefArray TagList;
   int TagCount = 0;
@@ -26,28 +26,23 @@ class TImageInfo : public tEndInd {
   std::string CameraMake;          // at most 32 characters
   int PixelHeight = 0;
   int PixelWidth = 0;
-  int BuildMode = 0;
-  std::string MakerNoteBytes;
-  bool TiffFile = false;
-  int64_t MakerNoteOffset = 0;  // first byte of the maker note in the EXIF bytes
 
-  // Reads the directory whose entry count stands at start of DataBuffer and
-  // the sub-directories it points to. Stored value offsets count from base;
-  // a directory of more entries than sizeLimit allows is refused. An error
+  // Reads the directory whose entry count stands at start of the EXIF bytes
+  // (in that byte order) and the sub-directories it points to; at the maker
+  // note, the maker's directory. Stored value offsets count from base; a
+  // directory of more entries than sizeLimit allows is refused. An error
   // raised here (a formatter that fails) ends the directory and reaches the
-  // caller; errors inside sub-directories end only those.
-  void ReadDirectory(int64_t start, int64_t base, int64_t sizeLimit, TDirectoryKind kind);
+  // caller; errors inside sub-directories end only those. The bytes need not
+  // outlive the call.
+  void ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start, int64_t base,
+                     int64_t sizeLimit, TDirectoryKind kind);
 
-  // Reads a vendor directory out of data, in the byte order given (or this
-  // decoder's), with the vendor's table; its entries are stored with Group 1.
-  // Value offsets count from origin in data, or from fallbackOrigin in the
-  // owner's EXIF bytes for a value that does not lie in data. Never raises: a
-  // failure ends the directory and lands in the owner's ErrorText.
-  void ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
-                              int64_t dirStart, int64_t origin, int64_t fallbackOrigin);
-  void ReadMakerNoteDirectory(std::string_view data, std::span<const TTagEntry> table,
-                              int64_t dirStart, int64_t origin, int64_t fallbackOrigin,
-                              bool bigEndian);
+  // Reads a maker's directory out of note, an entry of the walk, with the
+  // maker's table; its entries are stored with Group 1. A value that does not
+  // lie in the note is read from the walk's bytes. Never raises: a failure
+  // ends the directory and lands in the owner's ErrorText.
+  void ReadMakerNoteDirectory(const TTiffWalk& walk, std::string_view note,
+                              const TMakerNoteWalk& maker);
 
   // Appends "FocalLengthin35mmFilm" computed from the focal length, the
   // picture size and the focal-plane resolution, unless the file holds it.
@@ -69,8 +64,6 @@ class TImageInfo : public tEndInd {
   class TStandardEntries;
   class TMakerEntries;
 
-  // The owner's EXIF bytes, which maker-note values outside the note fall back to.
-  const std::string& ExifBytes() const;
   // Stores the dictionary entry with its decoded value; a failure to grow drops this entry only.
   void StoreEntry(const TTagEntry& definition, int32_t group, const TTiffEntry& value,
                   bool bigEndian, std::string text);

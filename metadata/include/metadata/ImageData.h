@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "metadata/EndianReader.h"
-
 namespace pixolyn {
 
 class TImageInfo;
@@ -22,20 +20,19 @@ struct tSection {
   int SegmentLength = 0;    // value of the big-endian length field
 };
 
-class TImgData : public tEndInd {
+class TImgData {
  public:
   static constexpr int kMaxSections = 20;
   static constexpr int kTiffBlockSize = 4098;
 
-  explicit TImgData(int buildMode);
-  ~TImgData() override;
+  TImgData();
+  ~TImgData();
   TImgData(const TImgData&) = delete;
   TImgData& operator=(const TImgData&) = delete;
 
   // Slot number k (counted from 1) lives at Sections[k - 1].
+  // The EXIF bytes are those of ExifSection (a TIFF file's head for a TIFF file), held once.
   std::array<tSection, kMaxSections + 1> Sections;
-  bool TiffFile = false;
-  int BuildMode = 0;
   int SectionCount = 0;
   tSection* ExifSection = nullptr;
   tSection* IptcSection = nullptr;
@@ -70,7 +67,6 @@ class TImgData : public tEndInd {
   bool ReadJpegSections(TByteSource& source);
   void DecodeExifSegment();
   bool ReadTiffHeader(TByteSource& source);
-  void CreateExifDecoder();
 };
 
 }  // namespace pixolyn

@@ -56,7 +56,7 @@ enum TiffType : uint16_t {
 struct TTagEntry {
   int32_t Group = 0;  // 0 standard tag, 1 maker-note tag
   uint16_t FormatType = 0;
-  bool BigEndian = false;          // byte order of RawText
+  bool BigEndian = false;          // byte order of RawText's numbers
   uint16_t RecordNumber = 0;       // IPTC record of the dataset
   uint16_t Tag = 0;                // 0: no tag, never stored
   std::string_view Name;           // English name, key of lookups by name

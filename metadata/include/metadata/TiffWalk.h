@@ -14,6 +14,12 @@
 
 namespace pixolyn {
 
+// A directory is an entry count, then the entries; an entry holds its value
+// itself when it fits in four bytes.
+inline constexpr int64_t kTiffEntryCountSize = 2;
+inline constexpr int64_t kTiffEntrySize = 12;
+inline constexpr int64_t kTiffInlineValueSize = 4;
+
 // What the walks of one EXIF block may still read, all directories together.
 // A sound block stays far below these; without them, pointers that many
 // entries share would have the same directories and values read (and numbers
