@@ -54,14 +54,15 @@ bool ReportIfUnreadable(const std::string& path) {
   return true;
 }
 
-pixolyn::TMetaTable TableOfFile(const std::string& path) {
+pixolyn::TMetaTable TableOfFile(const std::string& path,
+                                const pixolyn::RegionalSettings& regional) {
   pixolyn::TMetaTable grid;
   pixolyn::TIntArray sectionRows;
-  pixolyn::FillPictureTable(path, grid, sectionRows);
+  pixolyn::FillPictureTable(path, grid, sectionRows, regional);
   return grid;
 }
 
-int PrintTables(const pixolyn::TInfoOptions& options) {
+int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   int status = 0;
   const bool headers = options.Files.size() > 1;
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
@@ -72,7 +73,7 @@ int PrintTables(const pixolyn::TInfoOptions& options) {
       status = 1;
       continue;
     }
-    pixolyn::FillPictureTable(path, grid, sectionRows);
+    pixolyn::FillPictureTable(path, grid, sectionRows, regional);
     std::string out;
     if (headers) out += "# " + path + lineEnd;
     out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(grid)), options.CrLf);
@@ -82,11 +83,12 @@ int PrintTables(const pixolyn::TInfoOptions& options) {
   return status;
 }
 
-int WriteWorkbook(const pixolyn::TInfoOptions& options) {
+int WriteWorkbook(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   const std::string& path = options.Files.front();
   if (ReportIfUnreadable(path)) return 1;
   try {
-    pixolyn::ExportGridToWorkbook(TableOfFile(path), options.Workbook, pixolyn::ExportTitle(path));
+    pixolyn::ExportGridToWorkbook(TableOfFile(path, regional), options.Workbook,
+                                  pixolyn::ExportTitle(path));
   } catch (const pixolyn::TExportError& e) {
     Report(pixolyn::Cp1252ToUtf8(e.what()));
     return 1;
@@ -113,10 +115,10 @@ class TProgressLine {
   std::chrono::steady_clock::time_point last_{};
 };
 
-int WriteCatalog(const pixolyn::TInfoOptions& options) {
+int WriteCatalog(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   const std::vector<std::string> pictures = pixolyn::PicturesOf(options.Files, options.Recurse);
   int status = 0;
-  pixolyn::TCatalogReader reader;
+  pixolyn::TCatalogReader reader(regional);
   TProgressLine progress(pictures.size());
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     if (const std::string reason = reader.Add(pictures[i]); !reason.empty()) {
@@ -138,7 +140,7 @@ int WriteCatalog(const pixolyn::TInfoOptions& options) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
-  pixolyn::FixRegional(pixolyn::RegionalFromLocale());
+  const pixolyn::RegionalSettings regional = pixolyn::RegionalFromLocale();
   std::setlocale(LC_NUMERIC, "C");
 
   const pixolyn::TParsedOptions parsed = pixolyn::ParseOptions(argc, argv);
@@ -151,6 +153,7 @@ int main(int argc, char** argv) {
     std::fputs(pixolyn::kUsage, stdout);
     return 0;
   }
-  if (!options.Catalog.empty()) return WriteCatalog(options);
-  return options.Workbook.empty() ? PrintTables(options) : WriteWorkbook(options);
+  if (!options.Catalog.empty()) return WriteCatalog(options, regional);
+  return options.Workbook.empty() ? PrintTables(options, regional)
+                                  : WriteWorkbook(options, regional);
 }

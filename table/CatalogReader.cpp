@@ -20,7 +20,7 @@ std::string TCatalogReader::Add(const std::string& path) {
     catalog_.AddFailure(file, folder, reason);
     return reason;
   }
-  FillPictureTable(path, grid_, sectionRows_);
+  FillPictureTable(path, grid_, sectionRows_, regional_);
   catalog_.AddTable(file, folder, grid_, sectionRows_);
   return reason;
 }

@@ -3,9 +3,11 @@
 
 #include <string>
 
+#include "metadata/Regional.h"
+
 namespace pixolyn {
 
 // The short date, then a blank and the long time unless the time is midnight.
-std::string DateTimeToText(double value);
+std::string DateTimeToText(double value, const RegionalSettings& regional);
 
 }  // namespace pixolyn

@@ -42,13 +42,14 @@ void SettingLineRow(std::string_view line, Sink& sink) {
 // Calls sink(row) for each row of the tags, in order, without copying their
 // texts: the table copies each value once, into its cell.
 template <typename Sink>
-void ForEachInfoRow(std::span<const TTagEntry> tags, Sink&& sink) {
+void ForEachInfoRow(std::span<const TTagEntry> tags, const RegionalSettings& regional,
+                    Sink&& sink) {
   for (const TTagEntry& tag : tags) {
     if (TrimControlAndBlank(tag.Text).empty()) continue;
     if (tag.Text.find("\r\n") == std::string::npos) {
       const auto group = static_cast<int16_t>(tag.Group);
       if (tag.Label == kCreationDateLabel) {
-        const std::string date = CreationDateText(tag.Text);
+        const std::string date = CreationDateText(tag.Text, regional);
         sink(TRowView{.Group = group, .Caption = tag.Label, .Value = date});
       } else {
         sink(TRowView{.Group = group, .Caption = tag.Label, .Value = tag.Text});
@@ -104,23 +105,24 @@ class GridFiller {
 }  // namespace
 
 namespace {
-TImgData& FreshImage(std::unique_ptr<TImgData>& image) {
+TImgData& FreshImage(std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
   if (image) {
     image->ResetImage();
     image.reset();
   }
-  image = std::make_unique<TImgData>();
+  image = std::make_unique<TImgData>(regional);
   return *image;
 }
 }  // namespace
 
-void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image) {
-  FreshImage(image).ReadImageFile(path);
+void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image,
+                  const RegionalSettings& regional) {
+  FreshImage(image, regional).ReadImageFile(path);
 }
 
 void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
-                           std::unique_ptr<TImgData>& image) {
-  FreshImage(image).DecodeBytes(name, bytes);
+                           std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
+  FreshImage(image, regional).DecodeBytes(name, bytes);
 }
 
 TCollectedMeta CollectMetaInfo(TImgData* image) {
@@ -135,14 +137,15 @@ TCollectedMeta CollectMetaInfo(TImgData* image) {
   return meta;
 }
 
-std::string CreationDateText(const std::string& text) {
-  return DateTimeToText(IptcStrToDateTime(text, ""));
+std::string CreationDateText(const std::string& text, const RegionalSettings& regional) {
+  return DateTimeToText(IptcStrToDateTime(text, ""), regional);
 }
 
-std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags) {
+std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
+                                 const RegionalSettings& regional) {
   std::vector<TInfo> rows;
   rows.reserve(tags.size());  // most tags give one row
-  ForEachInfoRow(tags, [&rows](const TRowView& row) {
+  ForEachInfoRow(tags, regional, [&rows](const TRowView& row) {
     rows.push_back(
         TInfo{.Group = row.Group, .Caption = row.Caption, .Value = std::string(row.Value)});
   });
@@ -159,6 +162,8 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   GridFiller fill(grid, sectionRows);
 
   const TCollectedMeta meta = CollectMetaInfo(image);
+  static const RegionalSettings german;
+  const RegionalSettings& regional = image ? image->Regional() : german;
   // Headers, spacers and placeholders besides the rows, and a comment of a few lines.
   constexpr std::size_t kFrameRows = 16;
   grid.ReserveRows(static_cast<int>(meta.IptcTags.size() + meta.ExifTags.size() + kFrameRows));
@@ -176,7 +181,7 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
 
   fill.AddSection("IPTC-Daten");
   bool anyIptcRow = false;
-  ForEachInfoRow(meta.IptcTags, [&](const TRowView& row) {
+  ForEachInfoRow(meta.IptcTags, regional, [&](const TRowView& row) {
     fill.AddRow(row.Caption, row.Value);
     anyIptcRow = true;
   });
@@ -184,7 +189,7 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
 
   fill.AddSection("EXIF-Daten (standard)");
   bool anyExifRow = false;
-  ForEachInfoRow(meta.ExifTags, [&](const TRowView& row) {
+  ForEachInfoRow(meta.ExifTags, regional, [&](const TRowView& row) {
     if (row.Group == 0) fill.AddRow(row.Caption, row.Value);
     anyExifRow = true;
   });
@@ -195,7 +200,7 @@ void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
   fill.AddSection("EXIF-Daten (kameraspezifisch)");
   fill.AddPlaceholder();
   fill.StepBack();
-  ForEachInfoRow(meta.ExifTags, [&](const TRowView& row) {
+  ForEachInfoRow(meta.ExifTags, regional, [&](const TRowView& row) {
     if (row.Group == 1) fill.AddRow(row.Caption, row.Value);
   });
 }

@@ -32,19 +32,22 @@ struct TCollectedMeta {
 };
 
 // Replaces the record by a fresh one that has read path.
-void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image);
+// Its texts are written in the given number and date formats.
+void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image,
+                  const RegionalSettings& regional = {});
 // The same for a file's bytes held in memory, named as the file would be.
 void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
-                           std::unique_ptr<TImgData>& image);
+                           std::unique_ptr<TImgData>& image, const RegionalSettings& regional = {});
 
 TCollectedMeta CollectMetaInfo(TImgData* image);
 
-std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags);
+std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
+                                 const RegionalSettings& regional = {});
 
 // Fills the grid; sectionRows receives the rows of the section headers.
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows);
 
 // The IPTC creation date shown in the regional short date (and long time) format.
-std::string CreationDateText(const std::string& text);
+std::string CreationDateText(const std::string& text, const RegionalSettings& regional);
 
 }  // namespace pixolyn

@@ -35,9 +35,10 @@ std::string UnreadableReason(const std::string& path) {
   return {};
 }
 
-void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows) {
+void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
+                      const RegionalSettings& regional) {
   std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image);
+  LoadMetaInfo(path, image, regional);
   ShowMetaInfo(grid, image.get(), sectionRows);
   image->ResetImage();
 }

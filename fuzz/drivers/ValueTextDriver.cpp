@@ -133,8 +133,8 @@ void DriveIptcDate(TFuzzInput& input) {
   const double value = IptcStrToDateTime(date, time);
   // 1 January 0001 to the end of 31 December 9999.
   Require(value == 0 || (value >= -693593 && value < 2958466), "date outside the calendar");
-  DateTimeToText(value);
-  CreationDateText(date);
+  DateTimeToText(value, kGerman);
+  CreationDateText(date, kGerman);
 }
 
 void DriveFormatter(TFuzzInput& input, uint8_t flags) {

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "metadata/ExifDecoder.h"
 #include "metadata/HeadReader.h"
@@ -39,7 +40,7 @@ std::string LowerExtension(const std::string& path) {
 }
 }  // namespace
 
-TImgData::TImgData() {
+TImgData::TImgData(RegionalSettings regional) : regional_(std::move(regional)) {
   ResetImage();
 }
 

@@ -60,8 +60,8 @@ std::string TextOfBytes(std::string_view bytes, TTextShape shape) {
 // the value written out (numbers through the value map and the row's
 // pattern), then the row's formatter or the cut to printable text.
 std::string ShownText(const TTagEntry& row, TValueNames valueMap, const TTiffEntry& entry,
-                      const TTiffWalk& walk, const TTextRules& rules) {
-  const RegionalSettings& regional = Regional();
+                      const TTiffWalk& walk, const TTextRules& rules,
+                      const RegionalSettings& regional) {
   TTypedValue value{.Type = entry.Type, .BigEndian = walk.BigEndian, .Bytes = entry.Value};
   std::string text;
   if (entry.Type == kTypeAscii) {
@@ -92,7 +92,8 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
     const std::string_view raw = value.Value;
     // A tag the dictionary lacks is not stored, so its text is not needed.
     std::string text;
-    if (entry.Tag != 0) text = ShownText(entry, entry.ValueMap, value, walk, kStandardText);
+    if (entry.Tag != 0)
+      text = ShownText(entry, entry.ValueMap, value, walk, kStandardText, info_.Regional());
     switch (value.Tag) {
       case kTagImageWidth:
       case kTagExifImageWidth:
@@ -130,7 +131,8 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
     const TTagEntry& entry = table_[static_cast<std::size_t>(index)];
     if (EqualsIgnoringAsciiCase(entry.Label, "SKIP")) return true;
 
-    std::string text = ShownText(entry, ValueMapOfTag(value.Tag, table_), value, walk, kMakerText);
+    std::string text = ShownText(entry, ValueMapOfTag(value.Tag, table_), value, walk, kMakerText,
+                                 info_.Regional());
     info_.StoreEntry(entry, 1, value, walk.BigEndian, std::move(text));
     return true;
   }
@@ -141,6 +143,11 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
 };
 
 TImageInfo::TImageInfo(TImgData* owner) : OwnerImage(owner) {}
+
+const RegionalSettings& TImageInfo::Regional() const {
+  static const RegionalSettings german;
+  return OwnerImage ? OwnerImage->Regional() : german;
+}
 
 void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start,
                                int64_t base, int64_t sizeLimit, TDirectoryKind kind) {

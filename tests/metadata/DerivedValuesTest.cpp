@@ -35,7 +35,8 @@ struct Camera {
   std::optional<uint16_t> focalLength35;
 };
 
-std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = false) {
+std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = false,
+                                     const RegionalSettings& regional = {}) {
   TiffBuilder tiff(bigEndian);
   const auto main = tiff.Directory();
   const auto exif = tiff.Directory();
@@ -48,7 +49,7 @@ std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = fals
   if (camera.yResolution) tiff.Rational(exif, kFocalPlaneY, {*camera.yResolution});
   if (camera.focalPlaneUnit) tiff.Short(exif, kFocalPlaneUnit, {*camera.focalPlaneUnit});
   if (camera.focalLength35) tiff.Short(exif, kFocalLength35, {*camera.focalLength35});
-  return test::ReadJpegWithExif(tiff.Build());
+  return test::ReadJpegWithExif(tiff.Build(), regional);
 }
 
 class FocalLength35mm : public ::testing::Test {};  // German settings: decimal comma
@@ -100,6 +101,14 @@ TEST_F(FocalLength35mm, AddsNothingWithoutAUnitOrAFocalLength) {
     const auto image = ReadCamera(c.camera);
     EXPECT_LT(image->ExifInfo->FindTagByName("FocalLengthin35mmFilm"), 0);
   }
+}
+
+TEST_F(FocalLength35mm, WritesNumbersInTheRecordsRegionalFormat) {
+  const RegionalSettings english{.DecimalSeparator = '.'};
+  const auto image =
+      ReadCamera({{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}, false, english);
+  EXPECT_EQ(image->ExifInfo->GetTagText("FocalLength"), "10.00 mm");
+  EXPECT_EQ(image->ExifInfo->GetTagText("FocalLengthin35mmFilm"), "48.00");
 }
 
 TEST_F(FocalLength35mm, LeavesTheFilesOwnValueStanding) {

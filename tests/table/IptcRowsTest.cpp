@@ -56,13 +56,6 @@ TEST_F(IptcRows, ShowsTheCreationDateInTheShortDateFormat) {
   }
 }
 
-TEST_F(IptcRows, ShowsTheRegionalDateFormatAndTheTimeOnlyWhenNotMidnight) {
-  EXPECT_EQ(DateTimeToText(0), "30.12.1899");
-  EXPECT_EQ(DateTimeToText(38061), "15.03.2004");
-  EXPECT_EQ(DateTimeToText(38061.5), "15.03.2004 12:00:00");
-  EXPECT_EQ(DateTimeToText(38061 + 1.0 / 86400), "15.03.2004 00:00:01");
-}
-
 TEST_F(IptcRows, ShowsThePlaceholderWhenTheRecordHoldsNothingWeKnow) {
   EXPECT_EQ(IptcSectionOf(IptcDataset(2, 0, std::string("\0\2", 2))),
             (std::vector<std::string>{"  - keine Daten vorhanden -|"}));
