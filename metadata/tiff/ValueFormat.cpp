@@ -66,9 +66,6 @@ double Quotient(double numerator, double denominator) {
 
 }  // namespace
 
-ValueConversionError::ValueConversionError(std::string_view text)
-    : std::runtime_error("'" + std::string(text) + "' is not a valid integer value") {}
-
 int TypeSize(int type) {
   if (type < 0 || type >= static_cast<int>(kTypeSizes.size())) return 0;
   return kTypeSizes[static_cast<std::size_t>(type)];

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -14,13 +13,6 @@
 #include "tiff/FixedPoint.h"
 
 namespace pixolyn {
-
-// A value text that a formatter needs as a whole number is none. Readers catch
-// it at the level where decoding can go on.
-class ValueConversionError : public std::runtime_error {
- public:
-  explicit ValueConversionError(std::string_view text);
-};
 
 // Bytes per component of a TIFF type code; 0 for type 0 and every type above 12.
 int TypeSize(int type);
