@@ -65,6 +65,7 @@ constexpr TValueName kMirrorLockupNames[] = {{0, "Disable"}, {1, "Enable"}};
 constexpr TValueName kExposureLevelNames[] = {{0, "1/2 stop"}, {1, "1/3 stop"}};
 constexpr TValueName kAFAssistNames[] = {{0, "On (auto)"}, {1, "Off"}};
 constexpr TValueName kAVShutterSpeedNames[] = {{0, "Automatic"}, {1, " 1/200 (fixed)"}};
+// Settings 0, 2 and 3 show the first words of their sequences; 1 shows none.
 constexpr TValueName kAEBSequenceNames[] = {{0, "0"}, {2, " -"}, {3, " -"}};
 constexpr TValueName kShutterSyncNames[] = {{0, "1st-curtain sync"}, {1, " 2nd-curtain sync"}};
 constexpr TValueName kLensAFButtonNames[] = {

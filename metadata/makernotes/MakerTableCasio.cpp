@@ -5,6 +5,7 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
 constexpr TValueName kRecordingModeNames[] = {
     {1, "Single Shutter"}, {2, "Panorama"}, {3, "Night Scene"}, {4, "Portrait"}, {5, "Landscape"}};
 constexpr TValueName kQualityNames[] = {{1, "Economy"}, {2, "Normal"}, {3, "Fine"}};

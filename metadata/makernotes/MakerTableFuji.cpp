@@ -5,6 +5,7 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
 constexpr TValueName kSharpnessNames[] = {
     {1, "Soft"}, {2, "Soft"}, {3, "Normal"}, {4, "Hard"}, {5, "Hard"}};
 constexpr TValueName kWhiteBalanceNames[] = {{0, "Auto"},

@@ -8,6 +8,8 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
+// The words of 6 run on into those of 10, which has never shown any.
 constexpr TValueName kQualityNames[] = {{1, "Vga Basic"},        {2, "Vga Normal"},
                                         {3, "Vga Fine"},         {4, "SXGA Basic"},
                                         {5, "SXGA Normal"},      {6, "SXGA Fine10:2 Mpixel Basic"},

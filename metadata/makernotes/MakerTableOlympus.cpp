@@ -5,7 +5,9 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
 constexpr TValueName kJpegQualNames[] = {{1, "SQ"}, {2, "HQ"}, {3, "SHQ"}, {4, "Raw"}};
+// 0 has never had words.
 constexpr TValueName kMacroNames[] = {{1, "Macro;"}};
 }  // namespace
 

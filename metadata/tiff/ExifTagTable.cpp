@@ -9,6 +9,7 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
 constexpr TValueName kCompressionNames[] = {{6, "Jpeg"}, {1, "TIFF"}};
 constexpr TValueName kPhotometricInterpretationNames[] = {
     {1, "Monochrome"}, {2, "RGB"}, {6, "YCbCr"}};

@@ -8,6 +8,7 @@
 namespace pixolyn {
 
 namespace {
+// Words for the stored numbers of the tags below.
 constexpr TValueName kGPSAltitudeRefNames[] = {{0, "Sealevel"}};
 }  // namespace
 
