@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # bench/bench-lib.sh: shell functions the comparison scripts share; sourced,
 # not run.
 
@@ -15,13 +16,14 @@ require_tools() {
 # enter_picture_folder FOLDER SCRATCH: changes into FOLDER, or into a fresh
 # folder of 2000 pictures made under SCRATCH when FOLDER is empty, and sets
 # the array pictures to its *.jpg files.
+pictures=()
 enter_picture_folder() {
   local folder="$1"
   if [ -z "$folder" ]; then
     folder="$2/pictures"
     "$(dirname "${BASH_SOURCE[0]}")/make-folder.sh" "$folder"
   fi
-  cd "$folder"
+  cd "$folder" || exit 1
   shopt -s nullglob
   pictures=(*.jpg)
   if [ ${#pictures[@]} -eq 0 ]; then

@@ -5,6 +5,7 @@
 # memory at 2000 and at 20,000 pictures (hard links to the same files).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source-path=SCRIPTDIR
 source "$here/bench-lib.sh"
 info="${1:-$here/../build/release/cli/pixolyn-info}"
 folder="${2:?usage: compare-catalog.sh PIXOLYN_INFO FOLDER}"

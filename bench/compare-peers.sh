@@ -8,6 +8,7 @@
 # 2000 pictures made by make-folder.sh (and removed afterwards).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source-path=SCRIPTDIR
 source "$here/bench-lib.sh"
 info="$(realpath "${1:-$here/../build/release/cli/pixolyn-info}")"
 folder="${2:-}"

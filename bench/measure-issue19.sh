@@ -13,6 +13,7 @@
 #     64 KiB, close) over the same files in one hyperfine run, CPU time.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source-path=SCRIPTDIR
 source "$here/bench-lib.sh"
 build="$(realpath "${1:-$here/../build/release}")"
 info="$build/cli/pixolyn-info"
