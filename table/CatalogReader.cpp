@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "metadata/Cp1252.h"
 #include "table/PictureTable.h"
 
 namespace pixolyn {
@@ -13,15 +12,14 @@ std::string TCatalogReader::Add(const std::string& path) {
   fs::path absolute = fs::absolute(path, error);
   if (error) absolute = path;
   absolute = absolute.lexically_normal();
-  const std::string file = Utf8ToCp1252(absolute.filename().string());
-  const std::string folder = Utf8ToCp1252(absolute.parent_path().string());
+  const std::string file = absolute.filename().string();
+  const std::string folder = absolute.parent_path().string();
   std::string reason = UnreadableReason(path);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);
     return reason;
   }
-  FillPictureTable(path, grid_, sectionRows_);
-  catalog_.AddTable(file, folder, grid_, sectionRows_);
+  catalog_.AddSections(file, folder, ReadPictureSections(path));
   return reason;
 }
 

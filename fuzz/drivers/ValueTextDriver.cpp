@@ -15,7 +15,6 @@
 #include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
-#include "table/DateTimeText.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
 #include "tiff/FixedPoint.h"

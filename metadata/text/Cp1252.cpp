@@ -37,6 +37,38 @@ int ByteOf(char32_t cp) {
   }
   return -1;
 }
+
+// One character of a UTF-8 text; Length 0 when the byte at its start begins none.
+struct TUtf8Char {
+  char32_t CodePoint = 0;
+  int Length = 0;
+};
+
+// The character at i as its lead and continuation bytes give it, overlong
+// forms included.
+TUtf8Char Utf8CharAt(std::string_view text, std::size_t i) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  const int length = lead < 0x80         ? 1
+                     : (lead >> 5) == 6  ? 2
+                     : (lead >> 4) == 14 ? 3
+                     : (lead >> 3) == 30 ? 4
+                                         : 0;
+  if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return {};
+  char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
+  for (int k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+    if ((next & 0xC0) != 0x80) return {};
+    cp = (cp << 6) | (next & 0x3F);
+  }
+  return {.CodePoint = cp, .Length = length};
+}
+
+// Shortest form, no surrogate, within Unicode.
+bool WellFormed(const TUtf8Char& c) {
+  constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
+  return c.Length > 0 && c.CodePoint >= kLeast[static_cast<std::size_t>(c.Length)] &&
+         c.CodePoint <= 0x10FFFF && (c.CodePoint < 0xD800 || c.CodePoint > 0xDFFF);
+}
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
@@ -60,27 +92,27 @@ std::string Utf8ToCp1252(std::string_view text) {
   out.reserve(text.size());
   std::size_t i = 0;
   while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    int length = lead < 0x80         ? 1
-                 : (lead >> 5) == 6  ? 2
-                 : (lead >> 4) == 14 ? 3
-                 : (lead >> 3) == 30 ? 4
-                                     : 0;
-    if (length == 0 || i + length > text.size()) {
+    const TUtf8Char c = Utf8CharAt(text, i);
+    const int byte = c.Length > 0 ? ByteOf(c.CodePoint) : -1;
+    out += byte < 0 ? '?' : static_cast<char>(byte);
+    i += c.Length > 0 ? static_cast<std::size_t>(c.Length) : 1;
+  }
+  return out;
+}
+
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const TUtf8Char c = Utf8CharAt(text, i);
+    if (!WellFormed(c)) {
       out += '?';
       ++i;
       continue;
     }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    bool valid = true;
-    for (int k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      cp = (cp << 6) | (next & 0x3F);
-    }
-    const int byte = valid ? ByteOf(cp) : -1;
-    out += byte < 0 ? '?' : static_cast<char>(byte);
-    i += valid ? length : 1;
+    out.append(text.substr(i, static_cast<std::size_t>(c.Length)));
+    i += static_cast<std::size_t>(c.Length);
   }
   return out;
 }

@@ -158,13 +158,39 @@ TEST(IptcDecoder, TakesTheRecordFromTheIptcResourceAloneWhereTheBlocksCanBeWalke
   for (const Case& c : cases) EXPECT_EQ(Decoded(c.segment.SegmentData()), c.expected) << c.what;
 }
 
-TEST(IptcDecoder, ConvertsUtf8TextsWhenTheRecordDeclaresThem) {
-  const std::string texts =
-      IptcDataset(2, 90, "K\xC3\xB6ln") + IptcDataset(2, 5, "\xE2\x82\xAC \xCE\xA9");
-  EXPECT_EQ(Decoded(IptcSegment(IptcDataset(1, 90, "\x1B%G") + texts)),
-            (std::vector<std::string>{"City=K\xF6ln", "ObjectName=\x80 ?"}));
-  EXPECT_EQ(Decoded(IptcSegment(texts)),
-            (std::vector<std::string>{"City=K\xC3\xB6ln", "ObjectName=\xE2\x82\xAC \xCE\xA9"}));
+TEST(IptcDecoder, KeepsUtf8TextsWhenTheRecordDeclaresThem) {
+  const std::string declared = IptcDataset(1, 90, "\x1B%G");
+  struct Case {
+    const char* what;
+    std::string datasets;
+    std::vector<std::string> expected;
+    bool utf8;
+  } cases[] = {
+      {"declared: every character kept",
+       declared +
+           IptcDataset(2, 90,
+                       "\xC5\x81\xC3\xB3"
+                       "d\xC5\xBA") +
+           IptcDataset(2, 5, "\xE2\x82\xAC \xF0\x9F\x93\xB7"),
+       {"City=\xC5\x81\xC3\xB3"
+        "d\xC5\xBA",
+        "ObjectName=\xE2\x82\xAC \xF0\x9F\x93\xB7"},
+       true},
+      {"declared: bytes of no well-formed character become ?",
+       declared + IptcDataset(2, 90, "a\xFF\xC3(b") + IptcDataset(2, 5, "\xC0\xAF\xED\xA0\x80"),
+       {"City=a??(b", "ObjectName=?????"},
+       true},
+      {"not declared: Windows-1252 bytes as stored",
+       IptcDataset(2, 90, "K\xC3\xB6ln"),
+       {"City=K\xC3\xB6ln"},
+       false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Decoded(IptcSegment(c.datasets)), c.expected) << c.what;
+    TIPTCdata iptc(nullptr);
+    iptc.DecodeText(IptcSegment(c.datasets));
+    EXPECT_EQ(iptc.TextsAreUtf8(), c.utf8) << c.what;
+  }
 }
 
 TEST(IptcDecoder, StartsAtOffsetTwelveWithoutTheSignature) {

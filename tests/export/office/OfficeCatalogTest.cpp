@@ -6,7 +6,6 @@
 #include "OfficeFixture.h"
 #include "export/CatalogExport.h"
 #include "fixtures/JpegBuilder.h"
-#include "metadata/Cp1252.h"
 #include "table/CatalogReader.h"
 
 namespace pixolyn {
@@ -38,8 +37,7 @@ class OfficeCatalog : public ::testing::Test {
     for (const std::string& path : paths) reader.Add(path);
     std::vector<std::vector<std::string>> rows;
     for (const auto& cells : CatalogCells(reader.Catalog())) {
-      auto& row = rows.emplace_back();
-      for (const std::string& cell : cells) row.push_back(Cp1252ToUtf8(cell));
+      rows.push_back(cells);
     }
     return rows;
   }

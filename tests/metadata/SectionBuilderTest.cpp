@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fixtures/IptcBuilder.h"
+#include "fixtures/JpegBuilder.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ImageData.h"
+#include "metadata/Sections.h"
+
+namespace pixolyn {
+namespace {
+
+using test::IptcDataset;
+
+// Each section as "Title: caption=value; ..." with " -" for the placeholder.
+std::vector<std::string> Described(const TSections& sections) {
+  std::vector<std::string> lines;
+  for (const TSection& section : sections) {
+    std::string line(SectionTitle(section.Kind));
+    line += ":";
+    for (const TSectionRow& row : section.Rows) line += " " + row.Caption + "=" + row.Value + ";";
+    if (section.ShowsPlaceholder) line += " -";
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> DescribedFile(const std::string& bytes) {
+  TImgData image(255);
+  image.DecodeBytes("s.jpg", bytes);
+  return Described(BuildSections(&image));
+}
+
+struct Tag {
+  const char* label;  // Windows-1252, as the dictionaries hold labels
+  const char* text;
+  int group;
+};
+
+std::unique_ptr<TImgData> ImageWithExif(const std::vector<Tag>& tags) {
+  auto image = std::make_unique<TImgData>(255);
+  image->SectionCount = 1;
+  image->ExifSection = &image->Sections[0];
+  image->ExifInfo = std::make_unique<TImageInfo>(image.get(), 255);
+  for (const Tag& tag : tags) {
+    image->ExifInfo->AddTag({.Group = tag.group, .Tag = 1, .Label = tag.label, .Text = tag.text});
+  }
+  return image;
+}
+
+const std::string kNoComment = "Kommentar: -";
+const std::string kNoIptc = "IPTC-Daten: -";
+
+TEST(SectionBuilder, LaysOutTheExifSections) {
+  struct Case {
+    const char* rule;
+    std::vector<Tag> tags;
+    std::vector<std::string> exif;  // the sections after the comment and IPTC
+  } cases[] = {
+      {"no EXIF row: a placeholder and no maker section", {}, {"EXIF-Daten (standard): -"}},
+      {"standard rows alone: the maker section shows the placeholder",
+       {{"Modell", "X", 0}},
+       {"EXIF-Daten (standard): Modell=X;", "EXIF-Daten (kameraspezifisch): -"}},
+      {"maker rows alone: no placeholder under the standard header",
+       {{"Makro", "An", 1}},
+       {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): Makro=An;"}},
+      {"blank texts give no row; rows of another group show nowhere but count",
+       {{"Blank", " \t ", 0}, {"Other", "x", 2}},
+       {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): -"}},
+      {"the lines of a multi-line value are maker rows; digit lines give none",
+       {{"Kamera", "1 2\r\nMakro = An\r\n= lone\r\n\r\nA = b = c", 0}},
+       {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): Makro=An; =lone; A=b = c;"}},
+      {"Windows-1252 texts arrive as UTF-8",
+       {{"Qualit\xE4t", "\x80 5", 0}, {"\x84Z\x93", "a = \xFC", 1}},
+       {"EXIF-Daten (standard): Qualität=€ 5;", "EXIF-Daten (kameraspezifisch): „Z“=a = ü;"}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> expected = {kNoComment, kNoIptc};
+    expected.insert(expected.end(), c.exif.begin(), c.exif.end());
+    const auto image = ImageWithExif(c.tags);
+    EXPECT_EQ(Described(BuildSections(image.get())), expected) << c.rule;
+  }
+  EXPECT_EQ(Described(BuildSections(nullptr)),
+            (std::vector<std::string>{kNoComment, kNoIptc, "EXIF-Daten (standard): -"}));
+}
+
+TEST(SectionBuilder, ContinuesTheCommentsCaptionOnItsFurtherLines) {
+  struct Case {
+    std::string comment;
+    std::string section;
+  } cases[] = {
+      {"one\r\ntwo\r\n", "Kommentar: Text=one; =two;"},
+      {"\r\nsecond", "Kommentar: Text=; =second;"},
+      {" padded \r\n\r\n3 digits", "Kommentar: Text= padded ; =; =3 digits;"},
+      {"lone\rcr \xE4", "Kommentar: Text=lone\rcr ä;"},
+  };
+  for (const Case& c : cases) {
+    const auto sections =
+        DescribedFile(test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes());
+    ASSERT_FALSE(sections.empty());
+    EXPECT_EQ(sections[0], c.section) << c.comment;
+  }
+}
+
+TEST(SectionBuilder, KeepsEveryCharacterOfAUtf8IptcRecord) {
+  const std::string datasets = IptcDataset(2, 90,
+                                           "\xC5\x81\xC3\xB3"
+                                           "d\xC5\xBA") +
+                               IptcDataset(2, 25, "a\xC3\xA4") + IptcDataset(2, 55, "20040315") +
+                               IptcDataset(2, 120, "1 2\r\nx = \xE2\x82\xAC");
+  struct Case {
+    const char* rule;
+    std::string record;
+    std::string section;
+  } cases[] = {
+      {"declared UTF-8: texts as they are, labels converted",
+       IptcDataset(1, 90, "\x1B%G") + datasets,
+       "IPTC-Daten: Ort=Łódź; Schlüsselwörter=aä; Erstelldatum=15.03.2004; x=€;"},
+      {"not declared: every byte a Windows-1252 character", datasets,
+       "IPTC-Daten: Ort=Å\xC2\x81Ã³dÅº; Schlüsselwörter=aÃ¤; Erstelldatum=15.03.2004; x=â‚¬;"},
+  };
+  for (const Case& c : cases) {
+    const auto sections = DescribedFile(test::JpegWithIptc(c.record));
+    ASSERT_GE(sections.size(), 2u);
+    EXPECT_EQ(sections[1], c.section) << c.rule;
+  }
+}
+
+}  // namespace
+}  // namespace pixolyn
