@@ -63,6 +63,19 @@ TUtf8Char Utf8CharAt(std::string_view text, std::size_t i) {
   return {.CodePoint = cp, .Length = length};
 }
 
+// Calls sink(character, its bytes) for each character of text; a byte that
+// begins none comes alone, as a character of Length 0.
+template <typename Sink>
+void ForEachUtf8Char(std::string_view text, Sink&& sink) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const TUtf8Char c = Utf8CharAt(text, i);
+    const std::size_t length = c.Length > 0 ? static_cast<std::size_t>(c.Length) : 1;
+    sink(c, text.substr(i, length));
+    i += length;
+  }
+}
+
 // Shortest form, no surrogate, within Unicode.
 bool WellFormed(const TUtf8Char& c) {
   constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
@@ -90,30 +103,23 @@ std::string Cp1252ToUtf8(std::string_view text) {
 std::string Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const TUtf8Char c = Utf8CharAt(text, i);
+  ForEachUtf8Char(text, [&out](const TUtf8Char& c, std::string_view) {
     const int byte = c.Length > 0 ? ByteOf(c.CodePoint) : -1;
     out += byte < 0 ? '?' : static_cast<char>(byte);
-    i += c.Length > 0 ? static_cast<std::size_t>(c.Length) : 1;
-  }
+  });
   return out;
 }
 
 std::string ValidUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const TUtf8Char c = Utf8CharAt(text, i);
-    if (!WellFormed(c)) {
+  ForEachUtf8Char(text, [&out](const TUtf8Char& c, std::string_view bytes) {
+    if (WellFormed(c)) {
+      out += bytes;
+    } else {
       out += '?';
-      ++i;
-      continue;
     }
-    out.append(text.substr(i, static_cast<std::size_t>(c.Length)));
-    i += static_cast<std::size_t>(c.Length);
-  }
+  });
   return out;
 }
 

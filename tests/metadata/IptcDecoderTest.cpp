@@ -176,9 +176,13 @@ TEST(IptcDecoder, KeepsUtf8TextsWhenTheRecordDeclaresThem) {
         "d\xC5\xBA",
         "ObjectName=\xE2\x82\xAC \xF0\x9F\x93\xB7"},
        true},
-      {"declared: bytes of no well-formed character become ?",
-       declared + IptcDataset(2, 90, "a\xFF\xC3(b") + IptcDataset(2, 5, "\xC0\xAF\xED\xA0\x80"),
-       {"City=a??(b", "ObjectName=?????"},
+      {"declared: each byte or sequence of no well-formed character becomes ?",
+       declared +
+           IptcDataset(2, 90,
+                       "a\xFF\xC3"
+                       "b") +
+           IptcDataset(2, 5, "\xC0\xAF\xED\xA0\x80"),
+       {"City=a??b", "ObjectName=??"},
        true},
       {"not declared: Windows-1252 bytes as stored",
        IptcDataset(2, 90, "K\xC3\xB6ln"),

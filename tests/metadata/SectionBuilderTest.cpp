@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/ExifReading.h"
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/ExifDecoder.h"
@@ -35,21 +36,8 @@ std::vector<std::string> DescribedFile(const std::string& bytes) {
   return Described(BuildSections(&image));
 }
 
-struct Tag {
-  const char* label;  // Windows-1252, as the dictionaries hold labels
-  const char* text;
-  int group;
-};
-
-std::unique_ptr<TImgData> ImageWithExif(const std::vector<Tag>& tags) {
-  auto image = std::make_unique<TImgData>(255);
-  image->SectionCount = 1;
-  image->ExifSection = &image->Sections[0];
-  image->ExifInfo = std::make_unique<TImageInfo>(image.get(), 255);
-  for (const Tag& tag : tags) {
-    image->ExifInfo->AddTag({.Group = tag.group, .Tag = 1, .Label = tag.label, .Text = tag.text});
-  }
-  return image;
+TTagEntry Tag(const char* label, const char* text, int group) {
+  return test::LabelledTag(label, text, group);
 }
 
 const std::string kNoComment = "Kommentar: -";
@@ -58,30 +46,30 @@ const std::string kNoIptc = "IPTC-Daten: -";
 TEST(SectionBuilder, LaysOutTheExifSections) {
   struct Case {
     const char* rule;
-    std::vector<Tag> tags;
+    std::vector<TTagEntry> tags;
     std::vector<std::string> exif;  // the sections after the comment and IPTC
   } cases[] = {
       {"no EXIF row: a placeholder and no maker section", {}, {"EXIF-Daten (standard): -"}},
       {"standard rows alone: the maker section shows the placeholder",
-       {{"Modell", "X", 0}},
+       {Tag("Modell", "X", 0)},
        {"EXIF-Daten (standard): Modell=X;", "EXIF-Daten (kameraspezifisch): -"}},
       {"maker rows alone: no placeholder under the standard header",
-       {{"Makro", "An", 1}},
+       {Tag("Makro", "An", 1)},
        {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): Makro=An;"}},
       {"blank texts give no row; rows of another group show nowhere but count",
-       {{"Blank", " \t ", 0}, {"Other", "x", 2}},
+       {Tag("Blank", " \t ", 0), Tag("Other", "x", 2)},
        {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): -"}},
       {"the lines of a multi-line value are maker rows; digit lines give none",
-       {{"Kamera", "1 2\r\nMakro = An\r\n= lone\r\n\r\nA = b = c", 0}},
+       {Tag("Kamera", "1 2\r\nMakro = An\r\n= lone\r\n\r\nA = b = c", 0)},
        {"EXIF-Daten (standard):", "EXIF-Daten (kameraspezifisch): Makro=An; =lone; A=b = c;"}},
       {"Windows-1252 texts arrive as UTF-8",
-       {{"Qualit\xE4t", "\x80 5", 0}, {"\x84Z\x93", "a = \xFC", 1}},
+       {Tag("Qualit\xE4t", "\x80 5", 0), Tag("\x84Z\x93", "a = \xFC", 1)},
        {"EXIF-Daten (standard): Qualität=€ 5;", "EXIF-Daten (kameraspezifisch): „Z“=a = ü;"}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> expected = {kNoComment, kNoIptc};
     expected.insert(expected.end(), c.exif.begin(), c.exif.end());
-    const auto image = ImageWithExif(c.tags);
+    const auto image = test::ImageWithExif(c.tags);
     EXPECT_EQ(Described(BuildSections(image.get())), expected) << c.rule;
   }
   EXPECT_EQ(Described(BuildSections(nullptr)),

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/ExifReading.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/Regional.h"
@@ -33,29 +34,10 @@ const std::vector<std::string> kEmptyTable = {" Feldbezeichnung| Dateninhalte",
                                               "EXIF-Daten (standard)|",
                                               std::string(kNone) + "|"};
 
-// A tag's label refers to a constant text; the test's labels live for the whole run.
-std::string_view Interned(std::string_view text) {
-  static std::set<std::string, std::less<>> texts;
-  return *texts.emplace(text).first;
-}
+using test::ImageWithExif;
 
 TTagEntry Tag(std::string_view label, std::string text, int group = 0) {
-  TTagEntry entry;
-  entry.Tag = 1;
-  entry.Label = Interned(label);
-  entry.Text = std::move(text);
-  entry.Group = group;
-  return entry;
-}
-
-// An image record holding the given EXIF tags, as the EXIF decoder would leave it.
-std::unique_ptr<TImgData> ImageWithExif(const std::vector<TTagEntry>& tags) {
-  auto image = std::make_unique<TImgData>(255);
-  image->SectionCount = 1;
-  image->ExifSection = &image->Sections[0];
-  image->ExifInfo = std::make_unique<TImageInfo>(image.get(), 255);
-  for (const TTagEntry& tag : tags) image->ExifInfo->AddTag(tag);
-  return image;
+  return test::LabelledTag(label, std::move(text), group);
 }
 
 TEST(MetaTable, WithoutImageHasNineRows) {

@@ -13,8 +13,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Characters with no Windows-1252 form become "?".
 std::string Utf8ToCp1252(std::string_view text);
 
-// The text as well-formed UTF-8: each byte that does not belong to a
-// well-formed character becomes "?", as Utf8ToCp1252 has it.
+// The text as well-formed UTF-8: a byte that begins no character, and an
+// overlong form or a surrogate, becomes "?".
 std::string ValidUtf8(std::string_view text);
 
 }  // namespace pixolyn
