@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "metadata/Cp1252.h"
 #include "table/PictureTable.h"
 
 namespace pixolyn {
@@ -12,8 +13,9 @@ std::string TCatalogReader::Add(const std::string& path) {
   fs::path absolute = fs::absolute(path, error);
   if (error) absolute = path;
   absolute = absolute.lexically_normal();
-  const std::string file = absolute.filename().string();
-  const std::string folder = absolute.parent_path().string();
+  // Names are the file system's bytes; the catalogue's texts are UTF-8.
+  const std::string file = ValidUtf8(absolute.filename().string());
+  const std::string folder = ValidUtf8(absolute.parent_path().string());
   std::string reason = UnreadableReason(path);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);

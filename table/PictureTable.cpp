@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "metadata/Cp1252.h"
 #include "metadata/HeadReader.h"
 
 namespace pixolyn {
@@ -21,7 +22,7 @@ std::string ReasonOf(int error) {
     case EPERM:
       return "keine Leseberechtigung";
     default:
-      return "nicht lesbar (" + std::string(std::strerror(error)) + ")";
+      return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
 }  // namespace
