@@ -6,6 +6,7 @@
 #include "metadata/IptcDecoder.h"
 #include "metadata/Sections.h"
 #include "metadata/TextUtil.h"
+#include "sections/TagRows.h"
 
 namespace pixolyn {
 
@@ -25,14 +26,6 @@ TSection CommentSection(std::string_view comment) {
   return section;
 }
 
-// The rows of one EXIF group, moved out of all.
-std::vector<TSectionRow> RowsOfGroup(std::vector<TSectionRow>& all, int16_t group) {
-  std::vector<TSectionRow> rows;
-  for (TSectionRow& row : all) {
-    if (row.Group == group) rows.push_back(std::move(row));
-  }
-  return rows;
-}
 }  // namespace
 
 std::string_view SectionTitle(TSectionKind kind) {
@@ -63,16 +56,23 @@ TSections BuildSections(TImgData* image) {
       TagListRows(meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252);
   iptc.ShowsPlaceholder = iptc.Rows.empty();
 
-  std::vector<TSectionRow> exif = TagListRows(meta.ExifTags);
-  TSection& standard = sections.emplace_back(TSection{.Kind = TSectionKind::ExifStandard});
-  if (exif.empty()) {
-    // Without any EXIF row the maker section is left out altogether.
-    standard.ShowsPlaceholder = true;
-    return sections;
-  }
-  standard.Rows = RowsOfGroup(exif, 0);
-  // Rows of any other group are shown nowhere.
-  TSection maker{.Kind = TSectionKind::ExifMaker, .Rows = RowsOfGroup(exif, 1)};
+  TSection standard{.Kind = TSectionKind::ExifStandard};
+  TSection maker{.Kind = TSectionKind::ExifMaker};
+  standard.Rows.reserve(meta.ExifTags.size());
+  bool anyExifRow = false;
+  ForEachTagRow(meta.ExifTags, TTextCoding::Cp1252, [&](TSectionRow&& row) {
+    anyExifRow = true;
+    // Rows of any other group are shown nowhere.
+    if (row.Group == 0) {
+      standard.Rows.push_back(std::move(row));
+    } else if (row.Group == 1) {
+      maker.Rows.push_back(std::move(row));
+    }
+  });
+  // Without any EXIF row the maker section is left out altogether.
+  standard.ShowsPlaceholder = !anyExifRow;
+  sections.push_back(std::move(standard));
+  if (!anyExifRow) return sections;
   maker.ShowsPlaceholder = maker.Rows.empty();
   sections.push_back(std::move(maker));
   return sections;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace pixolyn {
 
@@ -15,6 +16,18 @@ constexpr std::array<char32_t, 32> kHighControls = {
 char32_t CodePointOf(unsigned char byte) {
   if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
   return byte;
+}
+
+// How many bytes from the start are ASCII, eight looked at at once.
+std::size_t AsciiPrefixLength(std::string_view text) {
+  constexpr uint64_t kHighBits = 0x8080808080808080;
+  std::size_t i = 0;
+  for (uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & kHighBits) != 0) break;
+  }
+  while (i < text.size() && static_cast<unsigned char>(text[i]) < 0x80) ++i;
+  return i;
 }
 
 void AppendUtf8(std::string& out, char32_t cp) {
@@ -85,18 +98,13 @@ bool WellFormed(const TUtf8Char& c) {
 }  // namespace
 
 std::string Cp1252ToUtf8(std::string_view text) {
+  // Most texts are ASCII alone and go over in one piece.
+  std::size_t i = AsciiPrefixLength(text);
+  if (i == text.size()) return std::string(text);
   std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // Runs of ASCII, most of every table, go over unchanged in one piece.
-    std::size_t run = i;
-    while (run < text.size() && static_cast<unsigned char>(text[run]) < 0x80) ++run;
-    out.append(text.substr(i, run - i));
-    if (run == text.size()) break;
-    AppendUtf8(out, CodePointOf(static_cast<unsigned char>(text[run])));
-    i = run + 1;
-  }
+  out.reserve(text.size() + text.size() / 2);
+  out.append(text.substr(0, i));
+  for (; i < text.size(); ++i) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(text[i])));
   return out;
 }
 
