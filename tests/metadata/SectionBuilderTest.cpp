@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "fixtures/ExifReading.h"
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
-#include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
 #include "metadata/Sections.h"
 
@@ -16,6 +14,7 @@ namespace pixolyn {
 namespace {
 
 using test::IptcDataset;
+using test::JpegBuilder;
 
 // Each section as "Title: caption=value; ..." with " -" for the placeholder.
 std::vector<std::string> Described(const TSections& sections) {
@@ -30,15 +29,7 @@ std::vector<std::string> Described(const TSections& sections) {
   return lines;
 }
 
-std::vector<std::string> DescribedFile(const std::string& bytes) {
-  TImgData image(255);
-  image.DecodeBytes("s.jpg", bytes);
-  return Described(BuildSections(&image));
-}
-
-TTagEntry Tag(const char* label, const char* text, int group) {
-  return test::LabelledTag(label, text, group);
-}
+constexpr auto Tag = test::LabelledTag;
 
 const std::string kNoComment = "Kommentar: -";
 const std::string kNoIptc = "IPTC-Daten: -";
@@ -76,45 +67,30 @@ TEST(SectionBuilder, LaysOutTheExifSections) {
             (std::vector<std::string>{kNoComment, kNoIptc, "EXIF-Daten (standard): -"}));
 }
 
-TEST(SectionBuilder, ContinuesTheCommentsCaptionOnItsFurtherLines) {
-  struct Case {
-    std::string comment;
-    std::string section;
-  } cases[] = {
-      {"one\r\ntwo\r\n", "Kommentar: Text=one; =two;"},
-      {"\r\nsecond", "Kommentar: Text=; =second;"},
-      {" padded \r\n\r\n3 digits", "Kommentar: Text= padded ; =; =3 digits;"},
-      {"lone\rcr \xE4", "Kommentar: Text=lone\rcr ä;"},
-  };
-  for (const Case& c : cases) {
-    const auto sections =
-        DescribedFile(test::JpegBuilder().Comment(c.comment).StartOfScan().Bytes());
-    ASSERT_FALSE(sections.empty());
-    EXPECT_EQ(sections[0], c.section) << c.comment;
-  }
-}
-
-TEST(SectionBuilder, KeepsEveryCharacterOfAUtf8IptcRecord) {
-  const std::string datasets = IptcDataset(2, 90,
-                                           "\xC5\x81\xC3\xB3"
-                                           "d\xC5\xBA") +
-                               IptcDataset(2, 25, "a\xC3\xA4") + IptcDataset(2, 55, "20040315") +
-                               IptcDataset(2, 120, "1 2\r\nx = \xE2\x82\xAC");
+TEST(SectionBuilder, ContinuesTheCommentsCaptionAndKeepsUtf8IptcTexts) {
+  const std::string iptc = IptcDataset(2, 90, "\xC5\x81\xC3\xB3") + IptcDataset(2, 55, "20040315") +
+                           IptcDataset(2, 120, "1 2\r\nx = \xE2\x82\xAC");
   struct Case {
     const char* rule;
-    std::string record;
-    std::string section;
+    std::string file;
+    std::string section;  // the comment's or the IPTC record's, by its title
   } cases[] = {
-      {"declared UTF-8: texts as they are, labels converted",
-       IptcDataset(1, 90, "\x1B%G") + datasets,
-       "IPTC-Daten: Ort=Łódź; Schlüsselwörter=aä; Erstelldatum=15.03.2004; x=€;"},
-      {"not declared: every byte a Windows-1252 character", datasets,
-       "IPTC-Daten: Ort=Å\xC2\x81Ã³dÅº; Schlüsselwörter=aÃ¤; Erstelldatum=15.03.2004; x=â‚¬;"},
+      {"further lines continue", JpegBuilder().Comment("one\r\ntwo\r\n").Bytes(),
+       "Kommentar: Text=one; =two;"},
+      {"lines are neither trimmed nor dropped",
+       JpegBuilder().Comment("\r\n 2 \r\n\r\nx\r\xE4").Bytes(),
+       "Kommentar: Text=; = 2 ; =; =x\rä;"},
+      {"UTF-8 declared: texts as they are", test::JpegWithIptc(IptcDataset(1, 90, "\x1B%G") + iptc),
+       "IPTC-Daten: Ort=Łó; Erstelldatum=15.03.2004; x=€;"},
+      {"not declared: each byte a Windows-1252 character", test::JpegWithIptc(iptc),
+       "IPTC-Daten: Ort=Å\xC2\x81Ã³; Erstelldatum=15.03.2004; x=â‚¬;"},
   };
   for (const Case& c : cases) {
-    const auto sections = DescribedFile(test::JpegWithIptc(c.record));
-    ASSERT_GE(sections.size(), 2u);
-    EXPECT_EQ(sections[1], c.section) << c.rule;
+    TImgData image(255);
+    image.DecodeBytes("s.jpg", c.file);
+    const std::vector<std::string> sections = Described(BuildSections(&image));
+    ASSERT_EQ(sections.size(), 3u) << c.rule;
+    EXPECT_EQ(sections[c.section.starts_with("Kommentar") ? 0 : 1], c.section) << c.rule;
   }
 }
 
