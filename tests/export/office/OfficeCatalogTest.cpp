@@ -22,7 +22,11 @@ class OfficeCatalog : public ::testing::Test {
             "Gr\xFC\xDF"
             "e\r\n=1+1");
     Picture("b.jpg", "0012");
-    Picture("c.jpg", "12.03.2024");
+    // A name beyond Windows-1252 reaches the sheet whole.
+    Picture(
+        "c-\xC5\x81\xC3\xB3"
+        "d\xC5\xBA.jpg",
+        "12.03.2024");
   }
 
   std::string Picture(const std::string& name, const std::string& comment) {
