@@ -58,7 +58,9 @@ TSections BuildSections(TImgData* image) {
 
   TSection standard{.Kind = TSectionKind::ExifStandard};
   TSection maker{.Kind = TSectionKind::ExifMaker};
+  // Most tags give one row, in either section.
   standard.Rows.reserve(meta.ExifTags.size());
+  maker.Rows.reserve(meta.ExifTags.size());
   bool anyExifRow = false;
   ForEachTagRow(meta.ExifTags, TTextCoding::Cp1252, [&](TSectionRow&& row) {
     anyExifRow = true;
