@@ -18,9 +18,6 @@ class TCatalogReader {
 
  private:
   TCatalog catalog_;
-  // Reused from picture to picture.
-  TMetaTable grid_;
-  TIntArray sectionRows_;
 };
 
 }  // namespace pixolyn

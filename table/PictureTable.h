@@ -8,8 +8,11 @@
 
 namespace pixolyn {
 
-// Why the file cannot be read, as a German Windows-1252 text; empty when it can.
+// Why the file cannot be read, as a German UTF-8 text; empty when it can.
 std::string UnreadableReason(const std::string& path);
+
+// Loads the picture and builds its sections; the image record is freed again.
+TSections ReadPictureSections(const std::string& path);
 
 // Loads the picture and fills grid as the viewer does; the image record is freed again.
 void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows);

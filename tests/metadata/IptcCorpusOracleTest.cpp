@@ -75,7 +75,8 @@ std::vector<std::string> Ours(const TIPTCdata& iptc, const std::string& name) {
   std::vector<std::string> texts;
   for (int i = 0; i < iptc.Count; ++i) {
     const TTagEntry entry = iptc.GetEntry(i);
-    if (entry.Name == name) texts.push_back(Cp1252ToUtf8(entry.Text));
+    if (entry.Name == name)
+      texts.push_back(iptc.TextsAreUtf8() ? entry.Text : Cp1252ToUtf8(entry.Text));
   }
   return texts;
 }

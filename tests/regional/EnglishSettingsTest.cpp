@@ -6,8 +6,8 @@
 #include <string>
 
 #include "makernotes/NikonFormatters.h"
+#include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
-#include "table/DateTimeText.h"
 #include "table/MetaInfo.h"
 #include "tiff/ExifFormatters.h"
 #include "tiff/FixedPoint.h"

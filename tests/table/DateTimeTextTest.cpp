@@ -1,4 +1,4 @@
-#include "table/DateTimeText.h"
+#include "metadata/IptcDate.h"
 
 #include <gtest/gtest.h>
 

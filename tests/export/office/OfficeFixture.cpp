@@ -15,7 +15,6 @@
 #include "export/ExportGridToWorkbook.h"
 #include "export/OfficeInstance.h"
 #include "fixtures/JpegBuilder.h"
-#include "metadata/Cp1252.h"
 
 namespace pixolyn::test {
 
@@ -195,7 +194,7 @@ void ExpectSheetHolds(const Workbook::Sheet& sheet,
 std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid) {
   std::vector<std::vector<std::string>> rows;
   for (const auto& cells : CellsForWorkbook(grid)) {
-    rows.push_back({Cp1252ToUtf8(cells[0]), Cp1252ToUtf8(cells[1])});
+    rows.push_back({cells[0], cells[1]});
   }
   return rows;
 }

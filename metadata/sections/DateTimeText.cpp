@@ -1,11 +1,10 @@
-#include "table/DateTimeText.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 
 #include "metadata/CivilDays.h"
+#include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
 
 namespace pixolyn {
@@ -46,6 +45,10 @@ std::string DateTimeToText(double value) {
   std::string text = Format(Regional().ShortDateFormat, tm);
   if (ofDay != 0) text += " " + Format(Regional().LongTimeFormat, tm);
   return text;
+}
+
+std::string CreationDateText(const std::string& text) {
+  return DateTimeToText(IptcStrToDateTime(text, ""));
 }
 
 }  // namespace pixolyn
