@@ -7,7 +7,11 @@
 namespace pixolyn {
 
 QString FromCp1252(std::string_view text) {
-  QString result = QString::fromStdString(Cp1252ToUtf8(text));
+  return FromUtf8(Cp1252ToUtf8(text));
+}
+
+QString FromUtf8(std::string_view text) {
+  QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return result;
 }

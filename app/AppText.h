@@ -12,6 +12,8 @@ namespace pixolyn {
 
 // A Windows-1252 text with its CR LF line breaks as Qt's line breaks.
 QString FromCp1252(std::string_view text);
+// A UTF-8 text of the table, CR LF shown as one line break as FromCp1252 does.
+QString FromUtf8(std::string_view text);
 
 // File names are native bytes (the engine and the file search use them as they are).
 QString FromNative(const std::string& path);

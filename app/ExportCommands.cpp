@@ -10,7 +10,6 @@
 #include "app/CatalogCommand.h"
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportTitle.h"
-#include "metadata/Cp1252.h"
 #include "table/GridText.h"
 
 namespace pixolyn {
@@ -30,7 +29,7 @@ TExportCursor OverrideCursor() {
 
 void CopyGridToClipboard(const TMetaTable& grid) {
   // Line ends stay CR LF: the text goes out exactly as built.
-  QGuiApplication::clipboard()->setText(QString::fromStdString(Cp1252ToUtf8(GridToTabText(grid))));
+  QGuiApplication::clipboard()->setText(QString::fromStdString(GridToTabText(grid)));
 }
 
 void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,

@@ -26,12 +26,12 @@ int TMetaGridModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TMetaGridModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole || !index.isValid()) return {};
-  return FromCp1252(table_.Cell(index.column(), GridRow(index)));
+  return FromUtf8(table_.Cell(index.column(), GridRow(index)));
 }
 
 QVariant TMetaGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
-  return FromCp1252(table_.Cell(section, 0));
+  return FromUtf8(table_.Cell(section, 0));
 }
 
 Qt::ItemFlags TMetaGridModel::flags(const QModelIndex& index) const {
@@ -43,7 +43,7 @@ int CaptionColumnWidth(const TMetaTable& table, const std::vector<int32_t>& sect
   int width = table.ColWidth(0) * metrics.averageCharWidth() / kDesignAverageCharWidth;
   for (int row = 1; row < table.RowCount(); ++row) {
     if (std::find(sectionRows.begin(), sectionRows.end(), row) != sectionRows.end()) continue;
-    width = std::max(width, metrics.horizontalAdvance(FromCp1252(table.Cell(0, row))) + padding);
+    width = std::max(width, metrics.horizontalAdvance(FromUtf8(table.Cell(0, row))) + padding);
   }
   return width;
 }

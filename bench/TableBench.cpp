@@ -2,16 +2,13 @@
 // the floor of merely reading the head of the same file, per sample picture
 // and over a folder of pictures, in one run.
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/BenchSupport.h"
+#include "bench/ReadHead.h"
 #include "metadata/ImageData.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
@@ -20,7 +17,6 @@
 namespace pixolyn::bench {
 namespace {
 
-constexpr std::size_t kHeadBytes = 64 * 1024;
 constexpr int kRepetitions = 5;
 
 // One picture as the viewer and pixolyn-info handle it: nothing survives it.
@@ -33,16 +29,6 @@ std::size_t WholeTable(const std::string& path) {
   image->ResetImage();
   image.reset();
   return GridToTabText(grid).size();
-}
-
-// Open, read the first 64 KiB, close: what any reader of the head must pay.
-std::size_t ReadHead(const std::string& path) {
-  static std::array<char, kHeadBytes> buffer;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return 0;
-  const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-  ::close(fd);
-  return got > 0 ? static_cast<std::size_t>(got) : 0;
 }
 
 using PerFile = std::size_t (*)(const std::string&);

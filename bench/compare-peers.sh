@@ -8,6 +8,8 @@
 # 2000 pictures made by make-folder.sh (and removed afterwards).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source-path=SCRIPTDIR
+source "$here/bench-lib.sh"
 info="$(realpath "${1:-$here/../build/release/cli/pixolyn-info}")"
 folder="${2:-}"
 # The Exiv2 library without its program (bench/Exiv2PrintAll.cpp), when built.
@@ -21,27 +23,11 @@ else
   library=""
 fi
 
-for tool in hyperfine exiv2 exiftool jq /usr/bin/time "$info"; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "compare-peers.sh: $tool is missing (bench/run.sh installs and builds everything)" >&2
-    exit 1
-  fi
-done
+require_tools hyperfine exiv2 exiftool jq /usr/bin/time "$info"
 
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
-if [ -z "$folder" ]; then
-  folder="$scratch/pictures"
-  "$here/make-folder.sh" "$folder"
-fi
-cd "$folder"
-shopt -s nullglob
-pictures=(*.jpg)
-if [ ${#pictures[@]} -eq 0 ]; then
-  echo "compare-peers.sh: no *.jpg files in $folder" >&2
-  exit 1
-fi
-echo "Folder: $folder (${#pictures[@]} pictures)"
+enter_picture_folder "$folder" "$scratch"
 
 # The peers exit non-zero for pictures without metadata; that is not a failure here.
 hyperfine --warmup 1 --min-runs 3 --max-runs 10 --ignore-failure --style basic \
@@ -59,12 +45,7 @@ jq -r 'def r: . * 10 | round / 10;
        | "  \(.command) / pixolyn-info = \($ratio | r) CPU, \(.min / $wall | r) wall  (target >= 10: \(if $ratio >= 10 then "met" else "MISSED" end))"' \
   "$scratch/times.json"
 
-# Instructions are what this shared machine counts repeatably; ExifTool is too
-# slow to count under valgrind.
-instructions() {
-  valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
-    sed -n 's/.*refs: *//p' | tr -d ,
-}
+# ExifTool is too slow to count under valgrind.
 if command -v valgrind >/dev/null; then
   info_ir="$(instructions "$info" -- "${pictures[@]}")"
   exiv2_ir="$(instructions exiv2 -pa -- "${pictures[@]}")"
@@ -78,13 +59,6 @@ if command -v valgrind >/dev/null; then
   ratio_ir "exiv2 -pa" "$exiv2_ir"
   if [ -n "$library" ]; then ratio_ir "Exiv2 library" "$(instructions "$library" -- "${pictures[@]}")"; fi
 fi
-
-# Peak resident set size in KiB of one run of the command over the given pictures.
-peak_kib() {
-  /usr/bin/time -v -o "$scratch/time.txt" "$@" >/dev/null 2>&1 || true
-  sed -n 's/.*Maximum resident set size (kbytes): *//p' "$scratch/time.txt"
-}
-mib() { awk -v kib="$1" 'BEGIN { printf "%.1f MiB", kib / 1024 }'; }
 
 tenth=("${pictures[@]:0:$((${#pictures[@]} / 10 > 0 ? ${#pictures[@]} / 10 : 1))}")
 info_all="$(peak_kib "$info" -- "${pictures[@]}")"

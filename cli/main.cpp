@@ -42,9 +42,8 @@ void Report(const std::string& text) {
   std::fprintf(stderr, "pixolyn-info: %s\n", text.c_str());
 }
 
-// reason is a Windows-1252 text.
 void ReportUnreadable(const std::string& path, const std::string& reason) {
-  Report(path + ": " + pixolyn::Cp1252ToUtf8(reason));
+  Report(path + ": " + reason);
 }
 
 bool ReportIfUnreadable(const std::string& path) {
@@ -76,7 +75,7 @@ int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSet
     pixolyn::FillPictureTable(path, grid, sectionRows, regional);
     std::string out;
     if (headers) out += "# " + path + lineEnd;
-    out += WithLineEnds(pixolyn::Cp1252ToUtf8(pixolyn::GridToTabText(grid)), options.CrLf);
+    out += WithLineEnds(pixolyn::GridToTabText(grid), options.CrLf);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   if (std::fflush(stdout) != 0) return 1;

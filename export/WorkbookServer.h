@@ -1,6 +1,7 @@
 #pragma once
 // The spreadsheet server as the workbook export drives it: one workbook at a
-// time. Texts are Windows-1252; file names are file-system paths.
+// time. Cell texts are UTF-8, sheet names Windows-1252; file names are
+// file-system paths.
 
 #include <optional>
 #include <stdexcept>

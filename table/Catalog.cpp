@@ -6,11 +6,6 @@
 namespace pixolyn {
 
 namespace {
-const std::array<std::string, 4> kViewerSections = {
-    "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)"};
-constexpr std::string_view kIndent = "  ";
-constexpr std::string_view kPlaceholder = "- keine Daten vorhanden -";
-
 enum TFixedColumn { kFile, kFolder, kError, kFixedColumns };
 const std::array<std::string, kFixedColumns> kFixedTitles = {"Datei", "Ordner", "Fehler"};
 
@@ -35,19 +30,8 @@ std::size_t ReadNumber(std::string_view in, std::size_t& pos) {
 }
 }  // namespace
 
-TCatalog::TCatalog()
-    : sectionNames_(kViewerSections.begin(), kViewerSections.end()),
-      pending_(kFixedColumns),
-      filled_(kFixedColumns) {
+TCatalog::TCatalog() : pending_(kFixedColumns), filled_(kFixedColumns) {
   for (const std::string& title : kFixedTitles) columns_.push_back({.Caption = title});
-}
-
-int TCatalog::SectionOf(const std::string& header) {
-  const auto known = std::find(sectionNames_.begin(), sectionNames_.end(), header);
-  if (known != sectionNames_.end()) return static_cast<int>(known - sectionNames_.begin());
-  // A section the viewer does not have keeps its place after the known ones.
-  sectionNames_.push_back(header);
-  return static_cast<int>(sectionNames_.size()) - 1;
 }
 
 int TCatalog::ColumnOf(int section, std::string_view caption) {
@@ -94,29 +78,19 @@ void TCatalog::FinishRow(std::string_view file, std::string_view folder) {
   rows_.push_back(std::move(row));
 }
 
-void TCatalog::AddTable(std::string_view file, std::string_view folder, const TMetaTable& grid,
-                        const TIntArray& sectionRows) {
-  int section = -1;
-  int caption = -1;  // the column a row without caption continues
-  std::size_t nextHeader = 0;
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    const TMetaTable::Row& cells = grid.RowCells(row);
-    if (nextHeader < sectionRows.size() && sectionRows[nextHeader] == row) {
-      section = SectionOf(cells[0]);
-      ++nextHeader;
-      caption = -1;
-      continue;
+void TCatalog::AddSections(std::string_view file, std::string_view folder,
+                           const TSections& sections) {
+  for (const TSection& section : sections) {
+    const int kind = static_cast<int>(section.Kind);
+    int caption = -1;  // the column a row without caption continues
+    for (const TSectionRow& row : section.Rows) {
+      if (!row.Caption.empty()) {
+        caption = ColumnOf(kind, row.Caption);
+      } else if (caption < 0) {
+        continue;
+      }
+      Append(caption, row.Value);
     }
-    std::string_view name = cells[0];
-    if (name.empty() || section < 0) continue;  // a spacer row: table rows are indented
-    if (name.starts_with(kIndent)) name.remove_prefix(kIndent.size());
-    if (name.empty()) {
-      if (caption >= 0) Append(caption, cells[1]);
-      continue;
-    }
-    if (name == kPlaceholder && cells[1].empty()) continue;
-    caption = ColumnOf(section, name);
-    Append(caption, cells[1]);
   }
   FinishRow(file, folder);
 }
@@ -162,7 +136,9 @@ std::vector<std::string> TCatalog::Titles() const {
     const TColumn& column = columns_[static_cast<std::size_t>(id)];
     std::string title = column.Caption;
     if (column.Section >= 0 && sectionsOfCaption[column.Caption] > 1) {
-      title += " (" + sectionNames_[static_cast<std::size_t>(column.Section)] + ")";
+      title += " (";
+      title += SectionTitle(static_cast<TSectionKind>(column.Section));
+      title += ")";
     }
     titles.push_back(std::move(title));
   }

@@ -1,6 +1,6 @@
 #pragma once
-// The catalogue of many pictures: one row per picture, one column per caption
-// of their tables. Texts are Windows-1252, exactly as the viewer shows them.
+// The catalogue of many pictures: one row per picture, one column per section
+// and caption of their sections. Texts are UTF-8, exactly as the viewer shows them.
 
 #include <cstdint>
 #include <string>
@@ -8,8 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "table/MetaInfo.h"
-#include "table/TableModel.h"
+#include "metadata/Sections.h"
 
 namespace pixolyn {
 
@@ -20,11 +19,9 @@ class TCatalog {
  public:
   TCatalog();
 
-  // Adds a picture's row from its table as ShowMetaInfo filled it. Section
-  // headers, placeholders and spacer rows give no cells; a row without a
-  // caption continues the caption before it.
-  void AddTable(std::string_view file, std::string_view folder, const TMetaTable& grid,
-                const TIntArray& sectionRows);
+  // Adds a picture's row from its sections. A row without a caption
+  // continues the caption before it in its section.
+  void AddSections(std::string_view file, std::string_view folder, const TSections& sections);
   // Adds the row of a picture that could not be read, with the reason.
   void AddFailure(std::string_view file, std::string_view folder, std::string_view reason);
 
@@ -38,20 +35,18 @@ class TCatalog {
 
  private:
   struct TColumn {
-    int Section = -1;  // -1 for the columns of every row
+    int Section = -1;  // TSectionKind; -1 for the columns of every row
     std::string Caption;
   };
   // A picture's cells in one string, by rising column: the column and the
   // text's length as 7-bit groups, then the text. No allocation per cell.
   using TRow = std::string;
 
-  int SectionOf(const std::string& header);
   int ColumnOf(int section, std::string_view caption);
   void Append(int column, std::string_view value);
   void FinishRow(std::string_view file, std::string_view folder);
   const std::vector<int>& Order() const;
 
-  std::vector<std::string> sectionNames_;
   std::vector<TColumn> columns_;
   std::unordered_map<std::string, int> columnIds_;  // section byte and caption
   std::vector<TRow> rows_;

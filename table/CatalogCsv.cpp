@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "metadata/Cp1252.h"
-
 namespace pixolyn {
 
 namespace {
@@ -38,8 +36,7 @@ void AppendCsvField(std::string& line, std::string_view field, char separator) {
 void WriteCatalogCsv(const TCatalog& catalog, char separator,
                      const std::function<void(std::string_view)>& write) {
   write(kByteOrderMark);
-  // Quoting looks only at ASCII characters, so lines are built in
-  // Windows-1252 and converted a piece at a time.
+  // Lines go out a piece at a time.
   std::string piece;
   AppendLine(piece, catalog.Titles(), separator);
   std::vector<std::string_view> cells;
@@ -47,11 +44,11 @@ void WriteCatalogCsv(const TCatalog& catalog, char separator,
     catalog.RowCells(row, cells);
     AppendLine(piece, cells, separator);
     if (piece.size() >= kPieceSize) {
-      write(Cp1252ToUtf8(piece));
+      write(piece);
       piece.clear();
     }
   }
-  if (!piece.empty()) write(Cp1252ToUtf8(piece));
+  if (!piece.empty()) write(piece);
 }
 
 }  // namespace pixolyn

@@ -13,7 +13,7 @@ namespace pixolyn {
 // German spreadsheets read "," as the decimal comma.
 inline constexpr char kDefaultCsvSeparator = ';';
 
-// Appends one field (Windows-1252), in double quotes with its quotes doubled
+// Appends one field (UTF-8), in double quotes with its quotes doubled
 // when it holds the separator, a double quote, CR or LF.
 void AppendCsvField(std::string& line, std::string_view field, char separator);
 

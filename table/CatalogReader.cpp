@@ -13,15 +13,15 @@ std::string TCatalogReader::Add(const std::string& path) {
   fs::path absolute = fs::absolute(path, error);
   if (error) absolute = path;
   absolute = absolute.lexically_normal();
-  const std::string file = Utf8ToCp1252(absolute.filename().string());
-  const std::string folder = Utf8ToCp1252(absolute.parent_path().string());
+  // Names are the file system's bytes; the catalogue's texts are UTF-8.
+  const std::string file = ValidUtf8(absolute.filename().string());
+  const std::string folder = ValidUtf8(absolute.parent_path().string());
   std::string reason = UnreadableReason(path);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);
     return reason;
   }
-  FillPictureTable(path, grid_, sectionRows_, regional_);
-  catalog_.AddTable(file, folder, grid_, sectionRows_);
+  catalog_.AddSections(file, folder, ReadPictureSections(path, regional_));
   return reason;
 }
 

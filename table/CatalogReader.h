@@ -24,9 +24,6 @@ class TCatalogReader {
  private:
   RegionalSettings regional_;
   TCatalog catalog_;
-  // Reused from picture to picture.
-  TMetaTable grid_;
-  TIntArray sectionRows_;
 };
 
 }  // namespace pixolyn

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "metadata/Cp1252.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
@@ -56,8 +57,12 @@ std::string RichTextToPlain(std::string_view rtf) {
         ++i;
       } else if (next == '\'' && i + 3 < n && HexDigitValue(rtf[i + 2]) >= 0 &&
                  HexDigitValue(rtf[i + 3]) >= 0) {
-        if (!skipping)
-          out += static_cast<char>(HexDigitValue(rtf[i + 2]) * 16 + HexDigitValue(rtf[i + 3]));
+        if (!skipping) {
+          // The fragment's bytes are Windows-1252 characters; the table's texts are UTF-8.
+          const auto byte =
+              static_cast<char>(HexDigitValue(rtf[i + 2]) * 16 + HexDigitValue(rtf[i + 3]));
+          out += Cp1252ToUtf8(std::string_view(&byte, 1));
+        }
         i += 3;
       } else if (next == '*') {
         if (skipDepth < 0) skipDepth = depth;

@@ -17,7 +17,7 @@ std::string GridToTabText(const TMetaTable& grid);
 std::string CellForWorkbook(std::string_view text);
 
 // Plain text of a rich-text (RTF) fragment: control words and groups dropped,
-// \par as CR LF, \'hh as the byte hh.
+// \par as CR LF, \'hh as the Windows-1252 character hh in UTF-8.
 std::string RichTextToPlain(std::string_view rtf);
 
 }  // namespace pixolyn

@@ -22,7 +22,7 @@ std::string ReasonOf(int error) {
     case EPERM:
       return "keine Leseberechtigung";
     default:
-      return "nicht lesbar (" + Utf8ToCp1252(std::strerror(error)) + ")";
+      return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
 }  // namespace
@@ -35,12 +35,17 @@ std::string UnreadableReason(const std::string& path) {
   return {};
 }
 
-void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
-                      const RegionalSettings& regional) {
+TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
   std::unique_ptr<TImgData> image;
   LoadMetaInfo(path, image, regional);
-  ShowMetaInfo(grid, image.get(), sectionRows);
+  TSections sections = BuildSections(image.get());
   image->ResetImage();
+  return sections;
+}
+
+void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
+                      const RegionalSettings& regional) {
+  ShowSections(grid, ReadPictureSections(path, regional), sectionRows);
 }
 
 }  // namespace pixolyn

@@ -8,11 +8,14 @@
 
 namespace pixolyn {
 
-// Why the file cannot be read, as a German Windows-1252 text; empty when it can.
+// Why the file cannot be read, as a German UTF-8 text; empty when it can.
 std::string UnreadableReason(const std::string& path);
 
-// Loads the picture and fills grid as the viewer does, in the given number
-// and date formats; the image record is freed again.
+// Loads the picture and builds its sections in the given number and date
+// formats; the image record is freed again.
+TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional = {});
+
+// Loads the picture and fills grid as the viewer does; the image record is freed again.
 void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
                       const RegionalSettings& regional = {});
 

@@ -1,6 +1,6 @@
 #pragma once
 // A two-column table model: exactly the grid operations the table builder
-// uses. The viewer's grid shows this same model.
+// uses. The viewer's grid shows this same model. Texts are UTF-8.
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,6 @@
 #pragma once
-// Texts across the UNO edge: Windows-1252 on our side, UTF-16 on the office's.
+// Texts across the UNO edge: Windows-1252 (names, messages) or UTF-8 (cells)
+// on our side, UTF-16 on the office's.
 
 #include <rtl/ustring.hxx>
 

@@ -239,7 +239,7 @@ void TUnoWorkbookServer::SetRangeValues(int sheet, const std::string& range,
   for (const auto& cells : values) {
     uno::Sequence<uno::Any> texts(static_cast<sal_Int32>(columns));
     uno::Any* text = texts.getArray();
-    for (const std::string& cell : cells) *text++ <<= ToOUString(cell);
+    for (const std::string& cell : cells) *text++ <<= Utf8ToOUString(cell);
     for (std::size_t rest = cells.size(); rest < columns; ++rest) *text++ <<= OUString();
     *row++ = std::move(texts);
   }

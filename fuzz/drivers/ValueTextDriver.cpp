@@ -14,7 +14,6 @@
 #include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
-#include "table/DateTimeText.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
 #include "tiff/FixedPoint.h"
@@ -171,7 +170,9 @@ void DriveCellText(const std::string& text) {
   ForEachCrLfLine(text, [](std::string_view line) { MakePrintable(std::string(line)); });
   CellForWorkbook(text);
   RichTextToPlain(text);
-  Utf8ToCp1252(Cp1252ToUtf8(text));
+  Require(Utf8ToCp1252(Cp1252ToUtf8(text)) == text, "Windows-1252 lost on the way to UTF-8");
+  const std::string valid = ValidUtf8(text);
+  Require(ValidUtf8(valid) == valid, "well-formed UTF-8 changed");
   Cp1252ToUtf8(Utf8ToCp1252(text));
 }
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "fuzz/drivers/FuzzChecks.h"
 #include "fuzz/drivers/FuzzDrivers.h"
+#include "metadata/Cp1252.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
 #include "table/GridText.h"
@@ -22,6 +23,15 @@ void RequireSoundSections(const TMetaTable& grid, const TIntArray& sectionRows) 
   }
 }
 
+// Whatever the file holds, the table's texts are well-formed UTF-8.
+void RequireUtf8Cells(const TMetaTable& grid) {
+  for (int row = 0; row < grid.RowCount(); ++row) {
+    for (const std::string& cell : grid.RowCells(row)) {
+      Require(ValidUtf8(cell) == cell, "a cell that is no UTF-8");
+    }
+  }
+}
+
 void DecodeAsViewerDoes(const std::string& name, std::string_view bytes) {
   std::unique_ptr<TImgData> image;
   LoadMetaInfoFromBytes(name, bytes, image);
@@ -35,6 +45,7 @@ void DecodeAsViewerDoes(const std::string& name, std::string_view bytes) {
   TIntArray sectionRows;
   ShowMetaInfo(grid, image.get(), sectionRows);
   RequireSoundSections(grid, sectionRows);
+  RequireUtf8Cells(grid);
   GridToTabText(grid);  // the clipboard text
   image->ResetImage();
 }

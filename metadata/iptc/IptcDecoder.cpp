@@ -180,6 +180,7 @@ void TIPTCdata::DecodeText(std::string data) {
 
 void TIPTCdata::Reset() {
   Count = 0;
+  utf8Texts_ = false;
   std::fill(Entries.begin(), Entries.end(), TTagEntry{});
 }
 
@@ -200,7 +201,8 @@ void TIPTCdata::ReadDataset(int64_t& offset, TTagEntry& entry) const {
     if (row && row->Name != "SKIP") {
       entry = *row;
       entry.Text = bytes.CopyClamped(offset, length);
-      if (utf8Texts_) entry.Text = Utf8ToCp1252(entry.Text);
+      // Every output shows Unicode: a UTF-8 record keeps each character.
+      if (utf8Texts_) entry.Text = ValidUtf8(entry.Text);
     }
   }
   // The byte after the data is taken as the next marker whatever it holds.

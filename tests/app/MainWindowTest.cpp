@@ -41,7 +41,7 @@ std::string WideIniSelecting(const std::string& folder) {
 const QString kNoPicture = FromCp1252("  kein Bild ausgew\xE4hlt");
 
 QString Cell(const TForm1& form, int column, int row) {
-  return FromCp1252(form.MetaTable().Cell(column, row));
+  return FromUtf8(form.MetaTable().Cell(column, row));
 }
 
 // Selects the folder in the tree and runs the click on it.

@@ -100,6 +100,19 @@ void Pictures(TPictureWriter& out) {
   out.Write("late-app1.jpg", JpegBuilder().App0().Comment("c").App1Exif(rich).EndOfImage().Bytes());
   out.Write("iptc-only.jpeg", JpegWithIptc(IptcDataset(2, 120, "caption") +
                                            IptcDataset(2, 25, "one") + IptcDataset(2, 25, "two")));
+  // Dataset 1:90 declares UTF-8: every character shows, a byte of none shows "?".
+  out.Write("iptc-utf8.jpg", JpegWithIptc(IptcDataset(1, 90, "\x1B%G") +
+                                          IptcDataset(2, 90,
+                                                      "\xC5\x81\xC3\xB3"
+                                                      "d\xC5\xBA") +
+                                          IptcDataset(2, 25,
+                                                      "Stra\xC3\x9F"
+                                                      "e") +
+                                          IptcDataset(2, 25, "\xE6\x97\xA5\xE6\x9C\xAC") +
+                                          IptcDataset(2, 80,
+                                                      "a\xFF"
+                                                      "b") +
+                                          IptcDataset(2, 120, "1 2\r\nZeile = \xE2\x82\xAC 5")));
   out.Write(
       "iptc-no-signature.jpg",
       JpegBuilder()

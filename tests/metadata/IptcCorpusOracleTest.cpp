@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fixtures/JpegBuilder.h"
-#include "fixtures/JsonLite.h"
+#include "fixtures/JsonFile.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
 #include "metadata/IptcDecoder.h"
@@ -18,16 +18,16 @@
 namespace pixolyn {
 namespace {
 
-using test::JsonValue;
+using nlohmann::json;
 
 struct Picture {
   std::string name;
-  JsonValue tags;  // the dump's one object
+  json tags;  // the dump's one object
 };
 
-bool HasIptcGroup(const JsonValue& tags) {
-  for (const auto& member : tags.members) {
-    if (member.key.rfind("IPTC:", 0) == 0) return true;
+bool HasIptcGroup(const json& tags) {
+  for (const auto& member : tags.items()) {
+    if (member.key().rfind("IPTC:", 0) == 0) return true;
   }
   return false;
 }
@@ -36,23 +36,24 @@ std::vector<Picture> PicturesWithIptc(const std::string& corpus) {
   std::vector<Picture> pictures;
   for (const auto& file : std::filesystem::directory_iterator(corpus)) {
     if (file.path().extension() != ".jpg") continue;
-    const std::string json = file.path().string() + ".exiftool.json";
-    if (!std::filesystem::exists(json)) continue;
-    JsonValue doc = test::ReadJsonFile(json);
-    if (!doc.IsArray() || doc.items.size() != 1) continue;
-    if (HasIptcGroup(doc.items[0])) {
-      pictures.push_back({file.path().filename().string(), std::move(doc.items[0])});
+    const std::string dump = file.path().string() + ".exiftool.json";
+    if (!std::filesystem::exists(dump)) continue;
+    json doc = test::ReadJsonFile(dump);
+    if (!doc.is_array() || doc.size() != 1) continue;
+    if (HasIptcGroup(doc[0])) {
+      pictures.push_back({file.path().filename().string(), std::move(doc[0])});
     }
   }
   return pictures;
 }
 
 // A dump value as the texts of its repeats: a string, or an array of them.
-std::vector<std::string> Texts(const JsonValue* value) {
-  if (!value) return {};
-  if (!value->IsArray()) return {value->text};
+std::vector<std::string> Texts(const json& tags, const char* key) {
+  const auto value = tags.find(key);
+  if (value == tags.end()) return {};
+  if (!value->is_array()) return {test::JsonText(*value)};
   std::vector<std::string> texts;
-  for (const JsonValue& item : value->items) texts.push_back(item.text);
+  for (const json& item : *value) texts.push_back(test::JsonText(item));
   return texts;
 }
 
@@ -74,7 +75,8 @@ std::vector<std::string> Ours(const TIPTCdata& iptc, const std::string& name) {
   std::vector<std::string> texts;
   for (int i = 0; i < iptc.Count; ++i) {
     const TTagEntry entry = iptc.GetEntry(i);
-    if (entry.Name == name) texts.push_back(Cp1252ToUtf8(entry.Text));
+    if (entry.Name == name)
+      texts.push_back(iptc.TextsAreUtf8() ? entry.Text : Cp1252ToUtf8(entry.Text));
   }
   return texts;
 }
@@ -128,21 +130,20 @@ TEST_F(IptcCorpusOracle, AgreesOnKeywordsAuthorPlaceHeadlineCaptionAndDate) {
     ASSERT_NE(image->IptcInfo, nullptr);
     TIPTCdata& iptc = *image->IptcInfo;
     iptc.DecodeSegment();
-    const JsonValue& tags = picture.tags;
+    const json& tags = picture.tags;
 
-    const std::vector<std::string> keywords = Texts(tags.Find("IPTC:Keywords"));
+    const std::vector<std::string> keywords = Texts(tags, "IPTC:Keywords");
     ExpectSameTexts(
         Ours(iptc, "Keywords"),
         keywords.empty() ? std::vector<std::string>{} : std::vector<std::string>{Joined(keywords)},
         "keywords");
-    ExpectSameTexts(Ours(iptc, "ByLine"), Texts(tags.Find("IPTC:By-line")), "by-line");
-    ExpectSameTexts(Ours(iptc, "City"), Texts(tags.Find("IPTC:City")), "city");
-    ExpectSameTexts(Ours(iptc, "ImageHeadline"), Texts(tags.Find("IPTC:Headline")), "headline");
-    ExpectSameTexts(Ours(iptc, "ImageCaption"), Texts(tags.Find("IPTC:Caption-Abstract")),
-                    "caption");
+    ExpectSameTexts(Ours(iptc, "ByLine"), Texts(tags, "IPTC:By-line"), "by-line");
+    ExpectSameTexts(Ours(iptc, "City"), Texts(tags, "IPTC:City"), "city");
+    ExpectSameTexts(Ours(iptc, "ImageHeadline"), Texts(tags, "IPTC:Headline"), "headline");
+    ExpectSameTexts(Ours(iptc, "ImageCaption"), Texts(tags, "IPTC:Caption-Abstract"), "caption");
 
     // ExifTool writes the date as YYYY:MM:DD; the table shows DD.MM.YYYY.
-    const std::vector<std::string> dates = Texts(tags.Find("IPTC:DateCreated"));
+    const std::vector<std::string> dates = Texts(tags, "IPTC:DateCreated");
     const std::vector<std::string> ourDates = Ours(iptc, "DateCreated");
     ASSERT_EQ(ourDates.size(), dates.size());
     for (std::size_t i = 0; i < dates.size(); ++i) {

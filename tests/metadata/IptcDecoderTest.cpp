@@ -158,13 +158,15 @@ TEST(IptcDecoder, TakesTheRecordFromTheIptcResourceAloneWhereTheBlocksCanBeWalke
   for (const Case& c : cases) EXPECT_EQ(Decoded(c.segment.SegmentData()), c.expected) << c.what;
 }
 
-TEST(IptcDecoder, ConvertsUtf8TextsWhenTheRecordDeclaresThem) {
-  const std::string texts =
-      IptcDataset(2, 90, "K\xC3\xB6ln") + IptcDataset(2, 5, "\xE2\x82\xAC \xCE\xA9");
-  EXPECT_EQ(Decoded(IptcSegment(IptcDataset(1, 90, "\x1B%G") + texts)),
-            (std::vector<std::string>{"City=K\xF6ln", "ObjectName=\x80 ?"}));
-  EXPECT_EQ(Decoded(IptcSegment(texts)),
-            (std::vector<std::string>{"City=K\xC3\xB6ln", "ObjectName=\xE2\x82\xAC \xCE\xA9"}));
+TEST(IptcDecoder, KeepsUtf8TextsWhenTheRecordDeclaresThem) {
+  TIPTCdata iptc(nullptr);
+  // A byte of no character, an overlong form and a surrogate become "?".
+  iptc.DecodeText(IptcSegment(IptcDataset(1, 90, "\x1B%G") +
+                              IptcDataset(2, 90, "\xC5\x81\xF0\x9F\x93\xB7") +
+                              IptcDataset(2, 5, "a\xFF\xC0\xAF\xED\xA0\x80")));
+  EXPECT_TRUE(iptc.TextsAreUtf8());
+  EXPECT_EQ(Stored(iptc),
+            (std::vector<std::string>{"City=\xC5\x81\xF0\x9F\x93\xB7", "ObjectName=a???"}));
 }
 
 TEST(IptcDecoder, StartsAtOffsetTwelveWithoutTheSignature) {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "fixtures/JpegBuilder.h"
-#include "fixtures/JsonLite.h"
+#include "fixtures/JsonFile.h"
 #include "metadata/ByteView.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDecoder.h"
@@ -23,7 +23,7 @@
 namespace pixolyn {
 namespace {
 
-using test::JsonValue;
+using nlohmann::json;
 
 // One maker tag, or one element of a Canon array, and ExifTool's key for it.
 struct OracleTag {
@@ -320,14 +320,10 @@ bool SameNumber(const Component& ours, const std::string& theirs) {
   return ((ours.integer - static_cast<int64_t>(value)) % modulus + modulus) % modulus == 0;
 }
 
-std::string JsonText(const JsonValue& value) {
-  return value.IsString() ? value.text : value.IsNumber() ? value.text : std::string();
-}
-
 // Empty when our raw value carries ExifTool's; else what differs.
-std::string Difference(const TTagEntry& entry, const OracleTag& oracle, const JsonValue& theirs,
+std::string Difference(const TTagEntry& entry, const OracleTag& oracle, const json& theirs,
                        bool bigEndian) {
-  const std::string want = JsonText(theirs);
+  const std::string want = test::JsonText(theirs);
   if (entry.FormatType == 2 || entry.FormatType == 7) {
     const std::string ours = Cp1252ToUtf8(entry.RawText.substr(0, entry.RawText.find('\0')));
     return ours == want ? "" : "text \"" + ours + "\", ExifTool \"" + want + "\"";
@@ -363,7 +359,7 @@ class MakerNoteCorpus : public ::testing::Test {
 TEST_F(MakerNoteCorpus, EveryStoredMakerEntryCarriesExifToolsValue) {
   for (const OraclePicture& picture : kPictures) {
     SCOPED_TRACE(picture.file);
-    const JsonValue dump = test::ReadJsonFile(Path(picture.file) + ".exiftool.json").items.at(0);
+    const json dump = test::ReadJsonFile(Path(picture.file) + ".exiftool.json").at(0);
     const auto image = ReadPicture(Path(picture.file));
     ASSERT_TRUE(image->ExifInfo);
     const TImageInfo& info = *image->ExifInfo;
@@ -377,8 +373,8 @@ TEST_F(MakerNoteCorpus, EveryStoredMakerEntryCarriesExifToolsValue) {
         if (oracle.tag != entry->Tag) continue;
         mapped = true;
         if (!oracle.key) continue;
-        const JsonValue* theirs = dump.Find(oracle.key);
-        if (!theirs) continue;  // ExifTool does not show it for this camera
+        const auto theirs = dump.find(oracle.key);
+        if (theirs == dump.end()) continue;  // ExifTool does not show it for this camera
         if (const UnsetElement* unset = FindUnset(picture.file, oracle)) {
           const std::vector<Component> components = Components(*entry, bigEndian);
           ASSERT_GT(components.size(), static_cast<std::size_t>(unset->element));

@@ -15,27 +15,21 @@ namespace pixolyn {
 namespace {
 
 using Rows = std::vector<std::pair<std::string, std::string>>;  // caption, value
-using Sections = std::vector<std::pair<std::string, Rows>>;
+using Sections = std::vector<std::pair<TSectionKind, Rows>>;
 
-// A table laid out as the viewer's: titles, then each section's header, its
-// indented rows and a spacer row.
-void AddPictureTable(TCatalog& catalog, const std::string& file, const Sections& sections) {
-  TMetaTable grid;
-  TIntArray headers;
-  auto add = [&grid](std::string caption, std::string value) {
-    const int row = grid.RowCount();
-    grid.SetRowCount(row + 1);
-    grid.SetCell(0, row, std::move(caption));
-    grid.SetCell(1, row, std::move(value));
-  };
-  add(" Feldbezeichnung", " Dateninhalte");
-  for (const auto& [name, rows] : sections) {
-    headers.push_back(grid.RowCount());
-    add(name, "");
-    for (const auto& [caption, value] : rows) add("  " + caption, value);
-    add("", "");
+constexpr TSectionKind kComment = TSectionKind::Comment;
+constexpr TSectionKind kIptc = TSectionKind::Iptc;
+constexpr TSectionKind kStandard = TSectionKind::ExifStandard;
+
+void AddPicture(TCatalog& catalog, const std::string& file, const Sections& sections) {
+  TSections model;
+  for (const auto& [kind, rows] : sections) {
+    TSection& section =
+        model.emplace_back(TSection{.Kind = kind, .ShowsPlaceholder = rows.empty()});
+    for (const auto& [caption, value] : rows)
+      section.Rows.push_back({.Caption = caption, .Value = value});
   }
-  catalog.AddTable(file, "/f", grid, headers);
+  catalog.AddSections(file, "/f", model);
 }
 
 std::vector<std::string> Lines(const TCatalog& catalog) {
@@ -54,35 +48,31 @@ std::vector<std::string> Lines(const TCatalog& catalog) {
   return lines;
 }
 
-const Rows kNoData = {{"- keine Daten vorhanden -", ""}};
-
 TEST(Catalog, OneRowPerPictureAndOneColumnPerCaption) {
   struct Case {
     const char* rule;
     std::vector<Sections> pictures;
     std::vector<std::string> lines;
   } cases[] = {
-      {"first appearance, section by section; placeholders are no columns",
-       {{{"Kommentar", kNoData},
-         {"IPTC-Daten", kNoData},
-         {"EXIF-Daten (standard)", {{"Modell", "X"}}}},
-        {{"Kommentar", {{"Text", "hi"}}},
-         {"IPTC-Daten", {{"Titel", "T"}}},
-         {"EXIF-Daten (standard)", {{"Blende", "F2,8"}, {"Modell", "Y"}}}}},
+      {"first appearance, section by section",
+       {{{kComment, {}}, {kIptc, {}}, {kStandard, {{"Modell", "X"}}}},
+        {{kComment, {{"Text", "hi"}}},
+         {kIptc, {{"Titel", "T"}}},
+         {kStandard, {{"Blende", "F2,8"}, {"Modell", "Y"}}}}},
        {"Datei;Ordner;Text;Titel;Modell;Blende;", "a.jpg;/f;;;X;;", "b.jpg;/f;hi;T;Y;F2,8;"}},
       {"a caption in two sections carries its section",
-       {{{"Kommentar", {{"Text", "c"}}}, {"IPTC-Daten", {{"Text", "i"}, {"Ort", "o"}}}}},
+       {{{kComment, {{"Text", "c"}}}, {kIptc, {{"Text", "i"}, {"Ort", "o"}}}}},
        {"Datei;Ordner;Text (Kommentar);Text (IPTC-Daten);Ort;", "a.jpg;/f;c;i;o;"}},
-      {"repeated captions and continuation rows are joined",
-       {{{"Kommentar", {{"Text", "one"}, {"", ""}, {"", "three"}}},
-         {"IPTC-Daten", {{"Stichwort", "a"}, {"Ort", "o"}, {"Stichwort", "b"}}}}},
+      {"repeated captions and continuation rows are joined; nothing continues across sections",
+       {{{kComment, {{"Text", "one"}, {"", ""}, {"", "three"}}},
+         {kIptc, {{"", "lost"}, {"Stichwort", "a"}, {"Ort", "o"}, {"Stichwort", "b"}}}}},
        {"Datei;Ordner;Text;Stichwort;Ort;", "a.jpg;/f;one |  | three;a | b;o;"}},
   };
   for (const Case& c : cases) {
     TCatalog catalog;
     char name = 'a';
     for (const Sections& picture : c.pictures) {
-      AddPictureTable(catalog, std::string(1, name++) + ".jpg", picture);
+      AddPicture(catalog, std::string(1, name++) + ".jpg", picture);
     }
     EXPECT_EQ(Lines(catalog), c.lines) << c.rule;
   }
@@ -123,19 +113,23 @@ TEST(CatalogCsv, QuotesOnlyWhatNeedsIt) {
   }
 }
 
-TEST(CatalogCsv, WritesUtf8WithByteOrderMarkAndCrLf) {
+TEST(CatalogCsv, WritesTheUtf8TextsWithByteOrderMarkAndCrLf) {
   TCatalog catalog;
-  AddPictureTable(catalog,
-                  "Gr\xFC\xDF"
-                  "e.jpg",
-                  {{"Kommentar", {{"Text", "x;y"}}}});
+  AddPicture(catalog,
+             "Gr\xC3\xBC\xC3\x9F"
+             "e.jpg",
+             {{kComment,
+               {{"Text",
+                 "\xC5\x81\xC3\xB3"
+                 "d\xC5\xBA;y"}}}});
   std::string csv;
   WriteCatalogCsv(catalog, kDefaultCsvSeparator, [&csv](std::string_view piece) { csv += piece; });
   EXPECT_EQ(csv,
             "\xEF\xBB\xBF"
             "Datei;Ordner;Text\r\n"
             "Gr\xC3\xBC\xC3\x9F"
-            "e.jpg;/f;\"x;y\"\r\n");
+            "e.jpg;/f;\"\xC5\x81\xC3\xB3"
+            "d\xC5\xBA;y\"\r\n");
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-#include "table/DateTimeText.h"
+#include "metadata/IptcDate.h"
 
 #include <gtest/gtest.h>
 
 #include "metadata/Regional.h"
-#include "table/MetaInfo.h"
 
 namespace pixolyn {
 namespace {

@@ -7,7 +7,6 @@
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/Regional.h"
-#include "table/DateTimeText.h"
 #include "table/MetaInfo.h"
 
 namespace pixolyn {
@@ -35,8 +34,8 @@ TEST_F(IptcRows, ShowsTwoByLinesAndTheCaptionWriterAsThreeAutorRows) {
   EXPECT_EQ(IptcSectionOf(IptcDataset(2, 80, "Anna") + IptcDataset(2, 25, "a") +
                           IptcDataset(2, 80, "Bert") + IptcDataset(2, 122, "Carl") +
                           IptcDataset(2, 25, "b")),
-            (std::vector<std::string>{"  Autor|Anna", "  Schl\xFCsselw\xF6rter|a,b", "  Autor|Bert",
-                                      "  Autor|Carl"}));
+            (std::vector<std::string>{"  Autor|Anna", "  Schl\xC3\xBCsselw\xC3\xB6rter|a,b",
+                                      "  Autor|Bert", "  Autor|Carl"}));
 }
 
 TEST_F(IptcRows, ShowsTheCreationDateInTheShortDateFormat) {

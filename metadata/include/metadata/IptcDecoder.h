@@ -52,6 +52,9 @@ class TIPTCdata {
   // Empties every slot; the capacity stays.
   void Reset();
   bool HasData() const { return Count > 0; }
+  // Whether the last decoded record declared UTF-8 (dataset 1:90): its texts
+  // are then UTF-8, each character kept, instead of Windows-1252.
+  bool TextsAreUtf8() const { return utf8Texts_; }
 
   // Reads the dataset whose record-number byte lies at offset in the bytes of
   // the last decode, and moves offset past its data and the marker byte after it.
@@ -61,7 +64,7 @@ class TIPTCdata {
   // The IPTC record of the last decode (the segment where its resource
   // could not be told apart), kept until the next one.
   std::string IptcBuffer;
-  // Dataset 1:90 of that record declared UTF-8: texts are converted to Windows-1252.
+  // Dataset 1:90 of that record declared UTF-8: texts stay UTF-8.
   bool utf8Texts_ = false;
 };
 

@@ -19,7 +19,6 @@
 #include "export/ScopedEnv.h"
 #include "export/WorkbookFormat.h"
 #include "fixtures/JpegBuilder.h"
-#include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
@@ -168,8 +167,7 @@ class ExportCommandsTest : public QObject {
     const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
     test::WindowFixture window;  // no picture loaded: the empty table
     window.form->MetainfoinZwischenablagekopieren1->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(),
-             Cp1252ToUtf8(GridToTabText(TableOf(""))));
+    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), GridToTabText(TableOf("")));
 
     window.form->SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
     const std::string chosen = dir.Path() + "/Bilder.xls";

@@ -15,7 +15,6 @@
 #include "export/ExportGridToWorkbook.h"
 #include "export/OfficeInstance.h"
 #include "fixtures/JpegBuilder.h"
-#include "metadata/Cp1252.h"
 
 namespace pixolyn::test {
 
@@ -126,17 +125,17 @@ Workbook ReadWorkbook(const std::string& path) {
                                      ShellQuoted(PIXOLYN_WORKBOOK_READER) + " " + ShellQuoted(path),
                                  scratch.Path() + "/err");
   if (read.Status != 0) throw std::runtime_error("xlrd cannot read " + path + ": " + read.Err);
-  const JsonValue json = ParseJson(read.Out);
+  const nlohmann::json json = nlohmann::json::parse(read.Out);
   Workbook book;
-  book.Biff = static_cast<int>(json.Find("biff")->number);
-  for (const JsonValue& sheet : json.Find("sheets")->items) {
+  book.Biff = json.at("biff").get<int>();
+  for (const nlohmann::json& sheet : json.at("sheets")) {
     Workbook::Sheet& out = book.Sheets.emplace_back();
-    out.Name = sheet.Find("name")->text;
-    out.Columns = static_cast<int>(sheet.Find("columns")->number);
-    for (const JsonValue& row : sheet.Find("rows")->items) {
+    out.Name = sheet.at("name").get<std::string>();
+    out.Columns = sheet.at("columns").get<int>();
+    for (const nlohmann::json& row : sheet.at("rows")) {
       auto& cells = out.Rows.emplace_back();
-      for (const JsonValue& cell : row.items) {
-        cells.emplace_back(cell.Find("type")->text, cell.Find("value")->text);
+      for (const nlohmann::json& cell : row) {
+        cells.emplace_back(cell.at("type").get<std::string>(), cell.at("value").get<std::string>());
       }
     }
   }
@@ -195,7 +194,7 @@ void ExpectSheetHolds(const Workbook::Sheet& sheet,
 std::vector<std::vector<std::string>> ExpectedRows(const TMetaTable& grid) {
   std::vector<std::vector<std::string>> rows;
   for (const auto& cells : CellsForWorkbook(grid)) {
-    rows.push_back({Cp1252ToUtf8(cells[0]), Cp1252ToUtf8(cells[1])});
+    rows.push_back({cells[0], cells[1]});
   }
   return rows;
 }

@@ -8,7 +8,7 @@
 #include "export/FileBytes.h"
 #include "export/OfficeInstance.h"
 #include "export/ScopedEnv.h"
-#include "fixtures/JsonLite.h"
+#include "fixtures/JsonFile.h"
 #include "table/TableModel.h"
 
 namespace pixolyn::test {

@@ -1,11 +1,11 @@
-#include "table/DateTimeText.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
 
 #include "metadata/CivilDays.h"
+#include "metadata/IptcDate.h"
+#include "metadata/Regional.h"
 
 namespace pixolyn {
 
@@ -45,6 +45,10 @@ std::string DateTimeToText(double value, const RegionalSettings& regional) {
   std::string text = Format(regional.ShortDateFormat, tm);
   if (ofDay != 0) text += " " + Format(regional.LongTimeFormat, tm);
   return text;
+}
+
+std::string CreationDateText(const std::string& text, const RegionalSettings& regional) {
+  return DateTimeToText(IptcStrToDateTime(text, ""), regional);
 }
 
 }  // namespace pixolyn

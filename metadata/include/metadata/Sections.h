@@ -1,0 +1,72 @@
+#pragma once
+// The sections of a picture's metadata, the one product every output shows
+// (viewer grid, clipboard, workbook, catalogue, pixolyn-info): the comment,
+// the IPTC record, the standard EXIF tags and the maker's tags, each an
+// ordered list of rows of caption and value. Texts are UTF-8.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "metadata/Regional.h"
+#include "metadata/TagEntry.h"
+
+namespace pixolyn {
+
+class TImgData;
+
+enum class TSectionKind : uint8_t { Comment, Iptc, ExifStandard, ExifMaker };
+
+// "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)".
+std::string_view SectionTitle(TSectionKind kind);
+
+// The row that stands in a section without rows where the section shows one.
+inline constexpr std::string_view kNoDataCaption = "- keine Daten vorhanden -";
+
+struct TSectionRow {
+  int16_t Group = 0;    // the tag's Group; 1 for the lines of a multi-line value
+  std::string Caption;  // empty: the row continues the caption before it
+  std::string Value;
+};
+
+struct TSection {
+  TSectionKind Kind = TSectionKind::Comment;
+  std::vector<TSectionRow> Rows;
+  // No rows, and the placeholder row shows instead. The standard EXIF
+  // section of a picture with maker rows alone shows neither.
+  bool ShowsPlaceholder = false;
+};
+
+// In order: comment, IPTC, standard EXIF, and the maker section only when the
+// picture has any EXIF row.
+using TSections = std::vector<TSection>;
+
+// What a picture's record holds for the sections, as the decoders keep it
+// (Windows-1252 unless said otherwise). The lists are the decoders' whole
+// storages, shared rather than copied.
+struct TCollectedMeta {
+  std::string Comment;
+  std::span<const TTagEntry> IptcTags;
+  bool IptcTextsAreUtf8 = false;
+  std::span<const TTagEntry> ExifTags;
+};
+
+// Decodes the record's IPTC segment afresh and collects; all empty without a record.
+TCollectedMeta CollectMetaInfo(TImgData* image);
+
+// How the Text of a tag list is encoded; labels are always Windows-1252.
+enum class TTextCoding : uint8_t { Cp1252, Utf8 };
+
+// The rows of a tag list: one per tag whose Text is not blank, and one per
+// line of a multi-line Text (label "=" value; lines beginning with a digit
+// give none). The IPTC "Erstelldatum" shows as a date in the regional format.
+std::vector<TSectionRow> TagListRows(std::span<const TTagEntry> tags,
+                                     TTextCoding texts = TTextCoding::Cp1252,
+                                     const RegionalSettings& regional = {});
+
+// The sections of the record, in its regional formats; those of no picture without one.
+TSections BuildSections(TImgData* image);
+
+}  // namespace pixolyn

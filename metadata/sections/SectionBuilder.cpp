@@ -1,0 +1,85 @@
+#include <array>
+
+#include "metadata/Cp1252.h"
+#include "metadata/ExifDecoder.h"
+#include "metadata/ImageData.h"
+#include "metadata/IptcDecoder.h"
+#include "metadata/Sections.h"
+#include "metadata/TextUtil.h"
+#include "sections/TagRows.h"
+
+namespace pixolyn {
+
+namespace {
+constexpr std::array<std::string_view, 4> kTitles = {
+    "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)"};
+
+// The comment's lines, neither trimmed nor filtered: the first under "Text",
+// the others continuing it.
+TSection CommentSection(std::string_view comment) {
+  TSection section{.Kind = TSectionKind::Comment};
+  ForEachCrLfLine(comment, [&section](std::string_view line) {
+    section.Rows.push_back(
+        {.Caption = section.Rows.empty() ? "Text" : "", .Value = Cp1252ToUtf8(line)});
+  });
+  section.ShowsPlaceholder = section.Rows.empty();
+  return section;
+}
+
+}  // namespace
+
+std::string_view SectionTitle(TSectionKind kind) {
+  return kTitles.at(static_cast<std::size_t>(kind));
+}
+
+TCollectedMeta CollectMetaInfo(TImgData* image) {
+  TCollectedMeta meta;
+  if (!image) return meta;
+  if (image->HasComment()) meta.Comment = image->GetComment();
+  if (image->HasIptc() && image->IptcInfo) {
+    image->IptcInfo->DecodeSegment();
+    meta.IptcTags = image->IptcInfo->Entries;
+    meta.IptcTextsAreUtf8 = image->IptcInfo->TextsAreUtf8();
+  }
+  if (image->HasExif() && image->ExifInfo) meta.ExifTags = image->ExifInfo->TagList;
+  return meta;
+}
+
+TSections BuildSections(TImgData* image) {
+  const TCollectedMeta meta = CollectMetaInfo(image);
+  static const RegionalSettings german;
+  const RegionalSettings& regional = image ? image->Regional() : german;
+  TSections sections;
+  sections.reserve(kTitles.size());
+  sections.push_back(CommentSection(meta.Comment));
+
+  TSection& iptc = sections.emplace_back(TSection{.Kind = TSectionKind::Iptc});
+  iptc.Rows = TagListRows(
+      meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252, regional);
+  iptc.ShowsPlaceholder = iptc.Rows.empty();
+
+  TSection standard{.Kind = TSectionKind::ExifStandard};
+  TSection maker{.Kind = TSectionKind::ExifMaker};
+  // Most tags give one row, in either section.
+  standard.Rows.reserve(meta.ExifTags.size());
+  maker.Rows.reserve(meta.ExifTags.size());
+  bool anyExifRow = false;
+  ForEachTagRow(meta.ExifTags, TTextCoding::Cp1252, regional, [&](TSectionRow&& row) {
+    anyExifRow = true;
+    // Rows of any other group are shown nowhere.
+    if (row.Group == 0) {
+      standard.Rows.push_back(std::move(row));
+    } else if (row.Group == 1) {
+      maker.Rows.push_back(std::move(row));
+    }
+  });
+  // Without any EXIF row the maker section is left out altogether.
+  standard.ShowsPlaceholder = !anyExifRow;
+  sections.push_back(std::move(standard));
+  if (!anyExifRow) return sections;
+  maker.ShowsPlaceholder = maker.Rows.empty();
+  sections.push_back(std::move(maker));
+  return sections;
+}
+
+}  // namespace pixolyn
