@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "metadata/ByteView.h"
 #include "support/JpegEncoder.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn::bench {
 namespace {

@@ -1,8 +1,11 @@
 #include "export/WorkbookFormat.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <stdexcept>
 
-#include "metadata/HeadReader.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
@@ -41,8 +44,11 @@ bool HasWorkbookExtension(std::string_view fileName) {
 }
 
 bool FileStartsWith(const std::string& path, std::string_view signature) {
-  HeadReader reader(path);
-  return reader.Read(signature.size()) == signature;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw std::runtime_error(std::strerror(errno));
+  std::string head(signature.size(), '\0');
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  return static_cast<std::size_t>(file.gcount()) == head.size() && head == signature;
 }
 
 }  // namespace pixolyn

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "metadata/Cp1252.h"
-#include "metadata/HeadReader.h"
+#include "metadata/ImageData.h"
 
 namespace pixolyn {
 

@@ -51,11 +51,11 @@ std::string ReadFirstDirectory(const TExifCase& exif) {
   TBlockDecoder decoder(exif);
   TImageInfo& info = decoder.Info();
   if (exif.TiffLayout) {
-    info.ReadDirectory(exif.Block, exif.BigEndian, 0, kTiffOrigin, 4091, ExifKind);
+    info.ReadDirectory(exif.Block, exif.BigEndian, 0, kTiffOrigin, 4091);
   } else {
     const ByteView block(exif.Block);
     const int64_t length = block.Fits(0, 2) ? block.U16(0, true) : 0;
-    info.ReadDirectory(exif.Block, exif.BigEndian, 16, kJpegOrigin, length + 3, ExifKind);
+    info.ReadDirectory(exif.Block, exif.BigEndian, 16, kJpegOrigin, length + 3);
   }
   info.AddFocalLength35();
   decoder.RequireSound();

@@ -10,12 +10,12 @@
 #include "fuzz/drivers/InputLayout.h"
 #include "makernotes/MakerNoteTables.h"
 #include "metadata/Cp1252.h"
-#include "metadata/ExifDictionary.h"
 #include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
+#include "tiff/ExifDictionary.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 

@@ -20,8 +20,8 @@
 #include "fuzz/drivers/InputLayout.h"
 #include "iptc/IptcTagTable.h"
 #include "metadata/ExifDecoder.h"
-#include "metadata/ExifDictionary.h"
 #include "metadata/ImageData.h"
+#include "tiff/ExifDictionary.h"
 
 namespace fs = std::filesystem;
 using namespace pixolyn;
@@ -94,8 +94,8 @@ std::string ExifBlockSeed(const std::string& segmentData, std::size_t make) {
   const ByteView view(segmentData);
   const bool bigEndian = view.CopyClamped(8, 2) == "MM";
   try {
-    info.ReadDirectory(segmentData, bigEndian, 16, 8, (view.Fits(0, 2) ? view.U16(0, true) : 0) + 3,
-                       ExifKind);
+    info.ReadDirectory(segmentData, bigEndian, 16, 8,
+                       (view.Fits(0, 2) ? view.U16(0, true) : 0) + 3);
   } catch (const std::exception&) {
   }
   // The note's bytes stand in the segment; a note read from elsewhere gives no position.

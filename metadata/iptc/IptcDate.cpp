@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "metadata/ByteView.h"
-#include "metadata/CivilDays.h"
 #include "metadata/TextUtil.h"
+#include "text/CivilDays.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 

@@ -6,9 +6,9 @@
 
 #include "iptc/IptcTagTable.h"
 #include "iptc/PhotoshopResources.h"
-#include "metadata/ByteView.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ImageData.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "metadata/ByteView.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 

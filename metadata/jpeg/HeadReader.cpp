@@ -1,7 +1,6 @@
-#include "metadata/HeadReader.h"
+#include "jpeg/HeadReader.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -56,11 +55,6 @@ void HeadReader::ReadAppend(std::string& out, std::size_t count) {
     next_ += take;
     left -= take;
   }
-}
-
-bool FileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 }  // namespace pixolyn

@@ -1,13 +1,16 @@
 #include "metadata/ImageData.h"
 
+#include <sys/stat.h>
+
 #include <stdexcept>
 #include <string_view>
 #include <utility>
 
+#include "jpeg/HeadReader.h"
 #include "metadata/ExifDecoder.h"
-#include "metadata/HeadReader.h"
 #include "metadata/IptcDecoder.h"
 #include "metadata/TextUtil.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 
@@ -188,7 +191,7 @@ void TImgData::DecodeExifSegment() {
           ? FirstDirectoryStart(segment, kHeader, segment.U32(kHeader + 4, bigEndian), kHeader + 8)
           : kHeader + 8;
   ExifInfo->ReadDirectory(segment.Bytes(), bigEndian, start, kHeader,
-                          int64_t{ExifSection->SegmentLength} + 3, ExifKind);
+                          int64_t{ExifSection->SegmentLength} + 3);
   ExifInfo->AddFocalLength35();
 }
 
@@ -211,9 +214,14 @@ bool TImgData::ReadTiffHeader(TByteSource& file) {
   const ByteView head(rest);
   const int64_t start =
       head.Fits(2, 4) ? FirstDirectoryStart(block, kHeader, head.U32(2, bigEndian), 0) : 0;
-  ExifInfo->ReadDirectory(block.Bytes(), bigEndian, start, kHeader, 4091, ExifKind);
+  ExifInfo->ReadDirectory(block.Bytes(), bigEndian, start, kHeader, 4091);
   ExifInfo->AddFocalLength35();
   return true;
+}
+
+bool FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::string TImgData::GetComment() const {

@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "makernotes/MakerNoteTables.h"
-#include "metadata/ByteView.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/TextUtil.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 

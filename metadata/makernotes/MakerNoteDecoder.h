@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "metadata/TagEntry.h"
-#include "metadata/TiffWalk.h"
+#include "tiff/TiffWalk.h"
 
 namespace pixolyn {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <ctime>
 
-#include "metadata/CivilDays.h"
 #include "metadata/IptcDate.h"
 #include "metadata/Regional.h"
+#include "text/CivilDays.h"
 
 namespace pixolyn {
 

@@ -1,4 +1,4 @@
-#include "metadata/CivilDays.h"
+#include "text/CivilDays.h"
 
 namespace pixolyn {
 

@@ -4,6 +4,7 @@
 
 #include "metadata/ExifDecoder.h"
 #include "metadata/Regional.h"
+#include "tiff/ExifDictionary.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 

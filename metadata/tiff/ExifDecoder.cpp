@@ -10,6 +10,7 @@
 #include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 #include "tiff/FixedPoint.h"
+#include "tiff/TiffWalk.h"
 #include "tiff/ValueFormat.h"
 
 namespace pixolyn {
@@ -150,8 +151,12 @@ const RegionalSettings& TImageInfo::Regional() const {
 }
 
 void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start,
-                               int64_t base, int64_t sizeLimit, TDirectoryKind kind) {
-  limits_.AllowValueBytesFor(exifBytes.size());
+                               int64_t base, int64_t sizeLimit) {
+  TWalkLimits limits;
+  // Maker notes spend their own: what they read never shortens the standard rows.
+  TWalkLimits makerLimits;
+  limits.AllowValueBytesFor(exifBytes.size());
+  makerLimits.AllowValueBytesFor(exifBytes.size());
   TStandardEntries sink(*this);
   const ByteView bytes(exifBytes);
   const TTiffWalk walk{.Bytes = bytes,
@@ -160,22 +165,25 @@ void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64
                        .FallbackBytes = bytes,
                        .FallbackOrigin = base,
                        .SizeLimit = sizeLimit,
-                       .Limits = limits_,
+                       .Limits = limits,
+                       .MakerLimits = &makerLimits,
                        .Sink = sink,
                        .ErrorText = OwnerImage ? &OwnerImage->ErrorText : nullptr};
-  WalkImageDirectory(walk, start, kind);
+  WalkImageDirectory(walk, start, ExifKind);
 }
 
 void TImageInfo::ReadMakerNoteDirectory(const TTiffWalk& walk, std::string_view note,
                                         const TMakerNoteWalk& maker) {
-  makerLimits_.AllowValueBytesFor(walk.Bytes.Size());
+  TWalkLimits ownLimits;  // for a walk that does not say what its maker notes may read
+  TWalkLimits& limits = walk.MakerLimits ? *walk.MakerLimits : ownLimits;
+  limits.AllowValueBytesFor(walk.Bytes.Size());
   TMakerEntries sink(*this, maker.Table);
   const TTiffWalk noteWalk{.Bytes = ByteView(note),
                            .BigEndian = maker.BigEndian,
                            .Origin = maker.Origin,
                            .FallbackBytes = walk.Bytes,
                            .FallbackOrigin = maker.FallbackOrigin,
-                           .Limits = makerLimits_,
+                           .Limits = limits,
                            .Sink = sink};
   try {
     WalkMakerDirectory(noteWalk, maker.DirStart);

@@ -6,8 +6,8 @@
 #include <optional>
 #include <utility>
 
-#include "metadata/ByteView.h"
 #include "metadata/TextUtil.h"
+#include "tiff/ByteView.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "metadata/ExifDictionary.h"
+#include "tiff/ExifDictionary.h"
 #include "tiff/ExifFormatters.h"
 
 namespace pixolyn {

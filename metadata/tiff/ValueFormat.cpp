@@ -6,8 +6,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "metadata/ByteView.h"
 #include "metadata/TextUtil.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 

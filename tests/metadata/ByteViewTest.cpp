@@ -1,4 +1,4 @@
-#include "metadata/ByteView.h"
+#include "tiff/ByteView.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "tiff/DerivedValues.h"
+#include "tiff/ExifDictionary.h"
 
 #include <gtest/gtest.h>
 

@@ -339,7 +339,7 @@ TEST(ExifDirectorySize, RefusesDirectoriesLargerThanTheSegmentAllows) {
     SCOPED_TRACE(c.segmentLength);
     TImgData image;
     TImageInfo info(&image);
-    info.ReadDirectory(segment, false, 16, 8, c.segmentLength + 3, ExifKind);
+    info.ReadDirectory(segment, false, 16, 8, c.segmentLength + 3);
     EXPECT_EQ(info.TagCount, c.read ? 1 : 0);
     EXPECT_EQ(image.ErrorText, c.read ? "" : "Illegally sized directory");
   }
@@ -355,7 +355,7 @@ TEST(ExifDirectorySize, EndsAtACountOrEntryOutsideTheBytes) {
   // The third entry would start inside the next-directory offset and run past the end.
   const std::string bytes = block.substr(0, 8 + 2 + 24 + 4);
   for (const int64_t start : {int64_t{0}, int64_t{8}, int64_t{-1}, int64_t(block.size())}) {
-    EXPECT_NO_THROW(info.ReadDirectory(bytes, true, start, 0, 4091, ExifKind));
+    EXPECT_NO_THROW(info.ReadDirectory(bytes, true, start, 0, 4091));
   }
   EXPECT_EQ(info.TagCount, 2);
 }

@@ -1,4 +1,4 @@
-#include "metadata/ExifDictionary.h"
+#include "tiff/ExifDictionary.h"
 
 #include <gtest/gtest.h>
 

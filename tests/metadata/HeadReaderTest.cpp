@@ -1,4 +1,4 @@
-#include "metadata/HeadReader.h"
+#include "jpeg/HeadReader.h"
 
 #include <gtest/gtest.h>
 

@@ -13,12 +13,12 @@
 
 #include "fixtures/JpegBuilder.h"
 #include "fixtures/JsonFile.h"
-#include "metadata/ByteView.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
 #include "metadata/Regional.h"
 #include "table/MetaInfo.h"
+#include "tiff/ByteView.h"
 
 namespace pixolyn {
 namespace {

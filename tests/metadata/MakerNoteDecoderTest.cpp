@@ -83,7 +83,7 @@ void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, boo
   const auto length = static_cast<uint16_t>(payload.size() + 2);
   std::string segment{static_cast<char>(length >> 8), static_cast<char>(length & 0xFF)};
   segment += payload;
-  decoded.info.ReadDirectory(segment, bigEndian, 16, 8, int64_t{length} + 3, ExifKind);
+  decoded.info.ReadDirectory(segment, bigEndian, 16, 8, int64_t{length} + 3);
 }
 
 class MakerNote : public ::testing::TestWithParam<bool> {

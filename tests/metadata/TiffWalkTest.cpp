@@ -1,4 +1,4 @@
-#include "metadata/TiffWalk.h"
+#include "tiff/TiffWalk.h"
 
 #include <gtest/gtest.h>
 

@@ -7,18 +7,21 @@
 #include <string>
 #include <string_view>
 
-#include "metadata/ExifDictionary.h"
 #include "metadata/TagEntry.h"
-#include "metadata/TiffWalk.h"
 
 namespace pixolyn {
 
 class TImgData;
 struct TMakerNoteWalk;
+struct TTiffEntry;
+struct TTiffWalk;
 
 class TImageInfo {
  public:
   explicit TImageInfo(TImgData* owner);
+  virtual ~TImageInfo() = default;
+  TImageInfo(const TImageInfo&) = delete;
+  TImageInfo& operator=(const TImageInfo&) = delete;
 
   TTagDefArray TagList;
   int TagCount = 0;
@@ -37,12 +40,13 @@ class TImageInfo {
   // caller; errors inside sub-directories end only those. The bytes need not
   // outlive the call.
   void ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start, int64_t base,
-                     int64_t sizeLimit, TDirectoryKind kind);
+                     int64_t sizeLimit);
 
   // Reads a maker's directory out of note, an entry of the walk, with the
   // maker's table; its entries are stored with Group 1. A value that does not
   // lie in the note is read from the walk's bytes. Never raises: a failure
-  // ends the directory and lands in the owner's ErrorText.
+  // ends the directory and lands in the owner's ErrorText. Only the engine
+  // has walks to give.
   void ReadMakerNoteDirectory(const TTiffWalk& walk, std::string_view note,
                               const TMakerNoteWalk& maker);
 
@@ -70,10 +74,6 @@ class TImageInfo {
   void StoreEntry(const TTagEntry& definition, int32_t group, const TTiffEntry& value,
                   bool bigEndian, std::string text);
   void SetOwnerError(const std::string& message);
-
-  TWalkLimits limits_;
-  // Maker notes spend their own: what they read never shortens the standard rows.
-  TWalkLimits makerLimits_;
 };
 
 }  // namespace pixolyn

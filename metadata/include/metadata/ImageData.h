@@ -75,4 +75,7 @@ class TImgData {
   bool ReadTiffHeader(TByteSource& source);
 };
 
+// True for a regular file (a link to one included).
+bool FileExists(const std::string& path);
+
 }  // namespace pixolyn

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "metadata/ByteSource.h"
+#include "jpeg/ByteSource.h"
 
 namespace pixolyn {
 
@@ -39,7 +39,5 @@ class HeadReader final : public TByteSource {
   std::size_t end_ = 0;
   std::array<char, kBufferSize> buffer_;
 };
-
-bool FileExists(const std::string& path);
 
 }  // namespace pixolyn

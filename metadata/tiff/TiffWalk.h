@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "metadata/ByteView.h"
-#include "metadata/ExifDictionary.h"
+#include "tiff/ByteView.h"
+#include "tiff/ExifDictionary.h"
 
 namespace pixolyn {
 
@@ -74,6 +74,7 @@ struct TTiffWalk {
   int64_t FallbackOrigin = 0;
   int64_t SizeLimit = 0;  // bound of 12 * entries + 2 of an image file directory
   TWalkLimits& Limits;
+  TWalkLimits* MakerLimits = nullptr;  // what the maker notes under this walk may read
   TEntrySink& Sink;
   std::string* ErrorText = nullptr;  // receives the message of a directory not read
 };
