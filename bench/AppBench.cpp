@@ -1,6 +1,6 @@
-// The viewer's benchmarks: listing a big folder, previewing a big picture and
-// writing the catalogue of a big folder, in the real main window on the
-// offscreen platform.
+// The viewer's benchmarks: listing a big folder, previewing a big picture,
+// clicking through big pictures and writing the catalogue of a big folder, in the real main window
+// on the offscreen platform.
 
 #include <QApplication>
 #include <cstdlib>
@@ -19,11 +19,15 @@ int main(int argc, char** argv) {
       {TTarget{.Numerator = "ListFolder/", .BudgetSeconds = 0.5},
        TTarget{.Numerator = "LongestPauseWhileListing/", .BudgetSeconds = 0.1, .WallTime = true},
        TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3},
-       TTarget{.Numerator = "LongestPauseWhileCatalogue/", .BudgetSeconds = 0.1, .WallTime = true}},
+       TTarget{.Numerator = "LongestPauseWhileCatalogue/", .BudgetSeconds = 0.1, .WallTime = true},
+       TTarget{.Numerator = "LongestPauseWhileClickingThrough/",
+               .BudgetSeconds = 0.05,
+               .WallTime = true}},
       [&keep](const TBenchOptions&) {
         RegisterFileSearchBenchmarks(keep);
         RegisterPreviewBenchmarks(keep);
         RegisterCatalogBenchmarks(keep);
+        RegisterClickThroughBenchmarks(keep);
       });
   keep.clear();
   return status;

@@ -19,6 +19,11 @@ TBenchWindow::TBenchWindow(const std::string& folder) {
   QCoreApplication::processEvents();
 }
 
+void TBenchWindow::WaitForSelection() {
+  // The selection handler loads the picture before it returns.
+  QCoreApplication::processEvents();
+}
+
 TBenchWindow::~TBenchWindow() {
   form_.reset();
 }

@@ -25,6 +25,8 @@ class TBenchWindow {
 
   TForm1& Form() { return *form_; }
   const QStringList& Messages() const { return messages_; }
+  // Returns once the selection started last is shown, running the window's events meanwhile.
+  void WaitForSelection();
 
  private:
   test::TempDir appFolder_;
