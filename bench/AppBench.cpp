@@ -16,9 +16,11 @@ int main(int argc, char** argv) {
   TKeeper keep;
   const int status = RunBenchmarks(
       argc, argv,
-      {TTarget{.Numerator = "ListFolder/", .BudgetSeconds = 0.5},
+      // The listing and the selection run on workers: their time is the wall time
+      // until the window shows them.
+      {TTarget{.Numerator = "ListFolder/", .BudgetSeconds = 0.5, .WallTime = true},
        TTarget{.Numerator = "LongestPauseWhileListing/", .BudgetSeconds = 0.1, .WallTime = true},
-       TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3},
+       TTarget{.Numerator = "SelectPicture/", .BudgetSeconds = 0.3, .WallTime = true},
        TTarget{.Numerator = "LongestPauseWhileCatalogue/", .BudgetSeconds = 0.1, .WallTime = true},
        TTarget{.Numerator = "LongestPauseWhileClickingThrough/",
                .BudgetSeconds = 0.05,

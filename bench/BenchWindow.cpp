@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
 #include <algorithm>
 #include <fstream>
 
@@ -17,11 +18,11 @@ TBenchWindow::TBenchWindow(const std::string& folder) {
       nullptr, appFolder_.Path() + "/", [this](const QString& message) { messages_ << message; }});
   form_->show();
   QCoreApplication::processEvents();
+  WaitUntilIdle();
 }
 
-void TBenchWindow::WaitForSelection() {
-  // The selection handler loads the picture before it returns.
-  QCoreApplication::processEvents();
+void TBenchWindow::WaitUntilIdle() {
+  while (form_->Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 TBenchWindow::~TBenchWindow() {

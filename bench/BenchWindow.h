@@ -25,8 +25,9 @@ class TBenchWindow {
 
   TForm1& Form() { return *form_; }
   const QStringList& Messages() const { return messages_; }
-  // Returns once the selection started last is shown, running the window's events meanwhile.
-  void WaitForSelection();
+  // Returns once the window has shown what it started on its workers (the
+  // listing, the selection, the catalogue), running its events meanwhile.
+  void WaitUntilIdle();
 
  private:
   test::TempDir appFolder_;

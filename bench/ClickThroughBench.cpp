@@ -27,7 +27,7 @@ void LongestPauseWhileClickingThrough(benchmark::State& state, TBenchWindow* win
     const auto start = Clock::now();
     for (int step = 1; step <= list->count(); ++step) {
       list->setCurrentRow(step % list->count());  // as the arrow key does
-      window->WaitForSelection();
+      window->WaitUntilIdle();
     }
     const auto end = Clock::now();
     state.SetIterationTime(std::chrono::duration<double>(ticker.LongestPauseUntil(end)).count());
@@ -49,7 +49,6 @@ void RegisterClickThroughBenchmarks(TKeeper& keep) {
   std::ofstream(picture, std::ios::binary) << MakePhotoLikeJpeg(6000, 4000, corpus + "/Canon.jpg");
   auto folder = std::make_shared<TLinkedFolder>(std::vector<std::string>{picture}, kPictures);
   auto window = std::make_shared<TBenchWindow>(folder->Path());
-  window->WaitForSelection();
   keep.push_back(scratch);
   keep.push_back(folder);
   keep.push_back(window);
