@@ -13,9 +13,9 @@
 #include "export/FileBytes.h"
 
 using namespace pixolyn;
+using pixolyn::test::Child;
 using pixolyn::test::IniSelecting;
 using pixolyn::test::MakeJpeg;
-using pixolyn::test::Child;
 using pixolyn::test::TempDir;
 using pixolyn::test::WindowFixture;
 

@@ -26,9 +26,9 @@
 #include "fixtures/TiffBuilder.h"
 
 using namespace pixolyn;
+using pixolyn::test::Child;
 using pixolyn::test::IniSelecting;
 using pixolyn::test::MakeJpeg;
-using pixolyn::test::Child;
 using pixolyn::test::TempDir;
 using pixolyn::test::WindowFixture;
 

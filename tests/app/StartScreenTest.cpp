@@ -12,9 +12,9 @@
 #include "app/AppText.h"
 
 using namespace pixolyn;
+using pixolyn::test::Child;
 using pixolyn::test::IniSelecting;
 using pixolyn::test::MakeJpeg;
-using pixolyn::test::Child;
 using pixolyn::test::TempDir;
 using pixolyn::test::WindowFixture;
 
