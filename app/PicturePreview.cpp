@@ -3,6 +3,9 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
+
+#include "app/Background.h"
 #include "app/Orientation.h"
 
 namespace pixolyn {
@@ -42,16 +45,33 @@ QRect TPicturePreview::PictureRect() const {
 }
 
 // A scaled decode that the grown area would draw enlarged is replaced by a
-// larger one; should that fail, the smaller picture stays.
+// larger one, decoded on a worker while the smaller one is drawn enlarged;
+// should that fail, the smaller picture stays.
 void TPicturePreview::DecodeLargerWhenNeeded() {
-  if (!jpeg_ || picture_.size() == fullSize_) return;
+  if (!jpeg_ || decodingLarger_ || picture_.size() == fullSize_) return;
   const TJpegSize cover = CoverSize();
   if (picture_.width() >= cover.Width || picture_.height() >= cover.Height) return;
-  try {
-    Adopt(DecodeToCover(*jpeg_,
-                        SwapsSides(orientation_) ? TJpegSize{cover.Height, cover.Width} : cover));
-  } catch (const JpegError&) {
-  }
+  decodingLarger_ = true;
+  RunInBackground(
+      this,
+      [jpeg = jpeg_, cover = SwapsSides(orientation_) ? TJpegSize{cover.Height, cover.Width}
+                                                      : cover]() -> std::optional<TDecodedPicture> {
+        try {
+          return DecodeToCover(*jpeg, cover);
+        } catch (const JpegError&) {
+          return std::nullopt;
+        }
+      },
+      [this, jpeg = jpeg_](std::optional<TDecodedPicture> larger) {
+        decodingLarger_ = false;
+        if (jpeg != jpeg_) return;  // another picture is shown by now
+        if (!larger) {
+          jpeg_.reset();  // no second attempt for this picture
+          return;
+        }
+        Adopt(std::move(*larger));
+        update();
+      });
 }
 
 void TPicturePreview::paintEvent(QPaintEvent*) {

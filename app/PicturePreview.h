@@ -45,6 +45,7 @@ class TPicturePreview : public QWidget {
   std::shared_ptr<const std::string> jpeg_;
   int orientation_ = 1;
   QPixmap scaled_;  // the picture at the size it is drawn, made when first needed
+  bool decodingLarger_ = false;
 };
 
 }  // namespace pixolyn

@@ -195,7 +195,8 @@ class MainWindowTest : public QObject {
 
     image.setFixedSize(700, 525);
     image.repaint();
-    QCOMPARE(image.Picture().width(), ratio > 1 ? 1600 : 800);
+    QTRY_COMPARE(image.Picture().width(), ratio > 1 ? 1600 : 800);
+    image.repaint();
     QCOMPARE(image.PictureRect().size(), QSize(700, 525));
     // What is drawn is what the full decode scaled down would draw.
     TDecodedPicture full = DecodeForDisplay(MakeJpeg(1600, 1200));
