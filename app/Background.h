@@ -4,11 +4,17 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QtConcurrent>
 #include <type_traits>
 #include <utility>
 
 namespace pixolyn {
+
+// The window's workers: a pool of their own, because Qt scales and converts
+// large pictures on the shared pool and waits for it on the calling thread,
+// which must not queue behind a picture being decoded.
+QThreadPool& WorkerPool();
 
 // Runs work() on a worker thread, then done(result) on receiver's thread.
 // done is not called when receiver is gone by then; work must therefore own
@@ -22,7 +28,7 @@ void RunInBackground(QObject* receiver, Work work, Done done) {
                      watcher->deleteLater();
                      done(watcher->future().takeResult());
                    });
-  watcher->setFuture(QtConcurrent::run(std::move(work)));
+  watcher->setFuture(QtConcurrent::run(&WorkerPool(), std::move(work)));
 }
 
 }  // namespace pixolyn

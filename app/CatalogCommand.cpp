@@ -117,7 +117,7 @@ void ReadPictures(const std::shared_ptr<TCatalogJob>& job, QWidget* parent, TFin
                      }
                      WriteFile(job, progress, std::move(finished));
                    });
-  watcher->setFuture(QtConcurrent::run([job](QPromise<void>& promise) {
+  watcher->setFuture(QtConcurrent::run(&WorkerPool(), [job](QPromise<void>& promise) {
     promise.setProgressRange(0, static_cast<int>(job->Pictures.size()));
     int done = 0;
     for (const std::string& picture : job->Pictures) {

@@ -24,10 +24,11 @@ QString FileName(const std::string& path) {
 
 TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover) {
   TLoadedPicture loaded;
+  TDecodedPicture decoded;
   try {
     auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
     loaded.Quarter = QuarterScaleSize(*bytes);
-    loaded.Display = DecodeToCover(*bytes, cover);
+    decoded = DecodeToCover(*bytes, cover);
     loaded.Jpeg = std::move(bytes);
   } catch (const FileOpenError& error) {
     loaded.Failure = FormatMessage(kCannotOpen, {FromNative(error.Path()),
@@ -44,6 +45,7 @@ TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover) {
   std::unique_ptr<TImgData> record;
   LoadMetaInfo(path, record);
   loaded.Orientation = OrientationOf(record.get());
+  loaded.Display = MakeUpright(std::move(decoded), loaded.Orientation, cover);
   ShowMetaInfo(loaded.Table, record.get(), loaded.SectionRows);
   if (record) record->ResetImage();
   return loaded;

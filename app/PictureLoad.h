@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/JpegDecode.h"
+#include "app/PicturePreview.h"
 #include "table/MetaInfo.h"
 #include "table/TableModel.h"
 
@@ -17,7 +18,8 @@ struct TLoadedPicture {
   // The message the window shows when the picture cannot be loaded; empty when it was.
   QString Failure;
   TJpegSize Quarter;
-  TDecodedPicture Display;
+  // Upright, and no larger than it is drawn.
+  TUprightPicture Display;
   // The file's bytes, for the preview to decode larger when its area grows.
   std::shared_ptr<const std::string> Jpeg;
   int Orientation = 1;
@@ -26,7 +28,7 @@ struct TLoadedPicture {
 };
 
 // The picture at path (native bytes), its display decode just large enough to
-// cover an area of cover pixels.
+// cover an area of cover pixels and scaled down to it.
 TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover);
 
 }  // namespace pixolyn

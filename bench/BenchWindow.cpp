@@ -38,23 +38,12 @@ bool TPaintCounter::eventFilter(QObject*, QEvent* event) {
   return false;
 }
 
-namespace {
-const QEvent::Type kTick = static_cast<QEvent::Type>(QEvent::registerEventType());
-}
-
 TEventTicker::TEventTicker() : start_(Clock::now()) {
-  Post();
+  startTimer(1, Qt::PreciseTimer);
 }
 
-void TEventTicker::Post() {
-  QCoreApplication::postEvent(this, new QEvent(kTick));
-}
-
-bool TEventTicker::event(QEvent* event) {
-  if (event->type() != kTick) return QObject::event(event);
+void TEventTicker::timerEvent(QTimerEvent*) {
   ticks_.push_back(Clock::now());
-  Post();
-  return true;
 }
 
 TEventTicker::Clock::duration TEventTicker::LongestPauseUntil(Clock::time_point end) const {
