@@ -1,8 +1,10 @@
 #include "bench/BenchWindow.h"
 
+#include <time.h>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+
 #include <algorithm>
 #include <fstream>
 
@@ -38,12 +40,29 @@ bool TPaintCounter::eventFilter(QObject*, QEvent* event) {
   return false;
 }
 
-TEventTicker::TEventTicker() : start_(Clock::now()) {
+TEventTicker::TEventTicker() : start_(Clock::now()), startCpu_(ThreadCpuNow()) {
   startTimer(1, Qt::PreciseTimer);
+}
+
+std::chrono::nanoseconds TEventTicker::ThreadCpuNow() {
+  timespec now{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
 void TEventTicker::timerEvent(QTimerEvent*) {
   ticks_.push_back(Clock::now());
+  cpuTicks_.push_back(ThreadCpuNow());
+}
+
+std::chrono::nanoseconds TEventTicker::LongestThreadCpuPause() const {
+  std::chrono::nanoseconds longest{};
+  std::chrono::nanoseconds last = startCpu_;
+  for (const std::chrono::nanoseconds tick : cpuTicks_) {
+    longest = std::max(longest, tick - last);
+    last = tick;
+  }
+  return std::max(longest, ThreadCpuNow() - last);
 }
 
 TEventTicker::Clock::duration TEventTicker::LongestPauseUntil(Clock::time_point end) const {

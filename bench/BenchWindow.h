@@ -59,13 +59,21 @@ class TEventTicker : public QObject {
   // The longest stretch between the start, the runs of the event loop up to
   // end, and end.
   Clock::duration LongestPauseUntil(Clock::time_point end) const;
+  // The same counted in the CPU time of the window's thread, up to now: the
+  // window's own work without events, whatever other programs take of the
+  // cores meanwhile.
+  std::chrono::nanoseconds LongestThreadCpuPause() const;
+
+  static std::chrono::nanoseconds ThreadCpuNow();
 
  protected:
   void timerEvent(QTimerEvent* event) override;
 
  private:
   Clock::time_point start_;
+  std::chrono::nanoseconds startCpu_;
   std::vector<Clock::time_point> ticks_;
+  std::vector<std::chrono::nanoseconds> cpuTicks_;
 };
 
 }  // namespace pixolyn::bench
