@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 
 #include "bench/AppBenchmarks.h"
 #include "bench/BenchSupport.h"
@@ -11,6 +12,12 @@
 int main(int argc, char** argv) {
   using namespace pixolyn::bench;
   ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  // The scratch folders beside the program rather than in /tmp: the window's
+  // folder tree watches each folder it has open, and would reread a /tmp that
+  // other programs keep writing to on the window's thread.
+  const auto scratch = std::filesystem::canonical("/proc/self/exe").parent_path() / "scratch";
+  std::filesystem::create_directories(scratch);
+  ::setenv("TMPDIR", scratch.c_str(), 0);
   int qtArgc = 1;
   QApplication application(qtArgc, argv);
   TKeeper keep;
