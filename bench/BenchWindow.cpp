@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <algorithm>
 #include <fstream>
@@ -29,6 +30,17 @@ void TBenchWindow::WaitUntilIdle() {
 
 TBenchWindow::~TBenchWindow() {
   form_.reset();
+}
+
+void TBenchWindow::WaitUntilQuiet() {
+  using std::chrono::milliseconds;
+  for (int round = 0; round < 100; ++round) {
+    const auto before = TEventTicker::ThreadCpuNow();
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds(100), &loop, &QEventLoop::quit);
+    loop.exec();
+    if (TEventTicker::ThreadCpuNow() - before < milliseconds(2)) return;
+  }
 }
 
 TPaintCounter::TPaintCounter(QObject* watched) : QObject(watched) {

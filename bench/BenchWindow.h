@@ -17,6 +17,11 @@ namespace pixolyn::bench {
 
 class TBenchWindow {
  public:
+  // Runs events until a tenth of a second passes in which the program's
+  // thread is almost idle: the folder trees of the windows made before have
+  // then taken in their folders, which a lone window would not wait for.
+  static void WaitUntilQuiet();
+
   // A window of a desktop's usual size whose settings select folder.
   explicit TBenchWindow(const std::string& folder);
   ~TBenchWindow();

@@ -24,6 +24,7 @@ constexpr int kPictures = 8;
 void LongestPauseWhileClickingThrough(benchmark::State& state, TBenchWindow* window) {
   auto* list = window->Form().findChild<QListWidget*>(QStringLiteral("FileListbox"));
   std::chrono::nanoseconds longestCpu{};
+  TBenchWindow::WaitUntilQuiet();
   for (auto _ : state) {
     const TEventTicker ticker;
     const auto start = Clock::now();
