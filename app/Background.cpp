@@ -1,10 +1,13 @@
 #include "app/Background.h"
 
+#include <QCoreApplication>
+
 namespace pixolyn {
 
 QThreadPool& WorkerPool() {
-  static QThreadPool pool;
-  return pool;
+  // Owned by the application, whose end waits for the workers still running.
+  static QThreadPool* const pool = new QThreadPool(QCoreApplication::instance());
+  return *pool;
 }
 
 }  // namespace pixolyn
