@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -337,7 +336,7 @@ void TForm1::FileListboxClick() {
 
 void TForm1::ShowPicture(const std::string& path, TLoadedPicture picture) {
   if (!picture.Failure.isEmpty()) {
-    // Status line, preview and grid stay as they were, but for the status.
+    // The preview, the grid and the current picture stay; the status line says none is shown.
     SetStatus(FromCp1252(kNoPicture));
     ShowMessage(picture.Failure);
     return;
