@@ -82,13 +82,14 @@ void TPicturePreview::DecodeLargerWhenNeeded() {
       },
       [this, jpeg = jpeg_](std::optional<TUprightPicture> larger) {
         decodingLarger_ = false;
-        if (jpeg != jpeg_) return;  // another picture is shown by now
+        // Painted again in any case: the picture shown by now may want its own larger decode.
+        update();
+        if (jpeg != jpeg_) return;
         if (!larger) {
           jpeg_.reset();  // no second attempt for this picture
           return;
         }
         Adopt(std::move(*larger));
-        update();
       });
 }
 
