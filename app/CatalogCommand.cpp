@@ -1,14 +1,14 @@
 #include "app/CatalogCommand.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QProgressDialog>
-#include <exception>
-#include <thread>
+#include <QtConcurrent>
+#include <atomic>
+#include <memory>
 
 #include "app/AppText.h"
+#include "app/Background.h"
 #include "export/CatalogExport.h"
 #include "table/CatalogCsv.h"
 #include "table/CatalogReader.h"
@@ -16,8 +16,6 @@
 namespace pixolyn {
 
 namespace {
-// The longest the window goes without handling its events while pictures are read.
-constexpr qint64 kSliceMilliseconds = 15;
 
 struct TFileFilter {
   const char* Name;
@@ -50,22 +48,88 @@ QString SelectedExtension(const QFileDialog& dialog) {
                                                              : QString();
 }
 
-// Runs work on a thread of its own while the window keeps handling its events.
-void RunBesideEvents(const std::function<void()>& work) {
-  QEventLoop loop;
-  std::exception_ptr failure;
-  std::thread worker([&] {
-    try {
-      work();
-    } catch (...) {
-      failure = std::current_exception();
-    }
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-  });
-  loop.exec(QEventLoop::ExcludeUserInputEvents);
-  worker.join();
-  if (failure) std::rethrow_exception(failure);
+using TFinished = std::function<void(const QString& failure)>;
+
+// What the reading and the writing share: the reader fills the catalogue on
+// one worker, and the file is written from it on another once that is done.
+struct TCatalogJob {
+  explicit TCatalogJob(const RegionalSettings& regional) : Reader(regional) {}
+
+  std::vector<std::string> Pictures;
+  std::string FileName;
+  TCatalogReader Reader;
+  std::atomic<bool> Cancelled{false};
+};
+
+QProgressDialog* CreateProgress(int total, QWidget* parent) {
+  auto* progress = new QProgressDialog(FromCp1252("Metainfo wird gelesen\x85"),
+                                       FromCp1252("Abbrechen"), 0, total, parent);
+  progress->setObjectName(QStringLiteral("CatalogProgress"));
+  progress->setWindowTitle(QStringLiteral("Pixolyn"));
+  progress->setWindowModality(Qt::WindowModal);
+  progress->setMinimumDuration(0);
+  progress->setAutoReset(false);
+  progress->setAutoClose(false);
+  progress->setAttribute(Qt::WA_DeleteOnClose);
+  return progress;
 }
+
+void WriteFile(const std::shared_ptr<TCatalogJob>& job, QProgressDialog* progress,
+               TFinished finished) {
+  // Past this point the file is being written: there is nothing left to cancel.
+  progress->setLabelText(
+      QStringLiteral("%1 Bilder: die Datei wird geschrieben\u2026").arg(job->Pictures.size()));
+  progress->setCancelButton(nullptr);
+  RunInBackground(
+      progress,
+      [job] {
+        try {
+          WriteCatalog(job->Reader.Catalog(), job->FileName, kDefaultCsvSeparator);
+          return QString();
+        } catch (const TExportError& e) {
+          return FromCp1252(e.what());
+        }
+      },
+      [progress, finished = std::move(finished)](const QString& failure) {
+        progress->close();
+        finished(failure);
+      });
+}
+
+// Reads the pictures on a worker, the progress dialog following; a cancel is
+// seen at the next picture.
+void ReadPictures(const std::shared_ptr<TCatalogJob>& job, QWidget* parent, TFinished finished) {
+  const int total = static_cast<int>(job->Pictures.size());
+  QProgressDialog* progress = CreateProgress(total, parent);
+  QObject::connect(progress, &QProgressDialog::canceled, progress,
+                   [job] { job->Cancelled = true; });
+  auto* watcher = new QFutureWatcher<void>(progress);
+  QObject::connect(watcher, &QFutureWatcherBase::progressValueChanged, progress,
+                   [progress, total](int done) {
+                     if (progress->wasCanceled()) return;
+                     progress->setLabelText(QStringLiteral("Bild %1 von %2").arg(done).arg(total));
+                     progress->setValue(done);
+                   });
+  QObject::connect(watcher, &QFutureWatcherBase::finished, progress,
+                   [job, progress, finished = std::move(finished)]() mutable {
+                     if (job->Cancelled || progress->wasCanceled()) {
+                       progress->close();
+                       finished({});
+                       return;
+                     }
+                     WriteFile(job, progress, std::move(finished));
+                   });
+  watcher->setFuture(QtConcurrent::run(&WorkerPool(), [job](QPromise<void>& promise) {
+    promise.setProgressRange(0, static_cast<int>(job->Pictures.size()));
+    int done = 0;
+    for (const std::string& picture : job->Pictures) {
+      if (job->Cancelled) return;
+      job->Reader.Add(picture);
+      promise.setProgressValue(++done);
+    }
+  }));
+}
+
 }  // namespace
 
 QStringList WorkbookNameFilters() {
@@ -89,44 +153,24 @@ std::string WithChosenExtension(const QFileDialog& dialog, const QString& chosen
   return fileName + ToNative(SelectedExtension(dialog));
 }
 
-void WriteCatalogToChosenFile(QFileDialog& dialog, const std::vector<std::string>& pictures,
-                              QWidget* parent, const RegionalSettings& regional) {
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const std::string fileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
-
-  const int total = static_cast<int>(pictures.size());
-  QProgressDialog progress(FromCp1252("Metainfo wird gelesen\x85"), FromCp1252("Abbrechen"), 0,
-                           total, parent);
-  progress.setObjectName(QStringLiteral("CatalogProgress"));
-  progress.setWindowTitle(QStringLiteral("Pixolyn"));
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(0);
-  progress.setAutoReset(false);
-  progress.setAutoClose(false);
-
-  TCatalogReader reader(regional);
-  QElapsedTimer slice;
-  slice.start();
-  for (int i = 0; i < total; ++i) {
-    reader.Add(pictures[static_cast<std::size_t>(i)]);
-    // After the first picture too, so that a cancel comes in before the long part.
-    if (i == 0 || i + 1 == total || slice.elapsed() >= kSliceMilliseconds) {
-      progress.setLabelText(QStringLiteral("Bild %1 von %2").arg(i + 1).arg(total));
-      progress.setValue(i + 1);
-      QCoreApplication::processEvents();
-      if (progress.wasCanceled()) return;
-      slice.restart();
-    }
-  }
-
-  // Past this point the file is being written: there is nothing left to cancel.
-  progress.setLabelText(QStringLiteral("%1 Bilder: die Datei wird geschrieben\u2026").arg(total));
-  progress.setCancelButton(nullptr);
-  try {
-    RunBesideEvents([&] { WriteCatalog(reader.Catalog(), fileName, kDefaultCsvSeparator); });
-  } catch (const TExportError& e) {
-    throw AppError(FromCp1252(e.what()));
-  }
+void WriteCatalogToChosenFile(QFileDialog& dialog, std::vector<std::string> pictures,
+                              QWidget* parent, const RegionalSettings& regional,
+                              TFinished finished) {
+  auto job = std::make_shared<TCatalogJob>(regional);
+  job->Pictures = std::move(pictures);
+  // Answered once: the connection goes with this context object.
+  auto* answer = new QObject(&dialog);
+  QObject::connect(&dialog, &QDialog::finished, answer,
+                   [&dialog, answer, job, parent, finished = std::move(finished)](int result) {
+                     answer->deleteLater();
+                     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+                       finished({});
+                       return;
+                     }
+                     job->FileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
+                     ReadPictures(job, parent, finished);
+                   });
+  dialog.open();
 }
 
 }  // namespace pixolyn

@@ -1,10 +1,11 @@
 #pragma once
 // The catalogue of the listed pictures as the viewer writes it: a save
-// dialog for the four formats, then the pictures read a slice at a time
-// under a progress dialog that can cancel.
+// dialog for the four formats, then the pictures read on a worker thread
+// under a progress dialog that can cancel, and the file written on a worker.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,14 @@ QFileDialog* CreateCatalogDialog(QWidget* parent);
 // goes to the office unchanged).
 std::string WithChosenExtension(const QFileDialog& dialog, const QString& chosen);
 
-// Asks for the file with dialog and writes the catalogue of pictures (native
-// paths) into it. Nothing is written when the user cancels either dialog.
-// Raises AppError when nothing was saved.
-// The pictures' texts are written in the given number and date formats.
-void WriteCatalogToChosenFile(QFileDialog& dialog, const std::vector<std::string>& pictures,
-                              QWidget* parent, const RegionalSettings& regional);
+// Opens dialog to ask for the file and writes the catalogue of pictures
+// (native paths) into it; returns at once. finished runs on parent's thread
+// when the file is written, when the user cancelled either dialog (nothing is
+// written then) or when nothing could be saved, with the message in that case
+// and empty otherwise. The pictures' texts are written in the given number and
+// date formats.
+void WriteCatalogToChosenFile(QFileDialog& dialog, std::vector<std::string> pictures,
+                              QWidget* parent, const RegionalSettings& regional,
+                              std::function<void(const QString& failure)> finished);
 
 }  // namespace pixolyn

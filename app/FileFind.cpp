@@ -127,14 +127,12 @@ void TFileSearch::WalkFolder(const std::string& folder, const TSearchRec& record
   FolderEntries entries(folder, kEveryEntry);
   bool found = entries.Next();
   while (found && !Stop) {
-    LetEventsRun();
     const TSearchRec& entry = entries.Current();
     if (!IsDotEntry(entry.Name) && entry.Directory && RecurseSubFolders &&
         IsRealFolder(folder + entry.Name)) {
       WalkFolder(folder + entry.Name + "/", entry, mask);
     }
     found = entries.Next();
-    LetEventsRun();
   }
 }
 
@@ -150,12 +148,7 @@ void TFileSearch::ListMatches(const std::string& folder, const TSearchRec& recor
       filesFound_.push_back(folder + entry.Name);
     }
     found = entries.Next();
-    LetEventsRun();
   }
-}
-
-void TFileSearch::LetEventsRun() const {
-  if (ProcessMessages) ProcessMessages();
 }
 
 }  // namespace pixolyn

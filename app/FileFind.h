@@ -1,8 +1,7 @@
 #pragma once
 // TFileSearch: enumerates the entries of a folder that match a wildcard mask,
 // optionally descending into all subfolders. Free of any GUI library so that
-// it can be tested and measured on its own; the window hands it a callback
-// that lets pending window events run.
+// it can be tested and measured on its own, and run on a worker thread.
 
 #include <cstdint>
 #include <ctime>
@@ -40,8 +39,6 @@ class TFileSearch {
   TFindFileEvent OnFileFind;
   TChangeFolderEvent OnChangeFolder;
   TNotifyEvent OnFinish;
-  // Lets pending window events run; called after every entry.
-  std::function<void()> ProcessMessages;
 
   // Full paths (folder + name) of the matches of the last search, in the order found.
   const std::vector<std::string>& FilesFound() const { return filesFound_; }
@@ -56,7 +53,6 @@ class TFileSearch {
   void SearchPath(const std::string& path);
   void WalkFolder(const std::string& folder, const TSearchRec& record, const std::string& mask);
   void ListMatches(const std::string& folder, const TSearchRec& record, const std::string& mask);
-  void LetEventsRun() const;
 
   std::vector<std::string> filesFound_;
   bool searching_ = false;

@@ -3,13 +3,39 @@
 #include <QPainter>
 
 #include <cmath>
+#include <optional>
+
+#include "app/Background.h"
 #include "app/Orientation.h"
 
 namespace pixolyn {
 
 TPicturePreview::TPicturePreview(QWidget* parent) : QWidget(parent) {}
 
-void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg,
+TUprightPicture MakeUpright(TDecodedPicture picture, int orientation,
+                            std::optional<TJpegSize> fitInto) {
+  auto* pixels = new std::vector<uint8_t>(std::move(picture.Pixels));
+  const QImage stored(
+      pixels->data(), picture.Width, picture.Height, picture.Width * 3, QImage::Format_RGB888,
+      [](void* info) { delete static_cast<std::vector<uint8_t>*>(info); }, pixels);
+  const QSize full =
+      picture.Full.Width > 0 ? QSize(picture.Full.Width, picture.Full.Height) : stored.size();
+  TUprightPicture upright{Oriented(stored, orientation),
+                          SwapsSides(orientation) ? full.transposed() : full};
+  if (fitInto) {
+    // The size PictureRect gives at a pixel ratio of 1.
+    const QSize drawn =
+        upright.FullSize.scaled(QSize(fitInto->Width, fitInto->Height), Qt::KeepAspectRatio);
+    if (!drawn.isEmpty() && drawn.width() < upright.Image.width()) {
+      upright.Image = upright.Image.scaled(drawn, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+  }
+  // The format a pixmap is made from without a conversion.
+  upright.Image.convertTo(QImage::Format_RGB32);
+  return upright;
+}
+
+void TPicturePreview::SetPicture(TUprightPicture picture, std::shared_ptr<const std::string> jpeg,
                                  int orientation) {
   orientation_ = orientation;
   Adopt(std::move(picture));
@@ -17,15 +43,9 @@ void TPicturePreview::SetPicture(TDecodedPicture picture, std::shared_ptr<const 
   update();
 }
 
-void TPicturePreview::Adopt(TDecodedPicture picture) {
-  auto* pixels = new std::vector<uint8_t>(std::move(picture.Pixels));
-  const QImage stored(
-      pixels->data(), picture.Width, picture.Height, picture.Width * 3, QImage::Format_RGB888,
-      [](void* info) { delete static_cast<std::vector<uint8_t>*>(info); }, pixels);
-  picture_ = Oriented(stored, orientation_);
-  const QSize full =
-      picture.Full.Width > 0 ? QSize(picture.Full.Width, picture.Full.Height) : stored.size();
-  fullSize_ = SwapsSides(orientation_) ? full.transposed() : full;
+void TPicturePreview::Adopt(TUprightPicture picture) {
+  picture_ = std::move(picture.Image);
+  fullSize_ = picture.FullSize;
   scaled_ = QPixmap();
 }
 
@@ -42,16 +62,35 @@ QRect TPicturePreview::PictureRect() const {
 }
 
 // A scaled decode that the grown area would draw enlarged is replaced by a
-// larger one; should that fail, the smaller picture stays.
+// larger one, decoded on a worker while the smaller one is drawn enlarged;
+// should that fail, the smaller picture stays.
 void TPicturePreview::DecodeLargerWhenNeeded() {
-  if (!jpeg_ || picture_.size() == fullSize_) return;
+  if (!jpeg_ || decodingLarger_ || picture_.size() == fullSize_) return;
   const TJpegSize cover = CoverSize();
   if (picture_.width() >= cover.Width || picture_.height() >= cover.Height) return;
-  try {
-    Adopt(DecodeToCover(*jpeg_,
-                        SwapsSides(orientation_) ? TJpegSize{cover.Height, cover.Width} : cover));
-  } catch (const JpegError&) {
-  }
+  decodingLarger_ = true;
+  RunInBackground(
+      this,
+      [jpeg = jpeg_, orientation = orientation_,
+       cover = SwapsSides(orientation_) ? TJpegSize{cover.Height, cover.Width}
+                                        : cover]() -> std::optional<TUprightPicture> {
+        try {
+          return MakeUpright(DecodeToCover(*jpeg, cover), orientation);
+        } catch (const JpegError&) {
+          return std::nullopt;
+        }
+      },
+      [this, jpeg = jpeg_](std::optional<TUprightPicture> larger) {
+        decodingLarger_ = false;
+        // Painted again in any case: the picture shown by now may want its own larger decode.
+        update();
+        if (jpeg != jpeg_) return;
+        if (!larger) {
+          jpeg_.reset();  // no second attempt for this picture
+          return;
+        }
+        Adopt(std::move(*larger));
+      });
 }
 
 void TPicturePreview::paintEvent(QPaintEvent*) {

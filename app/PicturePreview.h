@@ -5,11 +5,25 @@
 #include <QPixmap>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/JpegDecode.h"
 
 namespace pixolyn {
+
+// A decoded picture turned upright, with the picture's own size upright.
+struct TUprightPicture {
+  QImage Image;
+  QSize FullSize;
+};
+
+// Takes over the decoded pixels (without copying them unless they are to be
+// turned or scaled). When fitInto (device pixels) is given and the picture is
+// larger than it is drawn there, it is scaled down to that size, as drawing
+// would. Touches no widget, so that it can run on a worker.
+TUprightPicture MakeUpright(TDecodedPicture picture, int orientation,
+                            std::optional<TJpegSize> fitInto = std::nullopt);
 
 class TPicturePreview : public QWidget {
   Q_OBJECT
@@ -17,12 +31,11 @@ class TPicturePreview : public QWidget {
  public:
   explicit TPicturePreview(QWidget* parent = nullptr);
 
-  // Takes over the decoded pixels (without copying them unless they are to
-  // be turned). jpeg is the file the picture was decoded from, kept to decode
-  // it larger when the area grows beyond a scaled decode; null when there is
-  // none. orientation is its EXIF orientation, 1 to 8.
-  void SetPicture(TDecodedPicture picture, std::shared_ptr<const std::string> jpeg = nullptr,
-                  int orientation = 1);
+  // jpeg is the file the picture was decoded from, kept to decode it larger
+  // when the area grows beyond a scaled decode; null when there is none.
+  // orientation is its EXIF orientation, 1 to 8.
+  void SetPicture(TUprightPicture picture, std::shared_ptr<const std::string> jpeg,
+                  int orientation);
   // The picture as decoded and turned upright: the whole picture, possibly at a reduced scale.
   const QImage& Picture() const { return picture_; }
   // The picture's own size, upright.
@@ -37,7 +50,7 @@ class TPicturePreview : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void Adopt(TDecodedPicture picture);
+  void Adopt(TUprightPicture picture);
   void DecodeLargerWhenNeeded();
 
   QImage picture_;
@@ -45,6 +58,7 @@ class TPicturePreview : public QWidget {
   std::shared_ptr<const std::string> jpeg_;
   int orientation_ = 1;
   QPixmap scaled_;  // the picture at the size it is drawn, made when first needed
+  bool decodingLarger_ = false;
 };
 
 }  // namespace pixolyn

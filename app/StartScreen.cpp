@@ -40,10 +40,6 @@ QLabel* StaticText(QWidget* parent, const char* text, QRect geometry, const QFon
   return label;
 }
 
-void LetEventsRun() {
-  QCoreApplication::processEvents();
-}
-
 }  // namespace
 
 TStartform::TStartform(QWidget* parent)
@@ -54,7 +50,7 @@ TStartform::TStartform(QWidget* parent)
   Timer1->setInterval(kTimerInterval);
   connect(Timer1, &QTimer::timeout, this, &TStartform::Timer1Timer);
   Timer1->start();
-  FormCreate();
+  // Painted as soon as the event loop runs, which nothing in the start-up keeps waiting.
   show();
 }
 
@@ -87,17 +83,8 @@ void TStartform::CreateControls() {
   StaticText3->setObjectName(QStringLiteral("StaticText3"));
 }
 
-void TStartform::FormCreate() {
-  LetEventsRun();
-}
-
 void TStartform::FormShow() {
   Ticks = 0;
-  LetEventsRun();
-}
-
-void TStartform::FormActivate() {
-  LetEventsRun();
 }
 
 void TStartform::SetMainWindow(QWidget* mainWindow) {
@@ -110,7 +97,6 @@ void TStartform::SetMainWindow(QWidget* mainWindow) {
 void TStartform::FormKeyPress() {
   timeIsUp_ = true;
   hide();
-  LetEventsRun();
   if (mainWindow_) ShowMainWindow();
 }
 
@@ -129,7 +115,6 @@ void TStartform::ShowMainWindow() {
   mainWindow_->show();
   mainWindow_->raise();
   mainWindow_->activateWindow();
-  LetEventsRun();  // the main window's first showing completes
 }
 
 void TStartform::showEvent(QShowEvent* event) {
@@ -148,11 +133,6 @@ void TStartform::keyPressEvent(QKeyEvent* event) {
 void TStartform::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   QCoreApplication::quit();
-}
-
-void TStartform::changeEvent(QEvent* event) {
-  QWidget::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
 }
 
 }  // namespace pixolyn

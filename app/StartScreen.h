@@ -35,9 +35,7 @@ class TStartform : public QWidget {
   QLabel* StaticText2;
   QLabel* StaticText3;
 
-  void FormCreate();
   void FormShow();
-  void FormActivate();
   void FormKeyPress();
   void Timer1Timer();
 
@@ -45,7 +43,6 @@ class TStartform : public QWidget {
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControls();

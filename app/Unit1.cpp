@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -28,14 +27,12 @@
 
 #include "app/AboutBox.h"
 #include "app/AppText.h"
+#include "app/Background.h"
 #include "app/CatalogCommand.h"
 #include "app/ElidedLabel.h"
 #include "app/ExportCommands.h"
 #include "app/FolderTree.h"
-#include "app/JpegDecode.h"
 #include "app/OpenPath.h"
-#include "app/Orientation.h"
-#include "app/PictureFile.h"
 #include "app/PicturePreview.h"
 #include "app/Settings.h"
 
@@ -44,18 +41,10 @@ namespace pixolyn {
 namespace {
 
 constexpr const char* kNoPicture = "  kein Bild ausgew\xE4hlt";
-constexpr const char* kJpegError = "JPEG-Fehler #%d";
-constexpr const char* kCannotOpen =
-    "Datei %s kann nicht ge\xF6"
-    "ffnet werden. %s";
 constexpr const char* kJpegMask = "*.jpg";
 constexpr const char* kItemIndent = "   ";
 // The file's own name, kept beside the indented text the list shows.
 constexpr int kFileNameRole = Qt::UserRole;
-// How often a search lets window events run: often enough that the window
-// repaints smoothly and takes a click, seldom enough that a big folder is not
-// repainted once for every file.
-constexpr auto kSearchEventInterval = std::chrono::milliseconds(25);
 // How long the folder tree's selection must rest before its folder is listed.
 constexpr auto kFolderPause = std::chrono::milliseconds(300);
 
@@ -89,10 +78,6 @@ std::string WithTrailingSlash(std::string folder) {
   return folder;
 }
 
-QString FileName(const std::string& path) {
-  return QFileInfo(FromNative(path)).fileName();
-}
-
 // The first local file or folder of a drop; empty when it holds none.
 std::string DroppedPath(const QMimeData* data) {
   for (const QUrl& url : data->urls()) {
@@ -101,42 +86,30 @@ std::string DroppedPath(const QMimeData* data) {
   return {};
 }
 
-// The picture decoded for the preview, with its quarter-scale size.
-struct LoadedPicture {
-  TJpegSize Quarter;
-  TDecodedPicture Display;
-  std::shared_ptr<const std::string> Jpeg;
-};
-
-// The display decode only as large as the preview area needs.
-LoadedPicture LoadPicture(const std::string& path, TJpegSize cover) {
-  try {
-    auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
-    return {QuarterScaleSize(*bytes), DecodeToCover(*bytes, cover), bytes};
-  } catch (const FileOpenError& error) {
-    throw AppError(FormatMessage(kCannotOpen, {FromNative(error.Path()),
-                                               QString::fromLocal8Bit(error.SystemText())}) +
-                   QLatin1Char('\n') + FileName(path));
-  } catch (const JpegError& error) {
-    throw AppError(FormatMessage(kJpegError, {QString::number(error.Code())}) + QLatin1Char('\n') +
-                   FileName(path) + QLatin1Char('\n') + FromCp1252(error.Text()));
-  }
+// The folder's matches of searchFile, found on a worker. The search ends
+// early once superseded() says that a newer listing has started.
+std::vector<TSearchRec> FindFiles(const std::string& searchFile,
+                                  const std::function<bool()>& superseded) {
+  std::vector<TSearchRec> found;
+  TFileSearch search;
+  search.RecurseSubFolders = false;
+  search.SearchFile = searchFile;
+  search.OnFileFind = [&](const std::string&, const TSearchRec& info) {
+    found.push_back(info);
+    if (superseded()) search.Stop = true;
+  };
+  search.Run();
+  return found;
 }
 
 }  // namespace
 
 TForm1::TForm1(TForm1Environment environment, QWidget* parent)
-    : QMainWindow(parent), environment_(std::move(environment)) {
+    : QMainWindow(parent),
+      environment_(std::move(environment)),
+      listingGeneration_(std::make_shared<std::atomic<unsigned>>(0)),
+      selectionGeneration_(std::make_shared<std::atomic<unsigned>>(0)) {
   CreateControls();
-  FileSearch.RecurseSubFolders = false;
-  FileSearch.OnFileFind = [this](const std::string& fullpath, const TSearchRec& info) {
-    FileSearchFileFind(fullpath, info);
-  };
-  FileSearch.ProcessMessages = [last = std::chrono::steady_clock::time_point()]() mutable {
-    if (std::chrono::steady_clock::now() - last < kSearchEventInterval) return;
-    QCoreApplication::processEvents();
-    last = std::chrono::steady_clock::now();
-  };
   ConnectEvents();
   RunEvent([this] { FormCreate(); });
 }
@@ -192,17 +165,21 @@ void TForm1::RunEvent(const std::function<void()>& handler) {
   try {
     handler();
   } catch (const AppError& error) {
-    if (environment_.ShowError) {
-      environment_.ShowError(error.Message());
-    } else {
-      QMessageBox::critical(isVisible() ? this : nullptr, QStringLiteral("Pixolyn"),
-                            error.Message());
-    }
+    ShowMessage(error.Message());
   }
 }
 
-void TForm1::ProcessMessages() {
-  QCoreApplication::processEvents();
+void TForm1::ShowMessage(const QString& message) {
+  if (environment_.ShowError) {
+    environment_.ShowError(message);
+    return;
+  }
+  // Open rather than run: the window goes on handling its events meanwhile.
+  auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Pixolyn"), message,
+                              QMessageBox::Ok, isVisible() ? this : nullptr);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->setWindowModality(Qt::ApplicationModal);
+  box->show();
 }
 
 std::string TForm1::SettingsPath() const {
@@ -221,46 +198,49 @@ void TForm1::SetStatus(const QString& text) {
   statusLabel_->SetText(text);
 }
 
-void TForm1::FillMetaGrid() {
-  ShowMetaInfo(metaGridModel_->Table(), ImageRecord.get(), SectionRows);
+bool TForm1::Busy() const {
+  return listingShown_ != *listingGeneration_ || selectionShown_ != *selectionGeneration_ ||
+         cataloguing_;
+}
+
+void TForm1::FillMetaGrid(TMetaTable table, TIntArray sectionRows) {
+  metaGridModel_->Table() = std::move(table);
+  sectionRows_ = std::move(sectionRows);
   metaGridModel_->Reload();
   // Text margin on either side of a cell's text, as the item delegate draws it.
   const int padding =
       2 * (MetaGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MetaGrid) + 1);
   MetaGrid->horizontalHeader()->resizeSection(
-      0, CaptionColumnWidth(MetaTable(), SectionRows, MetaGrid->fontMetrics(), padding));
+      0, CaptionColumnWidth(MetaTable(), sectionRows_, MetaGrid->fontMetrics(), padding));
   MetaGrid->clearSpans();
-  for (const int row : SectionRows) {
+  for (const int row : sectionRows_) {
     if (row > 0) MetaGrid->setSpan(row - 1, 0, 1, TMetaTable::kColumns);
   }
   // A new table is read from its top, whatever the previous one showed.
   MetaGrid->scrollToTop();
 }
 
-void TForm1::FreeImageRecord() {
-  if (!ImageRecord) return;
-  ImageRecord->ResetImage();
-  ImageRecord.reset();
+void TForm1::ShowEmptyTable() {
+  TMetaTable table;
+  TIntArray sectionRows;
+  ShowMetaInfo(table, nullptr, sectionRows);
+  FillMetaGrid(std::move(table), std::move(sectionRows));
 }
 
 void TForm1::FormCreate() {
-  ProcessMessages();
   AppFolder = environment_.AppFolder.empty() ? ExecutableFolder()
                                              : WithTrailingSlash(environment_.AppFolder);
   if (!environment_.OpenPath.empty()) {
     pendingFileName_ = SplitOpenPath(environment_.OpenPath).FileName;
   }
   ReadSettings(SettingsPath());
-  ProcessMessages();
+  // The folder's first picture is loaded now; its table waits for the showing.
   CheckFolderClick();
-  ImageRecord.reset();
-  FillMetaGrid();
-  ProcessMessages();
-  FreeImageRecord();
 }
 
 void TForm1::FormShow() {
   if (environment_.Startform) environment_.Startform->hide();
+  creating_ = false;
   FileListboxClick();
 }
 
@@ -268,29 +248,47 @@ void TForm1::FormClose() {
   // The user must always be able to quit: a settings file that cannot be
   // written is reported, and the window closes all the same.
   RunEvent([this] { WriteSettings(SettingsPath()); });
-  FreeImageRecord();
   if (environment_.Startform) environment_.Startform->close();
 }
 
 void TForm1::CheckFolderClick() {
-  const unsigned generation = ++listingGeneration_;
-  ++listingDepth_;
-  struct DepthGuard {
-    int& depth;
-    ~DepthGuard() { --depth; }
-  } guard{listingDepth_};
+  const unsigned listing = ++*listingGeneration_;
+  // The picture of the folder left behind is no longer selected.
+  selectionShown_ = ++*selectionGeneration_;
   {
     const QSignalBlocker blocker(FileListbox);
     FileListbox->clear();
   }
-  FileSearch.SearchFile = WithTrailingSlash(CheckFolder->SelectedFolderPath()) + kJpegMask;
-  FileSearch.Run();
-  // This listing ran inside the event processing of one still searching: that
-  // one's remaining matches belong to another folder, so it ends here.
-  if (listingDepth_ > 1) FileSearch.Stop = true;
-  if (generation != listingGeneration_) return;
+  const std::string searchFile = WithTrailingSlash(CheckFolder->SelectedFolderPath()) + kJpegMask;
+  RunInBackground(
+      this,
+      [searchFile, latest = listingGeneration_, listing] {
+        return FindFiles(searchFile, [&] { return *latest != listing; });
+      },
+      [this, listing](std::vector<TSearchRec> found) {
+        if (listing != *listingGeneration_) return;
+        listingShown_ = listing;
+        RunEvent([&] { ShowListing(found); });
+      });
+}
+
+void TForm1::ShowListing(const std::vector<TSearchRec>& found) {
+  {
+    // Sorted once at the end rather than at every insertion.
+    const QSignalBlocker blocker(FileListbox);
+    FileListbox->setSortingEnabled(false);
+    const std::string folder = WithTrailingSlash(CheckFolder->SelectedFolderPath());
+    for (const TSearchRec& info : found) FileSearchFileFind(folder, info);
+    FileListbox->setSortingEnabled(true);
+    FileListbox->sortItems();
+  }
   const std::string wanted = std::exchange(pendingFileName_, {});
-  if (FileListbox->count() == 0) return;
+  emit ListingFinished();
+  if (FileListbox->count() == 0) {
+    // At creation the grid then gets its empty table; later it keeps what it shows.
+    if (creating_) ShowEmptyTable();
+    return;
+  }
   int row = 0;
   for (int i = 0; i < FileListbox->count() && !wanted.empty(); ++i) {
     if (FileListbox->item(i)->data(kFileNameRole).toByteArray().toStdString() == wanted) row = i;
@@ -309,37 +307,57 @@ void TForm1::FileSearchFileFind(const std::string&, const TSearchRec& info) {
 }
 
 void TForm1::FileListboxClick() {
-  const unsigned generation = ++selectionGeneration_;
-  const auto superseded = [&] { return generation != selectionGeneration_; };
-  ProcessMessages();
-  if (superseded()) return;
+  const unsigned selection = ++*selectionGeneration_;
   Infolabel->hide();
-  SetStatus(FromCp1252(kNoPicture));
-  if (const QListWidgetItem* item = FileListbox->currentItem(); item && item->isSelected()) {
-    // The stored name rather than the shown text: a name may begin or end with blanks.
-    const std::string path = CheckFolder->SelectedFolderPath() + "/" +
-                             item->data(kFileNameRole).toByteArray().toStdString();
-    LoadedPicture picture = LoadPicture(path, Image->CoverSize());
-    SetStatus(QStringLiteral(" (%1x%2)   ")
-                  .arg(4 * picture.Quarter.Width)
-                  .arg(4 * picture.Quarter.Height) +
-              FromNative(path));
-    CurrentPicture = path;
-    ProcessMessages();
-    if (superseded()) return;
-    // The metadata first: it says which way up the picture is shown.
-    LoadMetaInfo(path, ImageRecord, environment_.Regional);
-    Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg),
-                      OrientationOf(ImageRecord.get()));
+  const QListWidgetItem* item = FileListbox->currentItem();
+  if (!item || !item->isSelected()) {
+    selectionShown_ = selection;
+    SetStatus(FromCp1252(kNoPicture));
+    ShowEmptyTable();
+    emit SelectionFinished();
+    return;
   }
-  ProcessMessages();
-  if (superseded()) return;
-  FillMetaGrid();
-  FreeImageRecord();
+  // The stored name rather than the shown text: a name may begin or end with blanks.
+  const std::string path = CheckFolder->SelectedFolderPath() + "/" +
+                           item->data(kFileNameRole).toByteArray().toStdString();
+  RunInBackground(
+      this,
+      [path, cover = Image->CoverSize(), latest = selectionGeneration_, selection,
+       regional = environment_.Regional] {
+        // A selection passed over while it waited for a worker is not loaded at all.
+        return *latest == selection ? LoadPictureForWindow(path, cover, regional)
+                                    : TLoadedPicture();
+      },
+      [this, path, selection](TLoadedPicture picture) {
+        if (selection != *selectionGeneration_) return;
+        selectionShown_ = selection;
+        ShowPicture(path, std::move(picture));
+        emit SelectionFinished();
+      });
+}
+
+void TForm1::ShowPicture(const std::string& path, TLoadedPicture picture) {
+  if (!picture.Failure.isEmpty()) {
+    // The preview, the grid and the current picture stay; the status line says none is shown.
+    SetStatus(FromCp1252(kNoPicture));
+    ShowMessage(picture.Failure);
+    return;
+  }
+  SetStatus(
+      QStringLiteral(" (%1x%2)   ").arg(4 * picture.Quarter.Width).arg(4 * picture.Quarter.Height) +
+      FromNative(path));
+  currentPicture_ = path;
+  Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg), picture.Orientation);
+  // At creation the grid gets the empty table: showing the window loads the picture again.
+  if (creating_) {
+    ShowEmptyTable();
+  } else {
+    FillMetaGrid(std::move(picture.Table), std::move(picture.SectionRows));
+  }
 }
 
 void TForm1::MetaGridGetCellColor(int row, int, TCellColors& colors) const {
-  for (const int sectionRow : SectionRows) {
+  for (const int sectionRow : sectionRows_) {
     if (sectionRow != row) continue;
     colors.Brush = palette().color(QPalette::Active, QPalette::Highlight);
     colors.Font = Qt::white;
@@ -367,11 +385,17 @@ void TForm1::MetainfoinZwischenablagekopieren1Click() {
 }
 
 void TForm1::MetainfoinExcelDateischreiben1Click() {
-  WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), CurrentPicture);
+  WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), currentPicture_);
 }
 
 void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
-  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this, environment_.Regional);
+  cataloguing_ = true;
+  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this, environment_.Regional,
+                           [this](const QString& failure) {
+                             cataloguing_ = false;
+                             if (!failure.isEmpty()) ShowMessage(failure);
+                             emit CatalogFinished();
+                           });
 }
 
 std::vector<std::string> TForm1::ListedPictures() const {
@@ -395,7 +419,8 @@ void TForm1::showEvent(QShowEvent* event) {
   shown_ = true;
   // Once the window is on the screen: a message FormShow raises then stands
   // over the window instead of keeping it from appearing.
-  QTimer::singleShot(0, this, [this] { RunEvent([this] { FormShow(); }); });
+  QMetaObject::invokeMethod(
+      this, [this] { RunEvent([this] { FormShow(); }); }, Qt::QueuedConnection);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {

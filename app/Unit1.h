@@ -3,6 +3,7 @@
 // status line, and the metadata grid.
 
 #include <QMainWindow>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,7 +11,7 @@
 
 #include "app/FileFind.h"
 #include "app/MetaGridModel.h"
-#include "metadata/ImageData.h"
+#include "app/PictureLoad.h"
 #include "table/MetaInfo.h"
 #include "table/TableModel.h"
 
@@ -52,42 +53,20 @@ class TForm1 : public QMainWindow {
   explicit TForm1(TForm1Environment environment, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Fields
-  TIntArray SectionRows;
-  std::unique_ptr<TImgData> ImageRecord;
-  std::string CurrentPicture;  // native path of the picture last loaded for the preview
-  std::string AppFolder;
-
-  // Controls
-  TFolderTree* CheckFolder;
-  QListWidget* FileListbox;
-  TPicturePreview* Image;
-  QLabel* Infolabel;
-  QStatusBar* StatusBar;
-  QTableView* MetaGrid;
-  QWidget* Panel1;
-  QWidget* Panel2;
-  QWidget* Panel3;
-  QFrame* Panel4;
-  QSplitter* Splitter1;
-  QSplitter* Splitter2;
-  QSplitter* Splitter3;
-  TFileSearch FileSearch;
-  QFileDialog* SaveDialog;
-  QFileDialog* CatalogDialog;
-  QAction* Beenden1;
-  QAction* MetainfoinZwischenablagekopieren1;
-  QAction* MetainfoinExcelDateischreiben1;
-  QAction* MetainfoallerBilderdesOrdnersinDateischreiben1;
-  QAction* Programminfo1;
-
   // The table the grid shows, as the table builder wrote it.
   const TMetaTable& MetaTable() const { return metaGridModel_->Table(); }
+  const TIntArray& SectionRows() const { return sectionRows_; }
   QString StatusText() const;
+  // Native path of the picture last shown; it stays when the table is later emptied.
+  const std::string& CurrentPicture() const { return currentPicture_; }
   // The pictures the file list shows, in its order, as native paths.
   std::vector<std::string> ListedPictures() const;
+  // A listing, a selection or a catalogue runs on a worker and has not yet been shown.
+  bool Busy() const;
 
   // Handlers. They throw AppError; the event that ran them shows the message.
+  // The listing and the selection return at once; their results are shown
+  // when the worker is done, unless a newer listing or selection came first.
   void FormCreate();
   void FormShow();
   void FormClose();
@@ -107,6 +86,14 @@ class TForm1 : public QMainWindow {
   void ReadSettings(const std::string& path);
   void WriteSettings(const std::string& path);
 
+ signals:
+  // A listing's files are in the list (its first picture is then being selected).
+  void ListingFinished();
+  // A selection is shown, or its failure reported.
+  void SelectionFinished();
+  // The catalogue is written, cancelled or its failure reported.
+  void CatalogFinished();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -120,13 +107,42 @@ class TForm1 : public QMainWindow {
   void ConnectEvents();
   // Runs a handler as an event does: a failure is shown, and the handler ends there.
   void RunEvent(const std::function<void()>& handler);
-  void ProcessMessages();
+  void ShowMessage(const QString& message);
   void SetStatus(const QString& text);
-  void FillMetaGrid();
-  void FreeImageRecord();
+  void FillMetaGrid(TMetaTable table, TIntArray sectionRows);
+  void ShowEmptyTable();
+  void ShowListing(const std::vector<TSearchRec>& found);
+  void ShowPicture(const std::string& path, TLoadedPicture picture);
   // Lists the folder of a file or folder given from outside and selects the file.
   void OpenFromOutside(const std::string& path);
   std::string SettingsPath() const;
+
+  // Fields
+  TIntArray sectionRows_;
+  std::string currentPicture_;
+  std::string AppFolder;
+
+  // Controls
+  TFolderTree* CheckFolder;
+  QListWidget* FileListbox;
+  TPicturePreview* Image;
+  QLabel* Infolabel;
+  QStatusBar* StatusBar;
+  QTableView* MetaGrid;
+  QWidget* Panel1;
+  QWidget* Panel2;
+  QWidget* Panel3;
+  QFrame* Panel4;
+  QSplitter* Splitter1;
+  QSplitter* Splitter2;
+  QSplitter* Splitter3;
+  QFileDialog* SaveDialog;
+  QFileDialog* CatalogDialog;
+  QAction* Beenden1;
+  QAction* MetainfoinZwischenablagekopieren1;
+  QAction* MetainfoinExcelDateischreiben1;
+  QAction* MetainfoallerBilderdesOrdnersinDateischreiben1;
+  QAction* Programminfo1;
 
   TMetaGridModel* metaGridModel_ = nullptr;
   TForm1Environment environment_;
@@ -135,12 +151,17 @@ class TForm1 : public QMainWindow {
   // that holding an arrow key does not list every folder on the way.
   QTimer* folderPause_ = nullptr;
   bool shown_ = false;
-  // Counters of started listings and selections: a handler resumed after a
-  // newer one ran inside its event processing stops instead of overwriting
-  // the newer one's results.
-  unsigned listingGeneration_ = 0;
-  int listingDepth_ = 0;
-  unsigned selectionGeneration_ = 0;
+  // Until the window is first shown: the table of the picture loaded at
+  // creation is not shown, as the showing loads it again.
+  bool creating_ = true;
+  // The latest listing and selection started, shared with the workers so
+  // that one superseded before it began does no work; a result is shown
+  // only while its number is the latest.
+  std::shared_ptr<std::atomic<unsigned>> listingGeneration_;
+  std::shared_ptr<std::atomic<unsigned>> selectionGeneration_;
+  unsigned listingShown_ = 0;
+  unsigned selectionShown_ = 0;
+  bool cataloguing_ = false;
   // The file the next listing selects instead of its first one, for a file opened from outside.
   std::string pendingFileName_;
 };

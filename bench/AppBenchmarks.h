@@ -15,5 +15,6 @@ using TKeeper = std::vector<std::shared_ptr<void>>;
 void RegisterFileSearchBenchmarks(TKeeper& keep);
 void RegisterPreviewBenchmarks(TKeeper& keep);
 void RegisterCatalogBenchmarks(TKeeper& keep);
+void RegisterClickThroughBenchmarks(TKeeper& keep);
 
 }  // namespace pixolyn::bench

@@ -1,7 +1,11 @@
 #include "bench/BenchWindow.h"
 
+#include <time.h>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QEventLoop>
+#include <QTimer>
+
 #include <algorithm>
 #include <fstream>
 
@@ -17,10 +21,26 @@ TBenchWindow::TBenchWindow(const std::string& folder) {
       nullptr, appFolder_.Path() + "/", [this](const QString& message) { messages_ << message; }});
   form_->show();
   QCoreApplication::processEvents();
+  WaitUntilIdle();
+}
+
+void TBenchWindow::WaitUntilIdle() {
+  while (form_->Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 TBenchWindow::~TBenchWindow() {
   form_.reset();
+}
+
+void TBenchWindow::WaitUntilQuiet() {
+  using std::chrono::milliseconds;
+  for (int round = 0; round < 100; ++round) {
+    const auto before = TEventTicker::ThreadCpuNow();
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds(100), &loop, &QEventLoop::quit);
+    loop.exec();
+    if (TEventTicker::ThreadCpuNow() - before < milliseconds(2)) return;
+  }
 }
 
 TPaintCounter::TPaintCounter(QObject* watched) : QObject(watched) {
@@ -32,23 +52,29 @@ bool TPaintCounter::eventFilter(QObject*, QEvent* event) {
   return false;
 }
 
-namespace {
-const QEvent::Type kTick = static_cast<QEvent::Type>(QEvent::registerEventType());
+TEventTicker::TEventTicker() : start_(Clock::now()), startCpu_(ThreadCpuNow()) {
+  startTimer(1, Qt::PreciseTimer);
 }
 
-TEventTicker::TEventTicker() : start_(Clock::now()) {
-  Post();
+std::chrono::nanoseconds TEventTicker::ThreadCpuNow() {
+  timespec now{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
 }
 
-void TEventTicker::Post() {
-  QCoreApplication::postEvent(this, new QEvent(kTick));
-}
-
-bool TEventTicker::event(QEvent* event) {
-  if (event->type() != kTick) return QObject::event(event);
+void TEventTicker::timerEvent(QTimerEvent*) {
   ticks_.push_back(Clock::now());
-  Post();
-  return true;
+  cpuTicks_.push_back(ThreadCpuNow());
+}
+
+std::chrono::nanoseconds TEventTicker::LongestThreadCpuPause() const {
+  std::chrono::nanoseconds longest{};
+  std::chrono::nanoseconds last = startCpu_;
+  for (const std::chrono::nanoseconds tick : cpuTicks_) {
+    longest = std::max(longest, tick - last);
+    last = tick;
+  }
+  return std::max(longest, ThreadCpuNow() - last);
 }
 
 TEventTicker::Clock::duration TEventTicker::LongestPauseUntil(Clock::time_point end) const {

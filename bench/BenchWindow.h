@@ -17,6 +17,11 @@ namespace pixolyn::bench {
 
 class TBenchWindow {
  public:
+  // Runs events until a tenth of a second passes in which the program's
+  // thread is almost idle: the folder trees of the windows made before have
+  // then taken in their folders, which a lone window would not wait for.
+  static void WaitUntilQuiet();
+
   // A window of a desktop's usual size whose settings select folder.
   explicit TBenchWindow(const std::string& folder);
   ~TBenchWindow();
@@ -25,6 +30,9 @@ class TBenchWindow {
 
   TForm1& Form() { return *form_; }
   const QStringList& Messages() const { return messages_; }
+  // Returns once the window has shown what it started on its workers (the
+  // listing, the selection, the catalogue), running its events meanwhile.
+  void WaitUntilIdle();
 
  private:
   test::TempDir appFolder_;
@@ -45,9 +53,9 @@ class TPaintCounter : public QObject {
   int count_ = 0;
 };
 
-// Notes each time the event loop runs, by keeping one posted event of its
-// own pending: Qt delivers an event posted while events are being delivered
-// only at the next run.
+// Notes the runs of the event loop with a timer of 1 ms: it fires at the
+// first run after it is due. The loop sleeps in between, as it does for a
+// user, instead of keeping a core busy that the window's workers need.
 class TEventTicker : public QObject {
  public:
   using Clock = std::chrono::steady_clock;
@@ -56,14 +64,21 @@ class TEventTicker : public QObject {
   // The longest stretch between the start, the runs of the event loop up to
   // end, and end.
   Clock::duration LongestPauseUntil(Clock::time_point end) const;
+  // The same counted in the CPU time of the window's thread, up to now: the
+  // window's own work without events, whatever other programs take of the
+  // cores meanwhile.
+  std::chrono::nanoseconds LongestThreadCpuPause() const;
+
+  static std::chrono::nanoseconds ThreadCpuNow();
 
  protected:
-  bool event(QEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
 
  private:
-  void Post();
   Clock::time_point start_;
+  std::chrono::nanoseconds startCpu_;
   std::vector<Clock::time_point> ticks_;
+  std::vector<std::chrono::nanoseconds> cpuTicks_;
 };
 
 }  // namespace pixolyn::bench

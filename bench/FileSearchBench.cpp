@@ -34,26 +34,32 @@ void FileSearchAlone(benchmark::State& state, const TLinkedFolder* folder) {
 
 void ListFolder(benchmark::State& state, TBenchWindow* window) {
   TForm1& form = window->Form();
-  const TPaintCounter paints(form.FileListbox->viewport());
-  for (auto _ : state) form.CheckFolderClick();
-  state.counters["files"] = form.FileListbox->count();
+  auto* list = form.findChild<QListWidget*>(QStringLiteral("FileListbox"));
+  const TPaintCounter paints(list->viewport());
+  for (auto _ : state) {
+    form.CheckFolderClick();
+    window->WaitUntilIdle();
+  }
+  state.counters["files"] = list->count();
   state.counters["list paints"] =
       benchmark::Counter(paints.Count(), benchmark::Counter::kAvgIterations);
 }
 
 // Manual time: the longest stretch of one listing in which the window could
 // not run its events (repaint, take a click), from the start of the handler
-// to the end of the search.
+// to the filled list.
 void LongestPauseWhileListing(benchmark::State& state, TBenchWindow* window) {
   TForm1& form = window->Form();
   Clock::time_point end;
-  form.FileSearch.OnFinish = [&end](TFileSearch&) { end = Clock::now(); };
+  const QMetaObject::Connection listed =
+      QObject::connect(&form, &TForm1::ListingFinished, [&end] { end = Clock::now(); });
   for (auto _ : state) {
     const TEventTicker ticker;
     form.CheckFolderClick();
+    window->WaitUntilIdle();
     state.SetIterationTime(std::chrono::duration<double>(ticker.LongestPauseUntil(end)).count());
   }
-  form.FileSearch.OnFinish = nullptr;
+  QObject::disconnect(listed);
 }
 
 }  // namespace

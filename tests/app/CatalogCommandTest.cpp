@@ -13,6 +13,7 @@
 #include "export/FileBytes.h"
 
 using namespace pixolyn;
+using pixolyn::test::Child;
 using pixolyn::test::IniSelecting;
 using pixolyn::test::MakeJpeg;
 using pixolyn::test::TempDir;
@@ -21,7 +22,7 @@ using pixolyn::test::WindowFixture;
 namespace {
 
 // Answers the catalogue's save dialog with fileName; with cancel, also presses
-// "Abbrechen" as soon as the progress dialog lets events run.
+// "Abbrechen" on the progress dialog before the window runs its events again.
 void AnswerDialogs(QFileDialog& dialog, const QString& fileName, const QString& filter,
                    bool cancel) {
   QTimer::singleShot(0, &dialog, [&dialog, fileName, filter, cancel] {
@@ -29,11 +30,9 @@ void AnswerDialogs(QFileDialog& dialog, const QString& fileName, const QString& 
     dialog.selectFile(fileName);
     static_cast<QDialog&>(dialog).accept();
     if (!cancel) return;
-    QTimer::singleShot(0, [] {
-      for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* progress = qobject_cast<QProgressDialog*>(widget)) progress->cancel();
-      }
-    });
+    for (auto* progress : dialog.parentWidget()->findChildren<QProgressDialog*>()) {
+      progress->cancel();
+    }
   });
 }
 
@@ -49,14 +48,17 @@ class CatalogCommandTest : public QObject {
     pictures.Write("b.jpg", MakeJpeg(8, 8, "zweites"));
     pictures.Write("c.txt", "no picture");
     WindowFixture window(IniSelecting(pictures.Path()));
-    QCOMPARE(window.form->MetainfoallerBilderdesOrdnersinDateischreiben1->text(),
+    QCOMPARE(Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->text(),
              FromCp1252("Metainfo aller Bilder des Ordners in Datei schreiben\x85"));
 
     TempDir out;
     // The CSV filter adds its extension to a name without one.
-    AnswerDialogs(*window.form->CatalogDialog, QString::fromStdString(out.Path() + "/Katalog"),
+    AnswerDialogs(*Child<QFileDialog>(*window.form, "CatalogDialog"),
+                  QString::fromStdString(out.Path() + "/Katalog"),
                   QStringLiteral("CSV-Datei (*.csv)"), false);
-    window.form->MetainfoallerBilderdesOrdnersinDateischreiben1->trigger();
+    QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
+    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    QVERIFY(finished.wait());
     QVERIFY2(window.messages.isEmpty(), qPrintable(window.messages.join("\n")));
     const std::string folder = ";" + pictures.Path() + ";";
     QCOMPARE(test::FileBytes(out.Path() + "/Katalog.csv"),
@@ -71,9 +73,11 @@ class CatalogCommandTest : public QObject {
     WindowFixture window(IniSelecting(pictures.Path()));
     TempDir out;
     const std::string chosen = out.Path() + "/Katalog.csv";
-    AnswerDialogs(*window.form->CatalogDialog, QString::fromStdString(chosen),
-                  QStringLiteral("CSV-Datei (*.csv)"), true);
-    window.form->MetainfoallerBilderdesOrdnersinDateischreiben1->trigger();
+    AnswerDialogs(*Child<QFileDialog>(*window.form, "CatalogDialog"),
+                  QString::fromStdString(chosen), QStringLiteral("CSV-Datei (*.csv)"), true);
+    QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
+    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    QVERIFY(finished.wait());
     QCOMPARE(window.messages, QStringList());
     QVERIFY(!std::filesystem::exists(chosen));
   }

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <QtTest>
 #include <memory>
 #include <string>
 
@@ -39,10 +40,17 @@ class WindowFixture {
     start.reset();
   }
 
-  // The main window shown as the start form's timer shows it.
+  // The main window shown as the start form's timer shows it, once what its
+  // showing loads is shown.
   void Show() {
     form->show();
     QCoreApplication::processEvents();
+    Settle();
+  }
+
+  // Waits until the window has shown what it started on its workers.
+  void Settle() const {
+    if (!QTest::qWaitFor([this] { return !form->Busy(); })) qFatal("the window stays busy");
   }
 
   std::string SettingsPath() const { return appFolder.Path() + "/PIXOLYN.INI"; }
@@ -61,8 +69,18 @@ class WindowFixture {
     form = std::make_unique<TForm1>(TForm1Environment{
         start.get(), folder, [this](const QString& message) { messages << message; }, openPath});
     start->SetMainWindow(form.get());
+    // As in the start screen's seconds: the folder is listed and its first picture loaded.
+    Settle();
   }
 };
+
+// The window's control of that object name; the test ends when there is none.
+template <typename Control>
+Control* Child(const QObject& window, const char* name) {
+  auto* child = window.findChild<Control*>(QString::fromLatin1(name));
+  if (!child) qFatal("no control named %s", name);
+  return child;
+}
 
 // "[mainwindow]" with actdir set to folder.
 inline std::string IniSelecting(const std::string& folder) {

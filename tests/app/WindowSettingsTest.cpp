@@ -18,6 +18,7 @@
 #include "app/IniFile.h"
 
 using namespace pixolyn;
+using pixolyn::test::Child;
 using pixolyn::test::TempDir;
 using pixolyn::test::WindowFixture;
 
@@ -49,10 +50,10 @@ class WindowSettingsTest : public QObject {
     TForm1& form = *window.form;
     QCOMPARE(form.geometry().size(), QSize(700, 500));
     QCOMPARE(form.pos(), QPoint(40, 30));
-    QCOMPARE(form.CheckFolder->SelectedFolderPath(), folder.Path());
-    QCOMPARE(form.CheckFolder->height(), 220);
-    QCOMPARE(form.Panel3->height(), 160);
-    QCOMPARE(form.Panel2->width(), 300);
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), folder.Path());
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->height(), 220);
+    QCOMPARE(Child<QWidget>(form, "Panel3")->height(), 160);
+    QCOMPARE(Child<QWidget>(form, "Panel2")->width(), 300);
     QVERIFY(window.messages.isEmpty());
 
     form.close();
@@ -62,7 +63,7 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(Read(path, "mainwidth"), std::string("700"));
     QCOMPARE(Read(path, "mainheight"), std::string("500"));
     QCOMPARE(Read(path, "actdir"), folder.Path());
-    QCOMPARE(Read(path, "panel1.width"), std::to_string(form.Panel1->width()));
+    QCOMPARE(Read(path, "panel1.width"), std::to_string(Child<QWidget>(form, "Panel1")->width()));
     QCOMPARE(Read(path, "checkfolder.height"), std::string("220"));
     QCOMPARE(Read(path, "panel3.height"), std::string("160"));
     QCOMPARE(Read(path, "panel2.width"), std::string("300"));
@@ -101,10 +102,12 @@ class WindowSettingsTest : public QObject {
     const QRect expected = window.isEmpty() ? available : window;
     QCOMPARE(form.pos(), expected.topLeft());
     QCOMPARE(form.size(), expected.size());
-    QVERIFY(form.Panel1->width() >= 150);
-    if (panel2 > 0) QCOMPARE(form.Panel2->width(), panel2);
-    if (panel2 == 0) QVERIFY(form.Panel2->width() < 150);  // as narrow as its controls allow
-    QVERIFY(form.Panel3->height() <= form.height() && form.CheckFolder->height() <= form.height());
+    QVERIFY(Child<QWidget>(form, "Panel1")->width() >= 150);
+    if (panel2 > 0) QCOMPARE(Child<QWidget>(form, "Panel2")->width(), panel2);
+    if (panel2 == 0)
+      QVERIFY(Child<QWidget>(form, "Panel2")->width() < 150);  // as narrow as its controls allow
+    QVERIFY(Child<QWidget>(form, "Panel3")->height() <= form.height() &&
+            Child<TFolderTree>(form, "CheckFolder")->height() <= form.height());
     form.close();
     QCOMPARE(Read(fixture.SettingsPath(), "mainwidth"), std::to_string(form.width()));
     QCOMPARE(Read(fixture.SettingsPath(), "left"), std::to_string(form.x()));
@@ -122,9 +125,12 @@ class WindowSettingsTest : public QObject {
     fixture.Show();
     TForm1& form = *fixture.form;
     QVERIFY(form.StatusText().endsWith(QString::fromStdString(folder + "/a.jpg")));
-    QCOMPARE(form.Panel2->width(), 300);
-    QVERIFY(form.Panel1->width() > 300);
-    QVERIFY(form.StatusBar->findChild<TElidedLabel*>()->ShownText().contains(QChar(0x2026)));
+    QCOMPARE(Child<QWidget>(form, "Panel2")->width(), 300);
+    QVERIFY(Child<QWidget>(form, "Panel1")->width() > 300);
+    QVERIFY(Child<QStatusBar>(form, "StatusBar")
+                ->findChild<TElidedLabel*>()
+                ->ShownText()
+                .contains(QChar(0x2026)));
     form.close();
     QCOMPARE(Read(fixture.SettingsPath(), "panel2.width"), std::string("300"));
   }
@@ -141,16 +147,17 @@ class WindowSettingsTest : public QObject {
     WindowFixture fixture(ini, WindowFixture::Opening{pictures.Path() + "/b.jpg"});
     fixture.Show();
     TForm1& form = *fixture.form;
-    QCOMPARE(form.CheckFolder->SelectedFolderPath(), pictures.Path());
-    QCOMPARE(form.FileListbox->currentRow(), 1);
-    QCOMPARE(form.CurrentPicture, pictures.Path() + "/b.jpg");
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), pictures.Path());
+    QCOMPARE(Child<QListWidget>(form, "FileListbox")->currentRow(), 1);
+    QCOMPARE(form.CurrentPicture(), pictures.Path() + "/b.jpg");
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped.Path()))});
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
     // Straight to the window: Qt delivers a drop only to the target of a running drag.
     static_cast<QObject&>(form).event(&drop);
-    QCOMPARE(form.CurrentPicture, dropped.Path() + "/d.jpg");
+    fixture.Settle();
+    QCOMPARE(form.CurrentPicture(), dropped.Path() + "/d.jpg");
     QCOMPARE(Read(fixture.SettingsPath(), "actdir"), stored.Path());
     form.close();
     QCOMPARE(Read(fixture.SettingsPath(), "actdir"), dropped.Path());
@@ -163,10 +170,10 @@ class WindowSettingsTest : public QObject {
     TForm1& form = *window.form;
     QCOMPARE(form.geometry().size(), QSize(723, 550));
     QCOMPARE(form.pos(), QPoint(0, 0));
-    QCOMPARE(form.CheckFolder->SelectedFolderPath(), home_.Path());
-    QCOMPARE(form.CheckFolder->height(), 300);
-    QCOMPARE(form.Panel3->height(), 187);
-    QCOMPARE(form.Panel2->width(), 150);
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), home_.Path());
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->height(), 300);
+    QCOMPARE(Child<QWidget>(form, "Panel3")->height(), 187);
+    QCOMPARE(Child<QWidget>(form, "Panel2")->width(), 150);
     QVERIFY(window.messages.isEmpty());
   }
 
@@ -177,11 +184,11 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(design.messages, QStringList({FromCp1252("Fehler beim Festlegen des Pfades: ") +
                                            "\"/nonexistent-pixolyn-folder\""}));
     TForm1& form = *design.form;
-    QCOMPARE(form.FileListbox->count(), 0);
+    QCOMPARE(Child<QListWidget>(form, "FileListbox")->count(), 0);
     QCOMPARE(form.MetaTable().RowCount(), 9);
-    QVERIFY(form.Panel2->width() != 150);
-    QVERIFY(form.Panel3->height() != 187);
-    QVERIFY(form.CheckFolder->height() != 300);
+    QVERIFY(Child<QWidget>(form, "Panel2")->width() != 150);
+    QVERIFY(Child<QWidget>(form, "Panel3")->height() != 187);
+    QVERIFY(Child<TFolderTree>(form, "CheckFolder")->height() != 300);
   }
 
   void failedWriteIsReportedAndTheWindowClosesAnyway() {

@@ -166,21 +166,24 @@ class ExportCommandsTest : public QObject {
     test::TempDir dir;
     const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
     test::WindowFixture window;  // no picture loaded: the empty table
-    window.form->MetainfoinZwischenablagekopieren1->trigger();
+    test::Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), GridToTabText(TableOf("")));
 
-    window.form->SaveDialog->setOption(QFileDialog::DontUseNativeDialog);
+    test::Child<QFileDialog>(*window.form, "SaveDialog")
+        ->setOption(QFileDialog::DontUseNativeDialog);
     const std::string chosen = dir.Path() + "/Bilder.xls";
-    AnswerDialog(*window.form->SaveDialog, QString::fromStdString(chosen));
-    window.form->MetainfoinExcelDateischreiben1->trigger();
+    AnswerDialog(*test::Child<QFileDialog>(*window.form, "SaveDialog"),
+                 QString::fromStdString(chosen));
+    test::Child<QAction>(*window.form, "MetainfoinExcelDateischreiben1")->trigger();
     QCOMPARE(window.messages, QStringList());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
 
     // A failure reaches the window's message box.
     const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
-    AnswerDialog(*window.form->SaveDialog, QString::fromStdString(dir.Path() + "/Neu.xls"));
-    window.form->MetainfoinExcelDateischreiben1->trigger();
+    AnswerDialog(*test::Child<QFileDialog>(*window.form, "SaveDialog"),
+                 QString::fromStdString(dir.Path() + "/Neu.xls"));
+    test::Child<QAction>(*window.form, "MetainfoinExcelDateischreiben1")->trigger();
     QCOMPARE(window.messages, QStringList{FromCp1252(NoServerMessage())});
   }
 };

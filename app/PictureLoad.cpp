@@ -1,0 +1,55 @@
+#include "app/PictureLoad.h"
+
+#include <QFileInfo>
+
+#include "app/AppText.h"
+#include "app/Orientation.h"
+#include "app/PictureFile.h"
+#include "metadata/ImageData.h"
+
+namespace pixolyn {
+
+namespace {
+
+constexpr const char* kJpegError = "JPEG-Fehler #%d";
+constexpr const char* kCannotOpen =
+    "Datei %s kann nicht ge\xF6"
+    "ffnet werden. %s";
+
+QString FileName(const std::string& path) {
+  return QFileInfo(FromNative(path)).fileName();
+}
+
+}  // namespace
+
+TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover,
+                                    const RegionalSettings& regional) {
+  TLoadedPicture loaded;
+  TDecodedPicture decoded;
+  try {
+    auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
+    loaded.Quarter = QuarterScaleSize(*bytes);
+    decoded = DecodeToCover(*bytes, cover);
+    loaded.Jpeg = std::move(bytes);
+  } catch (const FileOpenError& error) {
+    loaded.Failure = FormatMessage(kCannotOpen, {FromNative(error.Path()),
+                                                 QString::fromLocal8Bit(error.SystemText())}) +
+                     QLatin1Char('\n') + FileName(path);
+    return loaded;
+  } catch (const JpegError& error) {
+    loaded.Failure = FormatMessage(kJpegError, {QString::number(error.Code())}) +
+                     QLatin1Char('\n') + FileName(path) + QLatin1Char('\n') +
+                     FromCp1252(error.Text());
+    return loaded;
+  }
+  // The record lives only for this call: the window keeps none between selections.
+  std::unique_ptr<TImgData> record;
+  LoadMetaInfo(path, record, regional);
+  loaded.Orientation = OrientationOf(record.get());
+  loaded.Display = MakeUpright(std::move(decoded), loaded.Orientation, cover);
+  ShowMetaInfo(loaded.Table, record.get(), loaded.SectionRows);
+  if (record) record->ResetImage();
+  return loaded;
+}
+
+}  // namespace pixolyn

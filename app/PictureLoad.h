@@ -1,0 +1,36 @@
+#pragma once
+// Everything the window shows of one picture, loaded in one go so that it
+// can be done on a worker thread: the preview's decode, the size for the
+// status line and the metadata table. Touches no widget.
+
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "app/JpegDecode.h"
+#include "app/PicturePreview.h"
+#include "table/MetaInfo.h"
+#include "table/TableModel.h"
+
+namespace pixolyn {
+
+struct TLoadedPicture {
+  // The message the window shows when the picture cannot be loaded; empty when it was.
+  QString Failure;
+  TJpegSize Quarter;
+  // Upright, and no larger than it is drawn.
+  TUprightPicture Display;
+  // The file's bytes, for the preview to decode larger when its area grows.
+  std::shared_ptr<const std::string> Jpeg;
+  int Orientation = 1;
+  TMetaTable Table;
+  TIntArray SectionRows;
+};
+
+// The picture at path (native bytes), its display decode just large enough to
+// cover an area of cover pixels and scaled down to it.
+// The table is written in the given number and date formats.
+TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover,
+                                    const RegionalSettings& regional);
+
+}  // namespace pixolyn
