@@ -13,6 +13,10 @@ namespace pixolyn {
 // "{\" is rich text and gives its plain text.
 std::string GridToTabText(const TMetaTable& grid);
 
+// The same text appended to out, with lineEnd for every CR LF (the rows' ends
+// and the line breaks of rich text alike).
+void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view lineEnd);
+
 // The cell as it goes into a workbook: every CR removed, no quoting.
 std::string CellForWorkbook(std::string_view text);
 

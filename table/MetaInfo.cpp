@@ -1,49 +1,31 @@
 #include "table/MetaInfo.h"
 
+#include <algorithm>
+
 namespace pixolyn {
 
 namespace {
 
-class GridFiller {
- public:
-  GridFiller(TMetaTable& grid, TIntArray& sectionRows) : grid_(grid), sectionRows_(sectionRows) {}
-
-  void AddSection(std::string_view caption) {
-    ++nextRow_;
-    sectionRows_.push_back(nextRow_);
-    grid_.SetRowCount(nextRow_ + 2);
-    grid_.SetCell(0, nextRow_, std::string(caption));
-    grid_.SetCell(1, nextRow_, "");
-    ++nextRow_;
-    ClearRow(nextRow_);
+// The rows the grid shows for the sections: the title row; each section's
+// header (after a spacer row but for the first), its rows and placeholder; a
+// last section with nothing under its header keeps the spacer row after it.
+int GridRowCount(const TSections& sections) {
+  std::size_t rows = 1;
+  std::size_t lastShown = 1;
+  for (const TSection& section : sections) {
+    lastShown = section.Rows.size() + (section.ShowsPlaceholder ? 1 : 0);
+    rows += 2 + lastShown;
   }
+  if (!sections.empty()) --rows;  // the first section has no spacer
+  if (lastShown == 0) ++rows;
+  // The title row and the row under it stand even without sections.
+  return static_cast<int>(std::max<std::size_t>(rows, 2));
+}
 
-  void AddRow(std::string_view caption, std::string value) {
-    const bool grows = nextRow_ + 1 > grid_.RowCount();
-    grid_.SetRowCount(nextRow_ + 1);
-    // The indent is the grid's; the sections hold the bare caption.
-    std::string indented;
-    indented.reserve(caption.size() + 2);
-    indented += "  ";
-    indented += caption;
-    grid_.SetCell(0, nextRow_, std::move(indented));
-    grid_.SetCell(1, nextRow_, std::move(value));
-    ++nextRow_;
-    // Just beyond the count: the next section's spacer. A table that grew
-    // has a new, empty row there already.
-    if (!grows) ClearRow(nextRow_);
-  }
-
- private:
-  void ClearRow(int row) {
-    grid_.SetCell(0, row, std::string());
-    grid_.SetCell(1, row, std::string());
-  }
-
-  TMetaTable& grid_;
-  TIntArray& sectionRows_;
-  int nextRow_ = 0;
-};
+void ClearRow(TMetaTable& grid, int row) {
+  grid.AssignCell(0, row, {});
+  grid.AssignCell(1, row, {});
+}
 
 TImgData& FreshImage(std::unique_ptr<TImgData>& image) {
   if (image) {
@@ -70,22 +52,32 @@ std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags) {
 
 void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows) {
   sectionRows.clear();
-  grid.SetRowCount(2);
+  // The whole count at once, and every cell assigned rather than replaced: a
+  // grid filled picture after picture keeps its rows and their buffers.
+  const int rowCount = GridRowCount(sections);
+  grid.SetRowCount(rowCount);
   grid.SetColWidth(0, 160);
   grid.SetColWidth(1, 2000);
-  grid.SetCell(0, 0, " Feldbezeichnung");
-  grid.SetCell(1, 0, " Dateninhalte");
-  // A header, its spacer and a placeholder per section, besides the rows.
-  std::size_t rows = 1;
-  for (const TSection& section : sections) rows += section.Rows.size() + 3;
-  grid.ReserveRows(static_cast<int>(rows));
-
-  GridFiller fill(grid, sectionRows);
+  grid.AssignCell(0, 0, " Feldbezeichnung");
+  grid.AssignCell(1, 0, " Dateninhalte");
+  int row = 1;
   for (TSection& section : sections) {
-    fill.AddSection(SectionTitle(section.Kind));
-    for (TSectionRow& row : section.Rows) fill.AddRow(row.Caption, std::move(row.Value));
-    if (section.ShowsPlaceholder) fill.AddRow(kNoDataCaption, "");
+    if (row > 1) ClearRow(grid, row++);
+    sectionRows.push_back(row);
+    grid.AssignCell(0, row, SectionTitle(section.Kind));
+    grid.AssignCell(1, row++, {});
+    // The indent is the grid's; the sections hold the bare caption.
+    for (TSectionRow& shown : section.Rows) {
+      grid.AssignCell(0, row, "  ", shown.Caption);
+      grid.SetCell(1, row++, std::move(shown.Value));
+    }
+    if (section.ShowsPlaceholder) {
+      grid.AssignCell(0, row, "  ", kNoDataCaption);
+      grid.AssignCell(1, row++, {});
+    }
   }
+  // The spacer a last empty section leaves, and the row just beyond the count.
+  for (; row <= rowCount; ++row) ClearRow(grid, row);
 }
 
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {

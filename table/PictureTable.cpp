@@ -25,26 +25,44 @@ std::string ReasonOf(int error) {
       return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
+
+// The sections of the picture (those of no picture when it cannot be read),
+// and in fileError why it cannot be.
+TSections LoadSections(const std::string& path, int& fileError) {
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfo(path, image);
+  fileError = image->FileError;
+  TSections sections = BuildSections(image.get());
+  image->ResetImage();
+  return sections;
+}
 }  // namespace
 
 std::string UnreadableReason(const std::string& path) {
-  errno = 0;
-  if (!FileExists(path)) return ReasonOf(errno);
+  if (const int error = RegularFileError(path); error != 0) return ReasonOf(error);
   // Asking is cheaper than opening: the table's own read opens the file again.
   if (::access(path.c_str(), R_OK) != 0) return ReasonOf(errno);
   return {};
 }
 
-TSections ReadPictureSections(const std::string& path) {
-  std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image);
-  TSections sections = BuildSections(image.get());
-  image->ResetImage();
-  return sections;
+std::string ReadPictureSections(const std::string& path, TSections& sections) {
+  int fileError = 0;
+  TSections read = LoadSections(path, fileError);
+  if (fileError != 0) return ReasonOf(fileError);
+  sections = std::move(read);
+  return {};
 }
 
-void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows) {
-  ShowSections(grid, ReadPictureSections(path), sectionRows);
+TSections ReadPictureSections(const std::string& path) {
+  int fileError = 0;
+  return LoadSections(path, fileError);
+}
+
+std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows) {
+  TSections sections;
+  std::string reason = ReadPictureSections(path, sections);
+  if (reason.empty()) ShowSections(grid, std::move(sections), sectionRows);
+  return reason;
 }
 
 }  // namespace pixolyn

@@ -7,13 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 
 namespace pixolyn {
 
+TOpenError::TOpenError(int error) : std::runtime_error(std::strerror(error)), Error(error) {}
+
 HeadReader::HeadReader(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) throw std::runtime_error(std::strerror(errno));
+  if (fd_ < 0) throw TOpenError(errno);
 }
 
 HeadReader::~HeadReader() {
@@ -22,10 +23,23 @@ HeadReader::~HeadReader() {
 
 std::size_t HeadReader::ReadFile(char* out, std::size_t count) {
   for (;;) {
-    const ssize_t got = ::read(fd_, out, count);
-    if (got >= 0) return static_cast<std::size_t>(got);
+    const ssize_t got = ::pread(fd_, out, count, offset_);
+    if (got >= 0) {
+      offset_ += got;
+      return static_cast<std::size_t>(got);
+    }
     if (errno != EINTR) return 0;
   }
+}
+
+void HeadReader::Skip(std::size_t count) {
+  const std::size_t buffered = end_ - next_;
+  if (count <= buffered) {
+    next_ += count;
+    return;
+  }
+  offset_ += static_cast<off_t>(count - buffered);
+  next_ = end_ = 0;
 }
 
 bool HeadReader::Refill() {
@@ -58,9 +72,10 @@ void HeadReader::ReadAppend(std::string& out, std::size_t count) {
   }
 }
 
-bool FileExists(const std::string& path) {
+int RegularFileError(const std::string& path) {
   struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  if (::stat(path.c_str(), &st) != 0) return errno;
+  return S_ISREG(st.st_mode) ? 0 : ENOENT;
 }
 
 }  // namespace pixolyn
