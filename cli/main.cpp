@@ -31,31 +31,23 @@ void ReportUnreadable(const std::string& path, const std::string& reason) {
   Report(path + ": " + reason);
 }
 
-// Fills grid from the file, or reports why it cannot be read.
-bool FillOrReport(const std::string& path, pixolyn::TMetaTable& grid,
-                  pixolyn::TIntArray& sectionRows) {
-  const std::string reason = pixolyn::FillPictureTable(path, grid, sectionRows);
-  if (reason.empty()) return true;
-  ReportUnreadable(path, reason);
-  return false;
-}
-
 int PrintTables(const pixolyn::TInfoOptions& options) {
   int status = 0;
   const bool headers = options.Files.size() > 1;
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
-  // Grid and text are kept from picture to picture with their buffers.
-  pixolyn::TMetaTable grid;
-  pixolyn::TIntArray sectionRows;
+  // The text is rendered from the sections as the viewer's grid would give
+  // it, without filling a grid, into a buffer kept from picture to picture.
+  pixolyn::TSections sections;
   std::string out;
   for (const std::string& path : options.Files) {
-    if (!FillOrReport(path, grid, sectionRows)) {
+    if (const std::string reason = pixolyn::ReadPictureSections(path, sections); !reason.empty()) {
+      ReportUnreadable(path, reason);
       status = 1;
       continue;
     }
     out.clear();
     if (headers) out.append("# ").append(path).append(lineEnd);
-    pixolyn::AppendTabText(out, grid, lineEnd);
+    pixolyn::AppendTabText(out, sections, lineEnd);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   if (std::fflush(stdout) != 0) return 1;
@@ -66,7 +58,11 @@ int WriteWorkbook(const pixolyn::TInfoOptions& options) {
   const std::string& path = options.Files.front();
   pixolyn::TMetaTable grid;
   pixolyn::TIntArray sectionRows;
-  if (!FillOrReport(path, grid, sectionRows)) return 1;
+  if (const std::string reason = pixolyn::FillPictureTable(path, grid, sectionRows);
+      !reason.empty()) {
+    ReportUnreadable(path, reason);
+    return 1;
+  }
   try {
     pixolyn::ExportGridToWorkbook(grid, options.Workbook, pixolyn::ExportTitle(path));
   } catch (const pixolyn::TExportError& e) {

@@ -4,6 +4,7 @@
 
 #include "metadata/Cp1252.h"
 #include "metadata/TextUtil.h"
+#include "table/MetaInfo.h"
 
 namespace pixolyn {
 
@@ -29,17 +30,29 @@ void AppendWithLineEnds(std::string& out, std::string_view text, std::string_vie
   out.append(text);
 }
 
-// Appends the cell as the clipboard takes it; most cells go in unchanged.
-// Only rich text brings line breaks of its own, written as the rows' lineEnd.
-void AppendClipboardCell(std::string& out, const std::string& cell, std::string_view lineEnd) {
-  if (IsPlainCell(cell)) {
-    out += cell;
+// Appends the cell (indent and text) as the clipboard takes it; most cells go
+// in unchanged. Only rich text brings line breaks of its own, written as the
+// rows' lineEnd. An indent is blanks alone.
+void AppendClipboardCell(std::string& out, std::string_view indent, std::string_view text,
+                         std::string_view lineEnd) {
+  if (IsPlainCell(text)) {
+    if (!indent.empty()) out += indent;
+    out += text;
     return;
   }
-  const bool hasCr = cell.find('\r') != std::string::npos;
-  std::string text = hasCr ? '"' + CellForWorkbook(cell) + '"' : cell;
-  if (text.find("{\\") != std::string::npos) text = RichTextToPlain(text);
-  AppendWithLineEnds(out, text, lineEnd);
+  std::string cell(indent);
+  cell += text;
+  if (cell.find('\r') != std::string::npos) cell = '"' + CellForWorkbook(cell) + '"';
+  if (cell.find("{\\") != std::string::npos) cell = RichTextToPlain(cell);
+  AppendWithLineEnds(out, cell, lineEnd);
+}
+
+void AppendRow(std::string& out, std::string_view indent, std::string_view caption,
+               std::string_view value, std::string_view lineEnd) {
+  AppendClipboardCell(out, indent, caption, lineEnd);
+  out += '\t';
+  AppendClipboardCell(out, {}, value, lineEnd);
+  for (const char c : lineEnd) out += c;  // one or two bytes: cheaper than a memcpy call
 }
 
 // Destinations whose text is not part of the document's plain text.
@@ -131,11 +144,14 @@ void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view li
   out.reserve(size);
   for (int row = 0; row < rows; ++row) {
     const TMetaTable::Row& cells = grid.RowCells(row);
-    AppendClipboardCell(out, cells[0], lineEnd);
-    out += '\t';
-    AppendClipboardCell(out, cells[1], lineEnd);
-    for (const char c : lineEnd) out += c;  // one or two bytes: cheaper than a memcpy call
+    AppendRow(out, {}, cells[0], cells[1], lineEnd);
   }
+}
+
+void AppendTabText(std::string& out, const TSections& sections, std::string_view lineEnd) {
+  ForEachGridRow(sections, [&out, lineEnd](const TGridRow& row) {
+    AppendRow(out, row.Indent, row.Caption, row.Value, lineEnd);
+  });
 }
 
 std::string GridToTabText(const TMetaTable& grid) {

@@ -1,26 +1,8 @@
 #include "table/MetaInfo.h"
 
-#include <algorithm>
-
 namespace pixolyn {
 
 namespace {
-
-// The rows the grid shows for the sections: the title row; each section's
-// header (after a spacer row but for the first), its rows and placeholder; a
-// last section with nothing under its header keeps the spacer row after it.
-int GridRowCount(const TSections& sections) {
-  std::size_t rows = 1;
-  std::size_t lastShown = 1;
-  for (const TSection& section : sections) {
-    lastShown = section.Rows.size() + (section.ShowsPlaceholder ? 1 : 0);
-    rows += 2 + lastShown;
-  }
-  if (!sections.empty()) --rows;  // the first section has no spacer
-  if (lastShown == 0) ++rows;
-  // The title row and the row under it stand even without sections.
-  return static_cast<int>(std::max<std::size_t>(rows, 2));
-}
 
 void ClearRow(TMetaTable& grid, int row) {
   grid.AssignCell(0, row, {});
@@ -54,30 +36,24 @@ void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows) 
   sectionRows.clear();
   // The whole count at once, and every cell assigned rather than replaced: a
   // grid filled picture after picture keeps its rows and their buffers.
-  const int rowCount = GridRowCount(sections);
+  int rowCount = 0;
+  ForEachGridRow(sections, [&rowCount](const TGridRow&) { ++rowCount; });
   grid.SetRowCount(rowCount);
   grid.SetColWidth(0, 160);
   grid.SetColWidth(1, 2000);
-  grid.AssignCell(0, 0, " Feldbezeichnung");
-  grid.AssignCell(1, 0, " Dateninhalte");
-  int row = 1;
-  for (TSection& section : sections) {
-    if (row > 1) ClearRow(grid, row++);
-    sectionRows.push_back(row);
-    grid.AssignCell(0, row, SectionTitle(section.Kind));
-    grid.AssignCell(1, row++, {});
-    // The indent is the grid's; the sections hold the bare caption.
-    for (TSectionRow& shown : section.Rows) {
-      grid.AssignCell(0, row, "  ", shown.Caption);
-      grid.SetCell(1, row++, std::move(shown.Value));
+  int next = 0;
+  ForEachGridRow(sections, [&](const TGridRow& row) {
+    if (row.IsHeader) sectionRows.push_back(next);
+    grid.AssignCell(0, next, row.Indent, row.Caption);
+    if (row.From) {
+      // The sections are ours: the value moves over instead of being copied.
+      grid.SetCell(1, next, std::move(sections[row.From->Section].Rows[row.From->Row].Value));
+    } else {
+      grid.AssignCell(1, next, row.Value);
     }
-    if (section.ShowsPlaceholder) {
-      grid.AssignCell(0, row, "  ", kNoDataCaption);
-      grid.AssignCell(1, row++, {});
-    }
-  }
-  // The spacer a last empty section leaves, and the row just beyond the count.
-  for (; row <= rowCount; ++row) ClearRow(grid, row);
+    ++next;
+  });
+  ClearRow(grid, next);  // the row just beyond the count
 }
 
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {
