@@ -90,7 +90,7 @@ std::string WithChosenExtension(const QFileDialog& dialog, const QString& chosen
 }
 
 void WriteCatalogToChosenFile(QFileDialog& dialog, const std::vector<std::string>& pictures,
-                              QWidget* parent) {
+                              QWidget* parent, const RegionalSettings& regional) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const std::string fileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
 
@@ -104,7 +104,7 @@ void WriteCatalogToChosenFile(QFileDialog& dialog, const std::vector<std::string
   progress.setAutoReset(false);
   progress.setAutoClose(false);
 
-  TCatalogReader reader;
+  TCatalogReader reader(regional);
   QElapsedTimer slice;
   slice.start();
   for (int i = 0; i < total; ++i) {

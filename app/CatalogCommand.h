@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "metadata/Regional.h"
+
 class QFileDialog;
 class QWidget;
 
@@ -27,7 +29,8 @@ std::string WithChosenExtension(const QFileDialog& dialog, const QString& chosen
 // Asks for the file with dialog and writes the catalogue of pictures (native
 // paths) into it. Nothing is written when the user cancels either dialog.
 // Raises AppError when nothing was saved.
+// The pictures' texts are written in the given number and date formats.
 void WriteCatalogToChosenFile(QFileDialog& dialog, const std::vector<std::string>& pictures,
-                              QWidget* parent);
+                              QWidget* parent, const RegionalSettings& regional);
 
 }  // namespace pixolyn

@@ -328,7 +328,7 @@ void TForm1::FileListboxClick() {
     ProcessMessages();
     if (superseded()) return;
     // The metadata first: it says which way up the picture is shown.
-    LoadMetaInfo(path, ImageRecord);
+    LoadMetaInfo(path, ImageRecord, environment_.Regional);
     Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg),
                       OrientationOf(ImageRecord.get()));
   }
@@ -371,7 +371,7 @@ void TForm1::MetainfoinExcelDateischreiben1Click() {
 }
 
 void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
-  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this);
+  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this, environment_.Regional);
 }
 
 std::vector<std::string> TForm1::ListedPictures() const {

@@ -40,6 +40,8 @@ struct TForm1Environment {
   std::function<void(const QString& message)> ShowError;
   // A file or folder to open instead of the stored folder (native path); empty for none.
   std::string OpenPath;
+  // The number and date formats of the table's texts.
+  RegionalSettings Regional;
 };
 
 class TForm1 : public QMainWindow {

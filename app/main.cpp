@@ -17,8 +17,6 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pixolyn/pixolyn-64.png")));
   // Only the start form's closing ends the program.
   QApplication::setQuitOnLastWindowClosed(false);
-  // QApplication has applied the user's locale; its regional settings are fixed once, here.
-  pixolyn::FixRegional(pixolyn::RegionalFromLocale());
   // Qt's own dialogs and buttons ("Speichern unter", "Abbrechen") in the user's language.
   QTranslator qtTexts;
   if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -29,9 +27,11 @@ int main(int argc, char* argv[]) {
   pixolyn::TStartform startform;
   // "pixolyn FILE" or "pixolyn FOLDER", as a file manager's "Öffnen mit" calls it.
   const QStringList arguments = QApplication::arguments();
+  // QApplication has applied the user's locale; its regional settings are read once, here.
   pixolyn::TForm1 form1(
       {.Startform = &startform,
-       .OpenPath = arguments.size() > 1 ? pixolyn::ToNative(arguments[1]) : std::string()});
+       .OpenPath = arguments.size() > 1 ? pixolyn::ToNative(arguments[1]) : std::string(),
+       .Regional = pixolyn::RegionalFromLocale()});
   startform.SetMainWindow(&form1);
   return QApplication::exec();
 }

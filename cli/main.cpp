@@ -31,7 +31,7 @@ void ReportUnreadable(const std::string& path, const std::string& reason) {
   Report(path + ": " + reason);
 }
 
-int PrintTables(const pixolyn::TInfoOptions& options) {
+int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   int status = 0;
   const bool headers = options.Files.size() > 1;
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
@@ -40,7 +40,8 @@ int PrintTables(const pixolyn::TInfoOptions& options) {
   pixolyn::TSections sections;
   std::string out;
   for (const std::string& path : options.Files) {
-    if (const std::string reason = pixolyn::ReadPictureSections(path, sections); !reason.empty()) {
+    if (const std::string reason = pixolyn::ReadPictureSections(path, sections, regional);
+        !reason.empty()) {
       ReportUnreadable(path, reason);
       status = 1;
       continue;
@@ -54,11 +55,11 @@ int PrintTables(const pixolyn::TInfoOptions& options) {
   return status;
 }
 
-int WriteWorkbook(const pixolyn::TInfoOptions& options) {
+int WriteWorkbook(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   const std::string& path = options.Files.front();
   pixolyn::TMetaTable grid;
   pixolyn::TIntArray sectionRows;
-  if (const std::string reason = pixolyn::FillPictureTable(path, grid, sectionRows);
+  if (const std::string reason = pixolyn::FillPictureTable(path, grid, sectionRows, regional);
       !reason.empty()) {
     ReportUnreadable(path, reason);
     return 1;
@@ -91,10 +92,10 @@ class TProgressLine {
   std::chrono::steady_clock::time_point last_{};
 };
 
-int WriteCatalog(const pixolyn::TInfoOptions& options) {
+int WriteCatalog(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   const std::vector<std::string> pictures = pixolyn::PicturesOf(options.Files, options.Recurse);
   int status = 0;
-  pixolyn::TCatalogReader reader;
+  pixolyn::TCatalogReader reader(regional);
   TProgressLine progress(pictures.size());
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     if (const std::string reason = reader.Add(pictures[i]); !reason.empty()) {
@@ -116,7 +117,7 @@ int WriteCatalog(const pixolyn::TInfoOptions& options) {
 
 int main(int argc, char** argv) {
   std::setlocale(LC_ALL, "");
-  pixolyn::FixRegional(pixolyn::RegionalFromLocale());
+  const pixolyn::RegionalSettings regional = pixolyn::RegionalFromLocale();
   std::setlocale(LC_NUMERIC, "C");
 
   const pixolyn::TParsedOptions parsed = pixolyn::ParseOptions(argc, argv);
@@ -129,6 +130,7 @@ int main(int argc, char** argv) {
     std::fputs(pixolyn::kUsage, stdout);
     return 0;
   }
-  if (!options.Catalog.empty()) return WriteCatalog(options);
-  return options.Workbook.empty() ? PrintTables(options) : WriteWorkbook(options);
+  if (!options.Catalog.empty()) return WriteCatalog(options, regional);
+  return options.Workbook.empty() ? PrintTables(options, regional)
+                                  : WriteWorkbook(options, regional);
 }

@@ -17,7 +17,7 @@ std::string TCatalogReader::Add(const std::string& path) {
   const std::string file = ValidUtf8(absolute.filename().string());
   const std::string folder = ValidUtf8(absolute.parent_path().string());
   TSections sections;
-  std::string reason = ReadPictureSections(path, sections);
+  std::string reason = ReadPictureSections(path, sections, regional_);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);
     return reason;

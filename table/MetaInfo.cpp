@@ -9,27 +9,29 @@ void ClearRow(TMetaTable& grid, int row) {
   grid.AssignCell(1, row, {});
 }
 
-TImgData& FreshImage(std::unique_ptr<TImgData>& image) {
+TImgData& FreshImage(std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
   if (image) {
     image->ResetImage();
     image.reset();
   }
-  image = std::make_unique<TImgData>();
+  image = std::make_unique<TImgData>(regional);
   return *image;
 }
 }  // namespace
 
-void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image) {
-  FreshImage(image).ReadImageFile(path);
+void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image,
+                  const RegionalSettings& regional) {
+  FreshImage(image, regional).ReadImageFile(path);
 }
 
 void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
-                           std::unique_ptr<TImgData>& image) {
-  FreshImage(image).DecodeBytes(name, bytes);
+                           std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
+  FreshImage(image, regional).DecodeBytes(name, bytes);
 }
 
-std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags) {
-  return TagListRows(tags);
+std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
+                                 const RegionalSettings& regional) {
+  return TagListRows(tags, TTextCoding::Cp1252, regional);
 }
 
 void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows) {

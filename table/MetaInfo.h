@@ -24,14 +24,17 @@ using TInfo = TSectionRow;
 
 using TIntArray = std::vector<int32_t>;
 
-// Replaces the record by a fresh one that has read path.
-void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image);
+// Replaces the record by a fresh one that has read path; its texts are
+// written in the given number and date formats.
+void LoadMetaInfo(const std::string& path, std::unique_ptr<TImgData>& image,
+                  const RegionalSettings& regional = {});
 // The same for a file's bytes held in memory, named as the file would be.
 void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
-                           std::unique_ptr<TImgData>& image);
+                           std::unique_ptr<TImgData>& image, const RegionalSettings& regional = {});
 
 // The rows of Windows-1252 tags, in UTF-8.
-std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags);
+std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
+                                 const RegionalSettings& regional = {});
 
 // One row of the grid, as views of the sections' texts.
 struct TGridRow {

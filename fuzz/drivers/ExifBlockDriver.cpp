@@ -7,7 +7,6 @@
 #include "makernotes/MakerNoteDecoder.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
-#include "tiff/ValueFormat.h"
 
 namespace pixolyn::fuzz {
 
@@ -51,16 +50,12 @@ class TBlockDecoder {
 std::string ReadFirstDirectory(const TExifCase& exif) {
   TBlockDecoder decoder(exif);
   TImageInfo& info = decoder.Info();
-  try {
-    if (exif.TiffLayout) {
-      info.ReadDirectory(exif.Block, exif.BigEndian, 0, kTiffOrigin, 4091, ExifKind);
-    } else {
-      const ByteView block(exif.Block);
-      const int64_t length = block.Fits(0, 2) ? block.U16(0, true) : 0;
-      info.ReadDirectory(exif.Block, exif.BigEndian, 16, kJpegOrigin, length + 3, ExifKind);
-    }
-  } catch (const ValueConversionError&) {
-    // A formatter that fails ends the first directory.
+  if (exif.TiffLayout) {
+    info.ReadDirectory(exif.Block, exif.BigEndian, 0, kTiffOrigin, 4091, ExifKind);
+  } else {
+    const ByteView block(exif.Block);
+    const int64_t length = block.Fits(0, 2) ? block.U16(0, true) : 0;
+    info.ReadDirectory(exif.Block, exif.BigEndian, 16, kJpegOrigin, length + 3, ExifKind);
   }
   info.AddFocalLength35();
   decoder.RequireSound();

@@ -30,8 +30,8 @@ void DriveIptcSegment(std::string_view bytes);
 void DriveExifBlock(std::string_view bytes);
 
 // A selector byte and texts for one of the value formatting and text
-// functions: FormatTagValue, ParseRationalText, DecodeValueMap, the tag
-// formatters, IptcStrToDateTime, TextToInt and their neighbours.
+// functions: FormatTagValue, ParseRationalText, NameOfValue, the tag
+// formatters on typed values, IptcStrToDateTime, TextToInt and their neighbours.
 void DriveValueText(std::string_view bytes);
 
 struct TFuzzDriver {

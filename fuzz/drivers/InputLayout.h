@@ -41,7 +41,6 @@ enum class TValueFunction : uint8_t {
   Integer,
   IptcDate,
   Formatter,
-  MakerText,
   FixedPoint,
   CellText,
   Count

@@ -9,7 +9,6 @@
 #include "fuzz/drivers/FuzzInput.h"
 #include "fuzz/drivers/InputLayout.h"
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/MakerNoteText.h"
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDictionary.h"
 #include "metadata/IptcDate.h"
@@ -52,11 +51,34 @@ const std::vector<TTagFormatter>& Formatters() {
   return formatters;
 }
 
-// A value map of a table row, or any text.
-std::string TakeValueMap(TFuzzInput& input, uint8_t flags) {
-  if (!(flags & kValueTableMap)) return input.TakeText();
+const RegionalSettings kGerman;
+
+// A value map of a table row, or none.
+TValueNames TakeValueMap(TFuzzInput& input, uint8_t flags) {
+  if (!(flags & kValueTableMap)) return {};
   const std::vector<TTagEntry>& rows = TableRows();
-  return std::string(rows[input.TakeU16() % rows.size()].ValueMap);
+  return rows[input.TakeU16() % rows.size()].ValueMap;
+}
+
+// A typed value of any type, its bytes the rest of the input, with the text
+// the table would show for it.
+struct TFuzzValue {
+  TTypedValue Value;
+  std::string Text;
+};
+TFuzzValue TakeValue(TFuzzInput& input, uint8_t flags) {
+  TFuzzValue value;
+  value.Value.Type = input.TakeByte();
+  value.Value.BigEndian = flags & kValueBigEndian;
+  value.Value.Bytes = input.TakeRest();
+  if (value.Value.Type == kTypeAscii || value.Value.Type == kTypeUndefined) {
+    value.Text = value.Value.Bytes;
+  } else {
+    value.Text =
+        FormatTagValue(value.Value.Bytes, value.Value.Type, {}, "", value.Value.BigEndian, kGerman);
+  }
+  value.Value.Text = value.Text;
+  return value;
 }
 
 std::string DecimalText(int32_t value) {
@@ -75,12 +97,11 @@ double TakeDouble(TFuzzInput& input) {
 void DriveTagValue(TFuzzInput& input, uint8_t flags) {
   const bool bigEndian = flags & kValueBigEndian;
   const int type = input.TakeByte();
-  const std::string map = TakeValueMap(input, flags);
+  const TValueNames map = TakeValueMap(input, flags);
   const std::string pattern = input.TakeText();
   const std::string raw(input.TakeRest());
-  FormatTagValue(raw, type, map, pattern, bigEndian);
+  FormatTagValue(raw, type, map, pattern, bigEndian, kGerman);
   TagValueAsNumber(raw, type, bigEndian);
-  RawToInteger(raw, bigEndian);
 }
 
 void DrivePrintable(const std::string& text) {
@@ -111,44 +132,36 @@ void DriveIptcDate(TFuzzInput& input) {
   const double value = IptcStrToDateTime(date, time);
   // 1 January 0001 to the end of 31 December 9999.
   Require(value == 0 || (value >= -693593 && value < 2958466), "date outside the calendar");
-  DateTimeToText(value);
-  CreationDateText(date);
+  DateTimeToText(value, kGerman);
+  CreationDateText(date, kGerman);
 }
 
-void DriveFormatter(TFuzzInput& input) {
+void DriveFormatter(TFuzzInput& input, uint8_t flags) {
   const std::vector<TTagFormatter>& formatters = Formatters();
   if (formatters.empty()) return;
   const TTagFormatter formatter = formatters[input.TakeByte() % formatters.size()];
-  try {
-    formatter(std::string(input.TakeRest()));
-  } catch (const ValueConversionError&) {
-    // A value text that is no number is the one failure a formatter reports.
-  }
+  const TFuzzValue value = TakeValue(input, flags);
+  formatter(value.Value, kGerman);
 }
 
-void DriveMakerText(TFuzzInput& input, uint8_t flags) {
-  const std::string s = input.TakeText();
-  const std::string sep = input.TakeText();
-  const int n = static_cast<int8_t>(input.TakeByte());
-  TextBefore(s, sep);
-  TextAfter(s, sep);
-  FieldOf(s, sep, n);
-  CountOf(s, sep);
-  const std::string map = TakeValueMap(input, flags);
-  MappedElement(s, n, map);
-  SettingLine(sep, n, map);
+void DriveValueName(TFuzzInput& input, uint8_t flags) {
+  const TValueNames map = TakeValueMap(input, flags);
+  const std::string_view bytes = input.TakeBytes(sizeof(int64_t));
+  int64_t number = 0;
+  std::memcpy(&number, bytes.data(), bytes.size());
+  NameOfValue(map, number);
 }
 
 void DriveFixedPoint(TFuzzInput& input) {
   const double value = TakeDouble(input);
   const int width = input.TakeByte();
   const int decimals = input.TakeByte() % 32;
-  FormatFixed(value, width, decimals);
+  FormatFixed(value, width, decimals, kGerman);
   RoundHalfEven(value);
   const std::string pattern = input.TakeText();
   std::vector<double> values;
   while (!input.Empty() && values.size() < 8) values.push_back(TakeDouble(input));
-  FormatNumberPattern(pattern, values);
+  FormatNumberPattern(pattern, values, kGerman);
   FormatTextPattern(pattern, input.TakeText());
 }
 
@@ -175,13 +188,11 @@ void DriveValueText(std::string_view bytes) {
       DriveTagValue(input, flags);
       break;
     case TValueFunction::Rational:
-      ParseRationalText(std::string(input.TakeRest()));
+      ParseRationalText(input.TakeRest());
       break;
-    case TValueFunction::ValueMap: {
-      const std::string map = TakeValueMap(input, flags);
-      DecodeValueMap(map, std::string(input.TakeRest()));
+    case TValueFunction::ValueMap:
+      DriveValueName(input, flags);
       break;
-    }
     case TValueFunction::Printable:
       DrivePrintable(std::string(input.TakeRest()));
       break;
@@ -192,10 +203,7 @@ void DriveValueText(std::string_view bytes) {
       DriveIptcDate(input);
       break;
     case TValueFunction::Formatter:
-      DriveFormatter(input);
-      break;
-    case TValueFunction::MakerText:
-      DriveMakerText(input, flags);
+      DriveFormatter(input, flags);
       break;
     case TValueFunction::FixedPoint:
       DriveFixedPoint(input);

@@ -206,22 +206,18 @@ void FromTexts(TSeedWriter& seeds) {
   };
   using F = TValueFunction;
   const std::string shorts = std::string("\0\1\0\2\0\3", 6);
-  write(
-      F::TagValue, 0,
-      Char(3) + FuzzText("0:Auto,1:Manual,2:Auto bracket") + FuzzText("") + std::string("\1\0", 2));
+  write(F::TagValue, 0, Char(3) + FuzzText("") + std::string("\1\0", 2));
   write(F::TagValue, kValueBigEndian,
-        Char(5) + FuzzText("") + FuzzText("F%0.1f") + std::string("\0\0\0\x1C\0\0\0\x0A", 8));
+        Char(5) + FuzzText("F%0.1f") + std::string("\0\0\0\x1C\0\0\0\x0A", 8));
   write(F::TagValue, kValueTableMap,
         Char(10) + U16BigEndian(20) + FuzzText("%5.2f mm") +
             std::string("\xFF\xFF\xFF\xF0\0\0\0\x03", 8));
-  write(F::TagValue, 0,
-        Char(12) + FuzzText("") + FuzzText("%s") + std::string("\0\0\0\0\0\0\xF8\x7F", 8));
-  write(F::TagValue, kValueBigEndian, Char(11) + FuzzText("") + FuzzText("%f") + shorts);
+  write(F::TagValue, 0, Char(12) + FuzzText("%s") + std::string("\0\0\0\0\0\0\xF8\x7F", 8));
+  write(F::TagValue, kValueBigEndian, Char(11) + FuzzText("%f") + shorts);
   for (const char* text : {"28/10", "-1/0", "0/0", "2147483647/1", " 7 / 2"}) {
     write(F::Rational, 0, text);
   }
-  write(F::ValueMap, 0, FuzzText("0:Normal,1:Macro;") + "1");
-  write(F::ValueMap, kValueTableMap, U16BigEndian(40) + " 2 ");
+  write(F::ValueMap, kValueTableMap, U16BigEndian(40) + std::string("\2\0\0\0\0\0\0\0", 8));
   write(F::Printable, 0, std::string("a\0b\tc\x81\xFF", 7) + std::string(60, 'x'));
   for (const char* text : {"-2147483648", "$7FFFFFFF", "0x1F", "  +12", "x", "12a"}) {
     write(F::Integer, 0, FuzzText(text) + "\x01\x02\x03\x04");
@@ -229,17 +225,22 @@ void FromTexts(TSeedWriter& seeds) {
   write(F::IptcDate, 0, FuzzText("20040315") + FuzzText("134502+0100"));
   write(F::IptcDate, 0, FuzzText("2004031") + FuzzText("000000"));
   write(F::IptcDate, 0, FuzzText("") + FuzzText(""));
+  // Typed values: a type byte, then the value bytes in Motorola order.
+  const std::string values[] = {
+      Char(2) + "25",
+      Char(7) + std::string("\x01\x02\x03\0", 4),
+      Char(3) + std::string("\0\x19", 2),
+      Char(5) + std::string("\0\0\0\x30\0\0\0\1\0\0\0\x08\0\0\0\1\0\0\x09\x1A\0\0\0\x64", 24),
+      Char(5) + std::string("\0\0\0\x18\0\0\0\1\0\0\0\x55\0\0\0\1\0\0\0\x1C\0\0\0\x0A"
+                            "\0\0\0\x2D\0\0\0\x0A",
+                            32),
+      Char(8) + std::string("\0\x5C\0\x02\0\0\0\x03\x01\x01\x02\x01\x0F\x01\xFF\xFF", 16),
+  };
   for (uint8_t formatter = 0; formatter < 8; ++formatter) {
-    for (const std::string& text :
-         {std::string("\"\x01\x02\x03\0\""), std::string("25"), std::string("48/1, 8/1, 2330/100"),
-          std::string("24/1, 85/1, 28/10, 45/10"),
-          std::string("92, 2, 0, 3, 1, 0, 0, 0, 3, 1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 32767, "
-                      "1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16"),
-          std::string("0, 257, 513, 769, 1025, 3841, 65535")}) {
-      write(F::Formatter, 0, Char(formatter) + text);
+    for (const std::string& value : values) {
+      write(F::Formatter, kValueBigEndian, Char(formatter) + value);
     }
   }
-  write(F::MakerText, 0, FuzzText("1, 2, 3") + FuzzText(", ") + Char(2) + FuzzText("1:a,2:b"));
   write(F::FixedPoint, 0,
         std::string("\0\0\0\0\0\0\xF4\x3F", 8) + Char(5) + Char(2) + FuzzText("%5.2f %% %0.1f"));
   write(F::CellText, 0, "{\\rtf1 a\\par b\\'e4}\r\nline\tcell \x80\x9F");

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "metadata/ExifDecoder.h"
 #include "metadata/HeadReader.h"
@@ -42,7 +43,7 @@ std::string LowerExtension(const std::string& path) {
 }
 }  // namespace
 
-TImgData::TImgData() {
+TImgData::TImgData(RegionalSettings regional) : regional_(std::move(regional)) {
   ResetImage();
 }
 

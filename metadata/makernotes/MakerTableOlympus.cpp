@@ -4,12 +4,19 @@
 
 namespace pixolyn {
 
+namespace {
+// Words for the stored numbers of the tags below.
+constexpr TValueName kJpegQualNames[] = {{1, "SQ"}, {2, "HQ"}, {3, "SHQ"}, {4, "Raw"}};
+// 0 has never had words.
+constexpr TValueName kMacroNames[] = {{1, "Macro;"}};
+}  // namespace
+
 std::span<const TTagEntry> OlympusTagTable() {
   static const TTagEntry rows[] = {
       // clang-format off
       {.Tag = 0x0200, .Name = "SpecialMode", .Label = "SpecialMode"},
-      {.Tag = 0x0201, .Name = "JpegQual", .Label = "JpegQual", .ValueMap = "1:SQ,2:HQ,3:SHQ,4:Raw"},
-      {.Tag = 0x0202, .Name = "Macro", .Label = "Macro", .ValueMap = "0=Normal,1:Macro;"},
+      {.Tag = 0x0201, .Name = "JpegQual", .Label = "JpegQual", .ValueMap = kJpegQualNames},
+      {.Tag = 0x0202, .Name = "Macro", .Label = "Macro", .ValueMap = kMacroNames},
       {.Tag = 0x0203, .Name = "Skip", .Label = "Skip"},
       {.Tag = 0x0204, .Name = "DigiZoom", .Label = "Digital Zoom Ratio"},
       {.Tag = 0x0205, .Name = "Skip", .Label = "Skip"},

@@ -3,10 +3,12 @@
 
 #include <string>
 
+#include "metadata/TagEntry.h"
+
 namespace pixolyn {
 
-// Four rationals "24/1, 85/1, 28/10, 45/10" as the lens text
-// "24,0-85,0(mm)  F2,8-F4,5" (regional decimal separator); unreadable parts count as 0.
-std::string FormatNikonLens(const std::string& text);
+// Four fractions 24/1, 85/1, 28/10, 45/10 as the lens text
+// "24,0-85,0(mm)  F2,8-F4,5" (regional decimal separator).
+std::string FormatNikonLens(const TTypedValue& value, const RegionalSettings& regional);
 
 }  // namespace pixolyn

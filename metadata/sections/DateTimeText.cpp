@@ -23,7 +23,7 @@ std::string Format(std::string pattern, const std::tm& tm) {
 }
 }  // namespace
 
-std::string DateTimeToText(double value) {
+std::string DateTimeToText(double value, const RegionalSettings& regional) {
   if (!std::isfinite(value) || std::fabs(value) > 3.0e6) value = 0;
   // Milliseconds, so that a time a hair below a full second is not cut.
   int64_t millis = std::llround(value * 86400000.0);
@@ -42,13 +42,13 @@ std::string DateTimeToText(double value) {
   tm.tm_hour = static_cast<int>(seconds / 3600);
   tm.tm_min = static_cast<int>(seconds / 60 % 60);
   tm.tm_sec = static_cast<int>(seconds % 60);
-  std::string text = Format(Regional().ShortDateFormat, tm);
-  if (ofDay != 0) text += " " + Format(Regional().LongTimeFormat, tm);
+  std::string text = Format(regional.ShortDateFormat, tm);
+  if (ofDay != 0) text += " " + Format(regional.LongTimeFormat, tm);
   return text;
 }
 
-std::string CreationDateText(const std::string& text) {
-  return DateTimeToText(IptcStrToDateTime(text, ""));
+std::string CreationDateText(const std::string& text, const RegionalSettings& regional) {
+  return DateTimeToText(IptcStrToDateTime(text, ""), regional);
 }
 
 }  // namespace pixolyn

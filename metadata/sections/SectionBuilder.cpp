@@ -47,13 +47,15 @@ TCollectedMeta CollectMetaInfo(TImgData* image) {
 
 TSections BuildSections(TImgData* image) {
   const TCollectedMeta meta = CollectMetaInfo(image);
+  static const RegionalSettings german;
+  const RegionalSettings& regional = image ? image->Regional() : german;
   TSections sections;
   sections.reserve(kTitles.size());
   sections.push_back(CommentSection(meta.Comment));
 
   TSection& iptc = sections.emplace_back(TSection{.Kind = TSectionKind::Iptc});
-  iptc.Rows =
-      TagListRows(meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252);
+  iptc.Rows = TagListRows(
+      meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252, regional);
   iptc.ShowsPlaceholder = iptc.Rows.empty();
 
   TSection standard{.Kind = TSectionKind::ExifStandard};
@@ -62,7 +64,7 @@ TSections BuildSections(TImgData* image) {
   standard.Rows.reserve(meta.ExifTags.size());
   maker.Rows.reserve(meta.ExifTags.size());
   bool anyExifRow = false;
-  ForEachTagRow(meta.ExifTags, TTextCoding::Cp1252, [&](TSectionRow&& row) {
+  ForEachTagRow(meta.ExifTags, TTextCoding::Cp1252, regional, [&](TSectionRow&& row) {
     anyExifRow = true;
     // Rows of any other group are shown nowhere.
     if (row.Group == 0) {

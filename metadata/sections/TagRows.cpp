@@ -37,6 +37,7 @@ void SettingLineRow(std::string_view line, TTextCoding coding,
 }  // namespace
 
 void ForEachTagRow(std::span<const TTagEntry> tags, TTextCoding texts,
+                   const RegionalSettings& regional,
                    const std::function<void(TSectionRow&&)>& sink) {
   for (const TTagEntry& tag : tags) {
     if (TrimControlAndBlank(tag.Text).empty()) continue;
@@ -47,14 +48,17 @@ void ForEachTagRow(std::span<const TTagEntry> tags, TTextCoding texts,
     const bool isDate = tag.Label == kCreationDateLabel;
     sink({.Group = static_cast<int16_t>(tag.Group),
           .Caption = Cp1252ToUtf8(tag.Label),
-          .Value = isDate ? Cp1252ToUtf8(CreationDateText(tag.Text)) : ToUtf8(tag.Text, texts)});
+          .Value = isDate ? Cp1252ToUtf8(CreationDateText(tag.Text, regional))
+                          : ToUtf8(tag.Text, texts)});
   }
 }
 
-std::vector<TSectionRow> TagListRows(std::span<const TTagEntry> tags, TTextCoding texts) {
+std::vector<TSectionRow> TagListRows(std::span<const TTagEntry> tags, TTextCoding texts,
+                                     const RegionalSettings& regional) {
   std::vector<TSectionRow> rows;
   rows.reserve(tags.size());  // most tags give one row
-  ForEachTagRow(tags, texts, [&rows](TSectionRow&& row) { rows.push_back(std::move(row)); });
+  ForEachTagRow(tags, texts, regional,
+                [&rows](TSectionRow&& row) { rows.push_back(std::move(row)); });
   return rows;
 }
 

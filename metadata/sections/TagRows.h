@@ -9,6 +9,7 @@
 namespace pixolyn {
 
 void ForEachTagRow(std::span<const TTagEntry> tags, TTextCoding texts,
+                   const RegionalSettings& regional,
                    const std::function<void(TSectionRow&&)>& sink);
 
 }  // namespace pixolyn

@@ -9,30 +9,6 @@
 namespace pixolyn {
 
 namespace {
-struct TFixedSettings {
-  RegionalSettings Settings;
-  bool Fixed = false;
-};
-
-TFixedSettings& Current() {
-  static TFixedSettings current;
-  return current;
-}
-}  // namespace
-
-const RegionalSettings& Regional() {
-  return Current().Settings;
-}
-
-bool FixRegional(const RegionalSettings& settings) {
-  TFixedSettings& current = Current();
-  if (current.Fixed) return false;
-  current.Settings = settings;
-  current.Fixed = true;
-  return true;
-}
-
-namespace {
 // The C and POSIX locales (C.UTF-8 included) are what a system runs with when
 // nobody chose a locale; their US formats are no user's choice.
 bool IsUnchosenLocale(const char* name) {

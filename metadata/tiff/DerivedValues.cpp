@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "metadata/ExifDecoder.h"
+#include "metadata/Regional.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 
@@ -52,7 +53,7 @@ void TImageInfo::AddFocalLength35() {
   TTagEntry entry = ExifTagTable()[static_cast<std::size_t>(index)];
   entry.FormatType = kTypeSRational;
   entry.FormatPattern = "%s mm";  // kept with the entry; the shown text has no unit
-  entry.Text = FormatFixed(*focal35, 5, 2);
+  entry.Text = FormatFixed(*focal35, 5, 2, Regional());
   entry.RawText.clear();
   AddTag(entry);
 }

@@ -1,11 +1,13 @@
 #include "metadata/ExifDecoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <string_view>
 
 #include "makernotes/MakerNoteDecoder.h"
 #include "metadata/ImageData.h"
+#include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
@@ -22,20 +24,58 @@ constexpr uint16_t kTagExifImageLength = 0xA003;
 
 constexpr std::size_t kCameraMakeLength = 32;
 
-std::string Quoted(std::string_view bytes) {
+// How a directory writes a value that is not a number.
+enum class TTextShape : uint8_t {
+  WithoutClosingZero,  // only a closing zero goes: a text without one keeps its last letter
+  QuotedToZero,        // in quotes, up to the first zero
+  Quoted,              // in quotes, every byte
+};
+
+struct TTextRules {
+  TTextShape Ascii;
+  TTextShape Undefined;
+};
+
+constexpr TTextRules kStandardText{.Ascii = TTextShape::WithoutClosingZero,
+                                   .Undefined = TTextShape::QuotedToZero};
+constexpr TTextRules kMakerText{.Ascii = TTextShape::QuotedToZero, .Undefined = TTextShape::Quoted};
+
+std::string TextOfBytes(std::string_view bytes, TTextShape shape) {
+  switch (shape) {
+    case TTextShape::WithoutClosingZero:
+      return std::string(bytes.ends_with('\0') ? bytes.substr(0, bytes.size() - 1) : bytes);
+    case TTextShape::QuotedToZero:
+      bytes = bytes.substr(0, bytes.find('\0'));
+      break;
+    case TTextShape::Quoted:
+      break;
+  }
   std::string text = "\"";
   text.append(bytes);
   text += '"';
   return text;
 }
 
-std::string_view BeforeFirstZero(std::string_view bytes) {
-  return bytes.substr(0, bytes.find('\0'));
-}
-
-// The table's formatter where the tag has one, else the cut to printable text.
-std::string ShownText(const TTagEntry& entry, std::string text) {
-  return entry.Formatter ? entry.Formatter(text) : MakePrintable(std::move(text));
+// The text the table shows for an entry of the walk that the row describes:
+// the value written out (numbers through the value map and the row's
+// pattern), then the row's formatter or the cut to printable text.
+std::string ShownText(const TTagEntry& row, TValueNames valueMap, const TTiffEntry& entry,
+                      const TTiffWalk& walk, const TTextRules& rules,
+                      const RegionalSettings& regional) {
+  TTypedValue value{.Type = entry.Type, .BigEndian = walk.BigEndian, .Bytes = entry.Value};
+  std::string text;
+  if (entry.Type == kTypeAscii) {
+    text = TextOfBytes(entry.Value, rules.Ascii);
+  } else if (entry.Type == kTypeUndefined) {
+    text = TextOfBytes(entry.Value, rules.Undefined);
+  } else {
+    value.Bytes = walk.Limits.ComponentsToFormat(entry.Value, entry.Type);
+    text = FormatTagValue(value.Bytes, entry.Type, valueMap, row.FormatPattern, walk.BigEndian,
+                          regional);
+  }
+  if (!row.Formatter) return MakePrintable(std::move(text));
+  value.Text = text;
+  return row.Formatter(value, regional);
 }
 
 }  // namespace
@@ -52,18 +92,8 @@ class TImageInfo::TStandardEntries final : public TEntrySink {
     const std::string_view raw = value.Value;
     // A tag the dictionary lacks is not stored, so its text is not needed.
     std::string text;
-    if (entry.Tag != 0) {
-      if (value.Type == kTypeAscii) {
-        // Only a closing zero goes: a text written without one keeps its last letter.
-        text = raw.ends_with('\0') ? raw.substr(0, raw.size() - 1) : raw;
-      } else if (value.Type == kTypeUndefined) {
-        text = Quoted(BeforeFirstZero(raw));
-      } else {
-        text = FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
-                              entry.ValueMap, entry.FormatPattern, walk.BigEndian);
-      }
-      text = ShownText(entry, std::move(text));
-    }
+    if (entry.Tag != 0)
+      text = ShownText(entry, entry.ValueMap, value, walk, kStandardText, info_.Regional());
     switch (value.Tag) {
       case kTagImageWidth:
       case kTagExifImageWidth:
@@ -101,22 +131,9 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
     const TTagEntry& entry = table_[static_cast<std::size_t>(index)];
     if (EqualsIgnoringAsciiCase(entry.Label, "SKIP")) return true;
 
-    const std::string_view raw = value.Value;
-    std::string text;
-    if (value.Type == kTypeAscii) {
-      text = Quoted(BeforeFirstZero(raw));
-    } else if (value.Type == kTypeUndefined) {
-      text = Quoted(raw);
-    } else {
-      try {
-        text =
-            FormatTagValue(walk.Limits.ComponentsToFormat(raw, value.Type), value.Type,
-                           ValueMapOfTag(value.Tag, table_), entry.FormatPattern, walk.BigEndian);
-      } catch (const std::exception&) {
-        text = Quoted(raw);
-      }
-    }
-    info_.StoreEntry(entry, 1, value, walk.BigEndian, ShownText(entry, std::move(text)));
+    std::string text = ShownText(entry, ValueMapOfTag(value.Tag, table_), value, walk, kMakerText,
+                                 info_.Regional());
+    info_.StoreEntry(entry, 1, value, walk.BigEndian, std::move(text));
     return true;
   }
 
@@ -126,6 +143,11 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
 };
 
 TImageInfo::TImageInfo(TImgData* owner) : OwnerImage(owner) {}
+
+const RegionalSettings& TImageInfo::Regional() const {
+  static const RegionalSettings german;
+  return OwnerImage ? OwnerImage->Regional() : german;
+}
 
 void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start,
                                int64_t base, int64_t sizeLimit, TDirectoryKind kind) {

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <utility>
 
+#include "metadata/ByteView.h"
 #include "metadata/TextUtil.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
@@ -12,27 +15,32 @@ namespace pixolyn {
 
 namespace {
 
-// The three fractions of a GPS position or time, as read from "a/b, c/d, e/f".
-struct TGpsParts {
-  double First = 0;
-  double Second = 0;
-  double Third = 0;
-};
+using TGpsParts = std::array<double, 3>;
 
 constexpr std::size_t kGpsPartLength = 64;
 
 // Splits at the first ", ": the part before it (empty without one) and up to
 // 64 characters from the blank after the comma (from the start without one).
-std::pair<std::string, std::string> SplitAtComma(const std::string& text) {
+std::pair<std::string_view, std::string_view> SplitAtComma(std::string_view text) {
   const auto comma = text.find(", ");
-  if (comma == std::string::npos) return {std::string(), text.substr(0, kGpsPartLength)};
+  if (comma == std::string_view::npos) return {{}, text.substr(0, kGpsPartLength)};
   return {text.substr(0, comma), text.substr(comma + 1, kGpsPartLength)};
 }
 
-TGpsParts SplitGpsParts(const std::string& text) {
+// A value stored as text is read as the list "a/b, c/d, e/f" it may spell.
+TGpsParts GpsPartsOfText(std::string_view text) {
   const auto [first, rest] = SplitAtComma(text);
   const auto [second, third] = SplitAtComma(rest);
   return {ParseRationalText(first), ParseRationalText(second), ParseRationalText(third)};
+}
+
+// Three fractions are degrees (or hours), minutes and seconds; of more, the
+// written list gives no third part.
+TGpsParts GpsParts(const TTypedValue& value) {
+  if (value.Type == kTypeAscii || value.Type == kTypeUndefined) return GpsPartsOfText(value.Text);
+  return PlacedFractions<3>(value, [](const TTypedValue& fractions) {
+    return ComponentCount(fractions) == 3 ? FractionQuotient(fractions, 2) : 0.0;
+  });
 }
 
 // Words for the flash bit groups, in the order they are written.
@@ -52,28 +60,42 @@ constexpr TFlashPart kFlashParts[] = {
     {.Mask = 64, .Value = 64, .Text = ", red-eye reduction"},
 };
 
-std::string ComponentName(unsigned char byte) {
-  static constexpr std::array<const char*, 7> kNames = {"", "Y", "Cb", "Cr", "R", "G", "B"};
+// The flash bits: one integer component, or a text that spells a number.
+std::optional<int32_t> FlashBits(const TTypedValue& value) {
+  if (value.Type == kTypeAscii) return TextToInt(value.Bytes);
+  if (!IsIntegerType(value.Type) || ComponentCount(value) != 1) return std::nullopt;
+  const int64_t bits = IntegerComponent(value, 0);
+  if (bits < INT32_MIN || bits > INT32_MAX) return std::nullopt;
+  return static_cast<int32_t>(bits);
+}
+
+std::string_view ComponentName(unsigned char byte) {
+  static constexpr std::array<std::string_view, 7> kNames = {"", "Y", "Cb", "Cr", "R", "G", "B"};
   return byte < kNames.size() ? kNames[byte] : "";
 }
 
 }  // namespace
 
-std::string FormatComponents(const std::string& text) {
-  // Characters 2 to 5 of the quoted text are the first four value bytes.
-  std::string result;
-  for (std::size_t pos = 1; pos <= 4 && pos < text.size(); ++pos) {
-    result += ComponentName(static_cast<unsigned char>(text[pos]));
+std::string FormatComponents(const TTypedValue& value, const RegionalSettings&) {
+  // Undefined bytes count up to the first zero; a text is read from its
+  // second character on, where an undefined value's bytes begin after the
+  // quote it is shown with. Numbers name no channels.
+  std::string_view channels;
+  if (value.Type == kTypeUndefined) {
+    channels = value.Bytes.substr(0, value.Bytes.find('\0')).substr(0, 4);
+  } else if (value.Type == kTypeAscii) {
+    channels = ByteView(value.Bytes).ViewClamped(1, 4);
   }
+  std::string result;
+  for (const char byte : channels) result += ComponentName(static_cast<unsigned char>(byte));
   return result;
 }
 
-std::string FormatFlash(const std::string& text) {
-  const auto parsed = TextToInt(text);
-  // A value of several components or a fraction has no bits to name; it is
-  // shown as it stands, and the directory reads on.
-  if (!parsed) return text;
-  const int32_t v = *parsed;
+std::string FormatFlash(const TTypedValue& value, const RegionalSettings&) {
+  const std::optional<int32_t> bits = FlashBits(value);
+  // A value of several components or a fraction has no bits to name.
+  if (!bits) return std::string(value.Text);
+  const int32_t v = *bits;
   std::string result = (v & 1) ? "On" : "Off";
   for (const TFlashPart& part : kFlashParts) {
     if ((v & part.Mask) == part.Value) result += part.Text;
@@ -81,24 +103,21 @@ std::string FormatFlash(const std::string& text) {
   return result;
 }
 
-std::string FormatGpsPosition(const std::string& text) {
-  TGpsParts parts = SplitGpsParts(text);
-  double& minutes = parts.Second;
-  double& seconds = parts.Third;
+std::string FormatGpsPosition(const TTypedValue& value, const RegionalSettings& regional) {
+  TGpsParts parts = GpsParts(value);
+  double& minutes = parts[1];
+  double& seconds = parts[2];
   if (seconds == 0) {
     // Minutes written with a fraction carry the seconds in it.
     const double whole = std::trunc(minutes);
     seconds = (minutes - whole) * 100 * 0.6;
     minutes = whole;
   }
-  const std::array<double, 3> values = {parts.First, minutes, seconds};
-  return FormatNumberPattern("%0.0f Degrees %0.0f Minutes %0.0f Seconds", values);
+  return FormatNumberPattern("%0.0f Degrees %0.0f Minutes %0.0f Seconds", parts, regional);
 }
 
-std::string FormatGpsTime(const std::string& text) {
-  const TGpsParts parts = SplitGpsParts(text);
-  const std::array<double, 3> values = {parts.First, parts.Second, parts.Third};
-  return FormatNumberPattern("%0.0f:%0.0f:%0.0f", values);
+std::string FormatGpsTime(const TTypedValue& value, const RegionalSettings& regional) {
+  return FormatNumberPattern("%0.0f:%0.0f:%0.0f", GpsParts(value), regional);
 }
 
 }  // namespace pixolyn

@@ -1,23 +1,25 @@
 #pragma once
-// Formatters of single EXIF and GPS tags (TTagFormatter): value text in,
+// Formatters of single EXIF and GPS tags (TTagFormatter): typed value in,
 // shown text out.
 
 #include <string>
 
+#include "metadata/TagEntry.h"
+
 namespace pixolyn {
 
-// Quoted UNDEFINED text of "ComponentsConfiguration": the first four bytes as
-// channel names, e.g. "YCbCr" or "RGB".
-std::string FormatComponents(const std::string& text);
+// "ComponentsConfiguration": the first four bytes as channel names, e.g.
+// "YCbCr" or "RGB".
+std::string FormatComponents(const TTypedValue& value, const RegionalSettings& regional);
 
-// Flash bits as words, e.g. "On, auto mode, red-eye reduction".
-// A text that is not a whole number (e.g. "1, 0") is returned as it is.
-std::string FormatFlash(const std::string& text);
+// Flash bits as words, e.g. "On, auto mode, red-eye reduction". A value that
+// is not one whole number (e.g. two components) is shown as it stands.
+std::string FormatFlash(const TTypedValue& value, const RegionalSettings& regional);
 
-// "d/d, m/m, s/s" as "48 Degrees 8 Minutes 23 Seconds"; unreadable parts count as 0.
-std::string FormatGpsPosition(const std::string& text);
+// Degrees, minutes and seconds as "48 Degrees 8 Minutes 23 Seconds".
+std::string FormatGpsPosition(const TTypedValue& value, const RegionalSettings& regional);
 
-// "h/h, m/m, s/s" as "14:5:3"; unreadable parts count as 0.
-std::string FormatGpsTime(const std::string& text);
+// Hours, minutes and seconds as "14:5:3".
+std::string FormatGpsTime(const TTypedValue& value, const RegionalSettings& regional);
 
 }  // namespace pixolyn

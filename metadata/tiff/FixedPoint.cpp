@@ -7,8 +7,6 @@
 #include <limits>
 #include <utility>
 
-#include "metadata/Regional.h"
-
 namespace pixolyn {
 
 namespace {
@@ -79,7 +77,7 @@ int ReadCount(std::string_view pattern, std::size_t& pos) {
 
 }  // namespace
 
-std::string FormatFixed(double value, int width, int decimals) {
+std::string FormatFixed(double value, int width, int decimals, const RegionalSettings& regional) {
   if (!std::isfinite(value)) return PadLeft(NonFiniteText(value), width);
   decimals = std::clamp(decimals, 0, kMaxDecimals);
   std::string digits = ScaledDigits(std::fabs(value), decimals);
@@ -91,13 +89,14 @@ std::string FormatFixed(double value, int width, int decimals) {
   std::string text = value < 0 && showsNonZero ? "-" : "";
   text += digits.substr(0, whole);
   if (decimals > 0) {
-    text += Regional().DecimalSeparator;
+    text += regional.DecimalSeparator;
     text += digits.substr(whole);
   }
   return PadLeft(std::move(text), width);
 }
 
-std::string FormatNumberPattern(std::string_view pattern, std::span<const double> values) {
+std::string FormatNumberPattern(std::string_view pattern, std::span<const double> values,
+                                const RegionalSettings& regional) {
   std::string out;
   std::size_t next = 0;
   std::size_t pos = 0;
@@ -121,7 +120,7 @@ std::string FormatNumberPattern(std::string_view pattern, std::span<const double
       decimals = std::max(ReadCount(pattern, end), 0);
     }
     if (end < pattern.size() && pattern[end] == 'f' && next < values.size()) {
-      out += FormatFixed(values[next++], width, decimals);
+      out += FormatFixed(values[next++], width, decimals, regional);
       pos = end + 1;
     } else {
       out += c;

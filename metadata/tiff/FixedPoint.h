@@ -6,20 +6,22 @@
 #include <string>
 #include <string_view>
 
+#include "metadata/Regional.h"
+
 namespace pixolyn {
 
 // Fixed-point text of value with the given count of decimals, padded with
-// blanks on the left to at least width characters. Uses the regional decimal
-// separator and rounds halves away from zero on the value's shortest decimal
-// form, so 0.125 with two decimals gives "0,13" and 1.005 gives "1,01".
-// A result that rounds to zero carries no minus sign. NaN and infinities are
-// written "NAN", "INF" and "-INF".
-std::string FormatFixed(double value, int width, int decimals);
+// blanks on the left to at least width characters. Uses the decimal
+// separator of the regional settings and rounds halves away from zero on the value's shortest
+// decimal form, so 0.125 with two decimals gives "0,13" and 1.005 gives "1,01". A result that
+// rounds to zero carries no minus sign. NaN and infinities are written "NAN", "INF" and "-INF".
+std::string FormatFixed(double value, int width, int decimals, const RegionalSettings& regional);
 
 // Fills each fixed-point conversion ("%5.2f", "%0.1f", "%f") of pattern with
 // the next number; "%%" writes "%". A conversion without a number left, and any
 // other "%" sequence, is copied as it stands.
-std::string FormatNumberPattern(std::string_view pattern, std::span<const double> values);
+std::string FormatNumberPattern(std::string_view pattern, std::span<const double> values,
+                                const RegionalSettings& regional);
 
 // Replaces each "%s" of pattern by text; "%%" writes "%".
 std::string FormatTextPattern(std::string_view pattern, std::string_view text);

@@ -7,6 +7,11 @@
 
 namespace pixolyn {
 
+namespace {
+// Words for the stored numbers of the tags below.
+constexpr TValueName kGPSAltitudeRefNames[] = {{0, "Sealevel"}};
+}  // namespace
+
 std::span<const TTagEntry> GpsTagTable() {
   // clang-format off
   static const std::array<TTagEntry, 27> table = {{
@@ -15,7 +20,7 @@ std::span<const TTagEntry> GpsTagTable() {
       {.Tag = 0x0002, .Name = "GPSLatitude", .Label = "GPSLatitude", .Formatter = FormatGpsPosition},
       {.Tag = 0x0003, .Name = "GPSLongitudeRef", .Label = "GPSLongitudeRef"},
       {.Tag = 0x0004, .Name = "GPSLongitude", .Label = "GPSLongitude", .Formatter = FormatGpsPosition},
-      {.Tag = 0x0005, .Name = "GPSAltitudeRef", .Label = "GPSAltitudeRef", .ValueMap = "0:Sealevel"},
+      {.Tag = 0x0005, .Name = "GPSAltitudeRef", .Label = "GPSAltitudeRef", .ValueMap = kGPSAltitudeRefNames},
       {.Tag = 0x0006, .Name = "GPSAltitude", .Label = "GPSAltitude"},
       {.Tag = 0x0007, .Name = "GPSTimeStamp", .Label = "GPSTimeStamp", .Formatter = FormatGpsTime},
       {.Tag = 0x0008, .Name = "GPSSatellites", .Label = "GPSSatellites"},

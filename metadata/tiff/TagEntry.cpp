@@ -38,7 +38,14 @@ int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table) {
   return -1;
 }
 
-std::string_view ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table) {
+std::string_view NameOfValue(TValueNames names, int64_t number) {
+  for (const TValueName& name : names) {
+    if (name.Number == number) return name.Text;
+  }
+  return {};
+}
+
+TValueNames ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table) {
   for (std::size_t i = table.size(); i-- > 0;) {
     if (table[i].Tag == tag) return table[i].ValueMap;
   }

@@ -3,68 +3,57 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/TypedValues.h"
 #include "makernotes/CanonFormatters.h"
 #include "makernotes/NikonFormatters.h"
-#include "metadata/Regional.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
 namespace {
 
-// The components joined as the value formatting joins them.
-std::string ValueList(const std::vector<int>& values) {
-  std::string text;
-  for (const int v : values) {
-    if (!text.empty()) text += ", ";
-    text += std::to_string(v);
-  }
-  return text;
-}
+using test::TTestValue;
 
-std::vector<std::string> Lines(const std::string& text) {
+const RegionalSettings kGerman;
+
+// The setting lines after the first line, which is the array as shown.
+std::vector<std::string> SettingLines(const std::string& formatted, const TTestValue& value) {
+  EXPECT_EQ(formatted.substr(0, value.Shown().size() + 2), value.Shown() + "\r\n");
   std::vector<std::string> lines;
-  ForEachCrLfLine(text, [&lines](std::string_view line) { lines.emplace_back(line); });
-  return lines;
-}
-
-// The setting lines after the first line, the list of numbers itself.
-std::vector<std::string> SettingLines(const std::string& formatted, const std::string& input) {
-  EXPECT_EQ(formatted.substr(0, input.size() + 2), input + "\r\n");
-  std::vector<std::string> lines = Lines(formatted);
+  ForEachCrLfLine(formatted, [&lines](std::string_view line) { lines.emplace_back(line); });
   if (!lines.empty()) lines.erase(lines.begin());
   return lines;
 }
 
-// A camera-settings array of 33 elements, element k set to values[k] where given.
-std::string CameraSettings(std::vector<std::pair<int, int>> values) {
-  std::vector<int> elements(33, 0);
+// An array of count SHORTs, element k set to values[k] where given.
+TTestValue Shorts(std::size_t count, std::vector<std::pair<int, int>> values) {
+  std::vector<int64_t> elements(count, 0);
   for (auto [k, v] : values) elements[static_cast<std::size_t>(k)] = v;
-  return ValueList(elements);
+  return TTestValue::Integers(kTypeShort, elements);
 }
 
 TEST(CanonCameraSettings, WritesTwentyLinesInOrder) {
-  const std::string input = CameraSettings({{1, 2},
-                                            {3, 5},
-                                            {4, 16},
-                                            {5, 1},
-                                            {7, 2},
-                                            {10, 6},
-                                            {11, 6},
-                                            {13, 65535},
-                                            {14, 1},
-                                            {15, 0},
-                                            {16, 0},
-                                            {17, 5},
-                                            {19, 12291},
-                                            {20, 5},
-                                            {23, 55},
-                                            {24, 18},
-                                            {25, 1},
-                                            {28, 7},
-                                            {32, 1}});
+  const TTestValue value = Shorts(33, {{1, 2},
+                                       {3, 5},
+                                       {4, 16},
+                                       {5, 1},
+                                       {7, 2},
+                                       {10, 6},
+                                       {11, 6},
+                                       {13, 65535},
+                                       {14, 1},
+                                       {15, 0},
+                                       {16, 0},
+                                       {17, 5},
+                                       {19, 12291},
+                                       {20, 5},
+                                       {23, 55},
+                                       {24, 18},
+                                       {25, 1},
+                                       {28, 7},
+                                       {32, 1}});
   const std::vector<std::string> expected = {
       "Macro mode = Normal",
-      "Self Timer =  2",  // the raw field keeps the blank after the comma
+      "Self Timer =  2",  // the raw element keeps the blank after its comma
       "Compression Rate = SuperFine",
       "Flash Mode = External flash",
       "Drive Mode = Continuous",
@@ -84,94 +73,111 @@ TEST(CanonCameraSettings, WritesTwentyLinesInOrder) {
       "Flash Details =  7",
       "Focus Mode = Continuous",
   };
-  const std::string formatted = FormatCanonCameraSettings(input);
-  EXPECT_EQ(SettingLines(formatted, input), expected);
+  const std::string formatted = FormatCanonCameraSettings(value.View(), kGerman);
+  EXPECT_EQ(SettingLines(formatted, value), expected);
   EXPECT_NE(formatted.substr(formatted.size() - 2), "\r\n");  // the last line has no break
 }
 
-TEST(CanonCameraSettings, ShortArrayStillGivesTwentyLinesWithEmptyValues) {
-  const std::string input = ValueList({0, 1, 0, 2, 0, 0, 0, 3, 0, 0});
-  const std::vector<std::string> lines = SettingLines(FormatCanonCameraSettings(input), input);
+TEST(CanonCameraSettings, MissingOrUnmappedElementsLeaveTheirLinesEmpty) {
+  const TTestValue shortArray = Shorts(10, {{1, 1}, {4, 9}, {7, 3}});
+  const std::vector<std::string> lines =
+      SettingLines(FormatCanonCameraSettings(shortArray.View(), kGerman), shortArray);
   ASSERT_EQ(lines.size(), 20u);
   EXPECT_EQ(lines[0], "Macro mode = Macro");
+  EXPECT_EQ(lines[3], "Flash Mode = ");  // 9 is not in the map
   EXPECT_EQ(lines[5], "Focus Mode = MF");
   EXPECT_EQ(lines[6], "Image Size = ");  // element 10 is missing
-  EXPECT_EQ(lines[15], "Long focal = ");
   EXPECT_EQ(lines[19], "Focus Mode = ");
 }
 
-TEST(CanonCameraSettings, ValueMissingFromItsMapLeavesTheLineEmpty) {
+TEST(CanonCameraSettings, FractionsHaveNoMappedWordsButShowAsRawElements) {
+  const TTestValue fractions = TTestValue::Fractions(kTypeRational, {{1, 1}, {2, 1}});
   const std::vector<std::string> lines =
-      SettingLines(FormatCanonCameraSettings(CameraSettings({{4, 9}})), CameraSettings({{4, 9}}));
-  ASSERT_EQ(lines.size(), 20u);
-  EXPECT_EQ(lines[3], "Flash Mode = ");
+      SettingLines(FormatCanonCameraSettings(fractions.View(), kGerman), fractions);
+  EXPECT_EQ(lines[0], "Macro mode = ");
+  EXPECT_EQ(lines[1], "Self Timer =  2/1");
+}
+
+TEST(CanonCameraSettings, TextValueIsSplitAtItsCommas) {
+  const TTestValue text = TTestValue::Text(kTypeAscii, "x,2,y", "\"x,2,y\"");
+  const std::vector<std::string> lines =
+      SettingLines(FormatCanonCameraSettings(text.View(), kGerman), text);
+  EXPECT_EQ(lines[0], "Macro mode = Normal");
+  EXPECT_EQ(lines[1], "Self Timer = 2");
 }
 
 TEST(CanonShotInfo, WritesSixLines) {
-  std::vector<int> elements(19, 0);
-  elements[7] = 4;
-  elements[8] = 12;
-  elements[10] = 8;
-  elements[13] = 16384;
-  elements[15] = 65524;
-  elements[18] = 542;
-  const std::string input = ValueList(elements);
+  const TTestValue value =
+      Shorts(19, {{7, 4}, {8, 12}, {10, 8}, {13, 16384}, {15, 65524}, {18, 542}});
   const std::vector<std::string> expected = {
       "White balance = Flourescent", "Sequence Number =  12", "OpticalZoom Step =  8",
       "AF point =  16384",           "Flash bias = -0.33 EV", "Distance =  542",
   };
-  EXPECT_EQ(SettingLines(FormatCanonShotInfo(input), input), expected);
+  EXPECT_EQ(SettingLines(FormatCanonShotInfo(value.View(), kGerman), value), expected);
 }
 
 struct CustomCase {
-  std::string input;
+  TTestValue value;
   std::vector<std::string> lines;
 };
 
 TEST(CanonCustomFunctions, OneLinePerFunctionFromOneToFifteen) {
   const std::vector<CustomCase> cases = {
-      {"32, 257, 512, 3841",
+      {TTestValue::Integers(kTypeShort, {32, 257, 512, 3841}),
        {"Noise Reduction =  On", "Shutter AE Lock Button = AF/AE lock",
         "Shutter Release w/o CF Card = Disable"}},
-      {"1792", {"AEB Sequence = 0"}},  // a single field without ","
-      {"1793", {"AEB Sequence = "}},
-      {"1794, 1795", {"AEB Sequence =  -", "AEB Sequence =  -"}},
-      {"257, ?, 769", {"Noise Reduction =  On", "Mirror Lockup = Enable"}},
-      {"0, 255, 4096, -257, 65535", {}},  // functions 0, 16, -1 and 255
-      {"1537, 2049, 3584",
+      // The words of the AEB sequence as they have always shown.
+      {TTestValue::Integers(kTypeShort, {1792, 1793, 1794, 1795}),
+       {"AEB Sequence = 0", "AEB Sequence = ", "AEB Sequence =  -", "AEB Sequence =  -"}},
+      // Functions 0, 16, -1 and 255, and a number beyond 32 bits.
+      {TTestValue::Integers(kTypeSLong, {0, 255, 4096, -257, 65535}), {}},
+      {TTestValue::Integers(kTypeLong, {4294967295, 769}), {"Mirror Lockup = Enable"}},
+      {TTestValue::Integers(kTypeShort, {1537, 2049, 3584}),
        {"AV Shutter Speed =  1/200 (fixed)", "Shutter Sync =  2nd-curtain sync",
         "Superimposed Display =  On"}},
-      {"", {}},
+      {TTestValue::Fractions(kTypeRational, {{257, 1}}), {}},
+      {TTestValue::Text(kTypeAscii, "", "257, ?, 769"),
+       {"Noise Reduction =  On", "Mirror Lockup = Enable"}},
+      {TTestValue::Integers(kTypeShort, {}), {}},
   };
   for (const CustomCase& c : cases) {
-    SCOPED_TRACE(c.input);
-    std::string expected = c.input;
+    SCOPED_TRACE(c.value.Shown());
+    std::string expected = c.value.Shown();
     for (const std::string& line : c.lines) expected += "\r\n" + line;
-    EXPECT_EQ(FormatCanonCustomFunctions(c.input), expected);
+    EXPECT_EQ(FormatCanonCustomFunctions(c.value.View(), kGerman), expected);
   }
 }
 
-TEST(CanonCustomFunctions, LongArrayIsDecodedInOnePass) {
-  std::vector<int> elements(20000, 769);
-  const std::string formatted = FormatCanonCustomFunctions(ValueList(elements));
-  EXPECT_EQ(Lines(formatted).size(), 20001u);
-}
+struct LensCase {
+  TTestValue value;
+  const char* expected;
+};
 
-class NikonLens : public ::testing::Test {};  // German settings: decimal comma
-
-TEST_F(NikonLens, ShowsFocalAndApertureRanges) {
-  EXPECT_EQ(FormatNikonLens("24/1, 85/1, 28/10, 45/10"), "24,0-85,0(mm)  F2,8-F4,5");
-  EXPECT_EQ(FormatNikonLens("180/10, 700/10, 35/10, 45/10"), "18,0-70,0(mm)  F3,5-F4,5");
-  EXPECT_EQ(FormatNikonLens("50/1, 50/1, 14/10, 14/10"), "50,0-50,0(mm)  F1,4-F1,4");
-  EXPECT_EQ(FormatNikonLens("5/100, 0/0, x/1, 1/3"), "0,1-0,0(mm)  F0,0-F0,3");
-}
-
-TEST_F(NikonLens, TextWithoutSeparatorIsReadAsTheFourthNumber) {
-  EXPECT_EQ(FormatNikonLens("45/10"), "0,0-0,0(mm)  F0,0-F4,5");
-  EXPECT_EQ(FormatNikonLens("24/1,85/1"), "0,0-0,0(mm)  F0,0-F0,0");
-  EXPECT_EQ(FormatNikonLens(""), "0,0-0,0(mm)  F0,0-F0,0");
-  // Only the first 64 characters count: the denominator 10 is cut to 1.
-  EXPECT_EQ(FormatNikonLens("9/" + std::string(61, ' ') + "10"), "0,0-0,0(mm)  F0,0-F9,0");
+TEST(NikonLens, ShowsFocalAndApertureRangesWithTheRegionalSeparator) {
+  constexpr int64_t kMax = 4294967295;
+  const std::vector<LensCase> cases = {
+      {TTestValue::Fractions(kTypeRational, {{24, 1}, {85, 1}, {28, 10}, {45, 10}}),
+       "24,0-85,0(mm)  F2,8-F4,5"},
+      {TTestValue::Fractions(kTypeRational, {{5, 100}, {0, 0}, {kMax, 1}, {1, 3}}),
+       "0,1-0,0(mm)  F0,0-F0,3"},
+      // Fewer than four: the last one is the fourth number.
+      {TTestValue::Fractions(kTypeRational, {{45, 10}}), "0,0-0,0(mm)  F0,0-F4,5"},
+      {TTestValue::Fractions(kTypeRational, {{24, 1}, {85, 1}}), "24,0-0,0(mm)  F0,0-F85,0"},
+      {TTestValue::Fractions(kTypeRational, {}), "0,0-0,0(mm)  F0,0-F0,0"},
+      // A fifth one spoils the fourth; long ones cut it to 64 written characters.
+      {TTestValue::Fractions(kTypeRational, {{1, 1}, {2, 1}, {3, 1}, {4, 1}, {5, 1}}),
+       "1,0-2,0(mm)  F3,0-F0,0"},
+      {TTestValue::Fractions(kTypeRational,
+                             {{1, 1}, {kMax, kMax}, {kMax, kMax}, {2147483647, 12345678}}),
+       "1,0-0,0(mm)  F0,0-F17394,7"},
+      {TTestValue::Integers(kTypeShort, {24, 85, 28, 45}), "0,0-0,0(mm)  F0,0-F0,0"},
+      {TTestValue::Text(kTypeAscii, "", "45/10"), "0,0-0,0(mm)  F0,0-F4,5"},
+  };
+  for (const LensCase& c : cases) {
+    EXPECT_EQ(FormatNikonLens(c.value.View(), kGerman), c.expected) << c.value.Shown();
+  }
+  EXPECT_EQ(FormatNikonLens(cases[0].value.View(), RegionalSettings{.DecimalSeparator = '.'}),
+            "24.0-85.0(mm)  F2.8-F4.5");
 }
 
 }  // namespace

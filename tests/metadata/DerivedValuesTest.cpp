@@ -35,7 +35,8 @@ struct Camera {
   std::optional<uint16_t> focalLength35;
 };
 
-std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = false) {
+std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = false,
+                                     const RegionalSettings& regional = {}) {
   TiffBuilder tiff(bigEndian);
   const auto main = tiff.Directory();
   const auto exif = tiff.Directory();
@@ -48,7 +49,7 @@ std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = fals
   if (camera.yResolution) tiff.Rational(exif, kFocalPlaneY, {*camera.yResolution});
   if (camera.focalPlaneUnit) tiff.Short(exif, kFocalPlaneUnit, {*camera.focalPlaneUnit});
   if (camera.focalLength35) tiff.Short(exif, kFocalLength35, {*camera.focalLength35});
-  return test::ReadJpegWithExif(tiff.Build());
+  return test::ReadJpegWithExif(tiff.Build(), regional);
 }
 
 class FocalLength35mm : public ::testing::Test {};  // German settings: decimal comma
@@ -100,6 +101,14 @@ TEST_F(FocalLength35mm, AddsNothingWithoutAUnitOrAFocalLength) {
     const auto image = ReadCamera(c.camera);
     EXPECT_LT(image->ExifInfo->FindTagByName("FocalLengthin35mmFilm"), 0);
   }
+}
+
+TEST_F(FocalLength35mm, WritesNumbersInTheRecordsRegionalFormat) {
+  const RegionalSettings english{.DecimalSeparator = '.'};
+  const auto image =
+      ReadCamera({{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}, false, english);
+  EXPECT_EQ(image->ExifInfo->GetTagText("FocalLength"), "10.00 mm");
+  EXPECT_EQ(image->ExifInfo->GetTagText("FocalLengthin35mmFilm"), "48.00");
 }
 
 TEST_F(FocalLength35mm, LeavesTheFilesOwnValueStanding) {
@@ -169,6 +178,17 @@ TEST(FocalLength35, NeverDividesByZero) {
   EXPECT_EQ(MillimetresPerUnit(3), 10.0);
   EXPECT_EQ(MillimetresPerUnit(1), 0);
   EXPECT_EQ(FocalLength35({.focalLength = 10, .resolutionUnit = 4}), std::nullopt);
+}
+
+TEST(TagNumberByName, ReadsAnEntryInItsOwnByteOrder) {
+  // A maker note may be stored in the other byte order than the EXIF block.
+  TImageInfo info(nullptr);
+  TTagEntry focal = LookupTagEntry(kFocalLength, ExifKind);
+  focal.FormatType = kTypeRational;
+  focal.BigEndian = true;
+  focal.RawText = std::string("\0\0\x01\x2C\0\0\0\x04", 8);  // 300/4
+  info.AddTag(focal);
+  EXPECT_EQ(info.TagNumberByName("FocalLength"), 75);
 }
 
 }  // namespace

@@ -361,22 +361,25 @@ TEST(ExifDirectorySize, EndsAtACountOrEntryOutsideTheBytes) {
 }
 
 // A vendor table as the maker-note decoder passes it.
-std::string Bracketed(const std::string& text) {
-  return "<" + text + ">";
+std::string Bracketed(const TTypedValue& value, const RegionalSettings&) {
+  return "<" + std::string(value.Text) + ">";
 }
-std::string Refuses(const std::string& text) {
-  throw std::invalid_argument("no " + text);
+std::string Refuses(const TTypedValue& value, const RegionalSettings&) {
+  throw std::invalid_argument("no " + std::string(value.Text));
 }
 
+constexpr TValueName kModeNames[] = {{1, "On"}, {2, "Off"}};
+constexpr TValueName kLaterModeNames[] = {{1, "Later"}};
+
 const TTagEntry kVendorTable[] = {
-    {.Tag = 0x0001, .Name = "Mode", .Label = "Modus", .ValueMap = "1:On,2:Off"},
+    {.Tag = 0x0001, .Name = "Mode", .Label = "Modus", .ValueMap = kModeNames},
     {.Tag = 0x0002, .Name = "Hidden", .Label = "Skip"},
     {.Tag = 0x0003, .Name = "Owner", .Label = "Besitzer"},
     {.Tag = 0x0004, .Name = "Raw", .Label = "Rohdaten"},
     {.Tag = 0x0005, .Name = "Wrapped", .Label = "Verpackt", .Formatter = Bracketed},
     {.Tag = 0x0006, .Name = "Broken", .Label = "Kaputt", .Formatter = Refuses},
     {.Tag = 0x0007, .Name = "Pattern", .Label = "Muster", .FormatPattern = "%s units"},
-    {.Tag = 0x0001, .Name = "Mode", .Label = "Zweiter Modus", .ValueMap = "1:Later"},
+    {.Tag = 0x0001, .Name = "Mode", .Label = "Zweiter Modus", .ValueMap = kLaterModeNames},
 };
 
 class MakerNoteDirectory : public ::testing::TestWithParam<bool> {

@@ -150,7 +150,7 @@ TEST_F(IptcCorpusOracle, AgreesOnKeywordsAuthorPlaceHeadlineCaptionAndDate) {
       ASSERT_EQ(dates[i].size(), 10u);
       const std::string shown =
           dates[i].substr(8, 2) + "." + dates[i].substr(5, 2) + "." + dates[i].substr(0, 4);
-      EXPECT_EQ(CreationDateText(ourDates[i]), shown);
+      EXPECT_EQ(CreationDateText(ourDates[i], RegionalSettings{}), shown);
     }
     ++compared;
   }

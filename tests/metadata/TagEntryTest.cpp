@@ -10,8 +10,11 @@
 namespace pixolyn {
 namespace {
 
-// Names and maps are constant texts, as in the dictionaries.
-TTagEntry Entry(uint16_t tag, const char* name = "Name", const char* valueMap = "") {
+constexpr TValueName kFirst[] = {{0, "first"}};
+constexpr TValueName kSecond[] = {{0, "second"}};
+
+// Names and maps are constants, as in the dictionaries.
+TTagEntry Entry(uint16_t tag, const char* name = "Name", TValueNames valueMap = {}) {
   TTagEntry entry;
   entry.Tag = tag;
   entry.Name = name;
@@ -25,28 +28,6 @@ TEST(TagList, RefusesTagZeroOnEmptyList) {
   EXPECT_EQ(info.AddTag(Entry(0)), -1);
   EXPECT_TRUE(info.TagList.empty());
   EXPECT_EQ(info.TagCount, 0);
-}
-
-TEST(TagList, GrowsInStepsOfTwentyFiveKeepingOneEmptyRecord) {
-  TImageInfo info(nullptr);
-  struct Step {
-    int stored;
-    std::size_t storage;
-  } steps[] = {{1, 25}, {24, 25}, {25, 50}, {49, 50}, {50, 75}};
-  int stored = 0;
-  for (const Step& step : steps) {
-    while (stored < step.stored) {
-      EXPECT_EQ(info.AddTag(Entry(static_cast<uint16_t>(stored + 1))), stored);
-      ++stored;
-    }
-    EXPECT_EQ(info.TagList.size(), step.storage) << step.stored;
-  }
-  for (std::size_t i = static_cast<std::size_t>(info.TagCount); i < info.TagList.size(); ++i) {
-    EXPECT_EQ(info.TagList[i].Tag, 0);
-    EXPECT_TRUE(info.TagList[i].Text.empty());
-  }
-  // Refused entries answer with the index of the last stored one.
-  EXPECT_EQ(info.AddTag(Entry(0)), 49);
 }
 
 TEST(TagList, FindsByNameIgnoringAsciiCaseOnly) {
@@ -71,10 +52,10 @@ TEST(TagList, FindsByNameIgnoringAsciiCaseOnly) {
 }
 
 TEST(TagTable, ValueMapOfTagTakesTheLaterEntry) {
-  const std::array<TTagEntry, 3> table = {Entry(5, "a", "0:first"), Entry(6, "b", "0:other"),
-                                          Entry(5, "c", "0:second")};
-  EXPECT_EQ(ValueMapOfTag(5, table), "0:second");
-  EXPECT_EQ(ValueMapOfTag(7, table), "");
+  const std::array<TTagEntry, 3> table = {Entry(5, "a", kFirst), Entry(6, "b", kFirst),
+                                          Entry(5, "c", kSecond)};
+  EXPECT_EQ(ValueMapOfTag(5, table).data(), kSecond);
+  EXPECT_TRUE(ValueMapOfTag(7, table).empty());
   EXPECT_EQ(FindTagIndex(5, table), 0);
   EXPECT_EQ(FindTagIndex(7, table), -1);
 }

@@ -37,8 +37,7 @@ std::string Fraction(int64_t numerator, int64_t denominator, bool bigEndian) {
   return Pack(kTypeLong, {numerator, denominator}, bigEndian);
 }
 
-// The tests run with the German settings, which no test program changes.
-class GermanRegional : public ::testing::Test {};
+const RegionalSettings kGerman;
 
 TEST(TypeSize, GivesBytesPerComponentAndZeroOutsideTheTypes) {
   const std::array<int, 13> expected = {0, 1, 1, 2, 4, 8, 1, 1, 2, 4, 8, 4, 8};
@@ -48,24 +47,26 @@ TEST(TypeSize, GivesBytesPerComponentAndZeroOutsideTheTypes) {
   EXPECT_EQ(TypeSize(-1), 0);
 }
 
-TEST(RawToInteger, ReadsUnsignedBytesKeptTo32BitsAsSigned) {
+TEST(TagValueAsNumber, ReadsIntegersOverAllBytesKeptTo32Bits) {
   struct Case {
     std::string bytes;
     bool bigEndian;
-    int32_t expected;
+    int type;
+    double expected;
   } cases[] = {
-      {"", true, 0},
-      {"\xFF", false, 255},
-      {"\xFF\xFF", true, 65535},
-      {"\xFF\xFF", false, 65535},
-      {"\xFF\xFF\xFF\xFF", true, -1},
-      {std::string("\x00\x00\x01\x00", 4), true, 256},
-      {std::string("\x00\x00\x01\x00", 4), false, 65536},
-      {"\x01\x02\x03\x04\x05", true, 0x02030405},
-      {"\x01\x02\x03\x04\x05", false, 0x04030201},
+      {"", true, kTypeLong, 0},
+      {"\xFF", false, kTypeLong, 255},
+      {"\xFF\xFF", true, kTypeLong, 65535},
+      {"\xFF\xFF\xFF\xFF", true, kTypeLong, 4294967295.0},
+      {"\xFF\xFF\xFF\xFF", true, kTypeSLong, -1},
+      {std::string("\x00\x00\x01\x00", 4), true, kTypeLong, 256},
+      {std::string("\x00\x00\x01\x00", 4), false, kTypeLong, 65536},
+      {"\x01\x02\x03\x04\x05", true, kTypeLong, 0x02030405},
+      {"\x01\x02\x03\x04\x05", false, kTypeLong, 0x04030201},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(RawToInteger(c.bytes, c.bigEndian), c.expected) << c.bytes.size() << c.bigEndian;
+    EXPECT_EQ(TagValueAsNumber(c.bytes, c.type, c.bigEndian), c.expected)
+        << c.bytes.size() << c.bigEndian;
   }
 }
 
@@ -73,7 +74,7 @@ struct FormatCase {
   const char* what;
   int type;
   std::vector<int64_t> values;  // components; fractions as numerator, denominator pairs
-  std::string valueMap;
+  TValueNames valueMap;
   std::string pattern;
   std::string expected;
 };
@@ -92,77 +93,80 @@ std::string RawOf(const FormatCase& c, bool bigEndian) {
   return raw;
 }
 
-using FormatTagValueTest = GermanRegional;
+constexpr TValueName kOrientation[] = {
+    {1, "Normal"}, {3, "Rotated 180\xB0"}, {6, "CounterClockwise 90\xB0"}, {8, "Clockwise 90\xB0"}};
+constexpr TValueName kOn[] = {{1, "On"}};
+constexpr TValueName kAll[] = {{4294967295, "All"}};
 
-TEST_F(FormatTagValueTest, WritesComponentsMapsAndPatternsInBothByteOrders) {
-  const std::string orientation =
-      "1:Normal,3:Rotated 180\xB0,6:CounterClockwise 90\xB0,8:Clockwise 90\xB0";
+TEST(FormatTagValue, WritesComponentsMapsAndPatternsInBothByteOrders) {
   const FormatCase cases[] = {
-      {"mapped short", kTypeShort, {6}, orientation, "", "CounterClockwise 90\xB0"},
-      {"key missing from map", kTypeShort, {7}, orientation, "", ""},
-      {"compression jpeg", kTypeShort, {6}, "6:Jpeg,1:TIFF", "", "Jpeg"},
-      {"compression tiff", kTypeShort, {1}, "6:Jpeg,1:TIFF", "", "TIFF"},
-      {"list of shorts", kTypeShort, {8, 8, 8}, "", "", "8, 8, 8"},
-      {"empty first component leaves no separator", kTypeShort, {5, 1}, "1:On", "", "On"},
-      {"empty last component keeps its separator", kTypeShort, {1, 5}, "1:On", "", "On, "},
-      {"exposure time", kTypeRational, {1, 60}, "", "%s sec", "1/60 sec"},
-      {"fraction not reduced", kTypeRational, {10, 1250}, "", "%s sec", "10/1250 sec"},
-      {"zero denominator", kTypeRational, {5, 0}, "", "", "5/0"},
-      {"zero denominator as number", kTypeRational, {5, 0}, "", "F%0.1f", "F0,0"},
-      {"map ignored for fractions", kTypeRational, {1, 1}, "1:On", "", "1/1"},
-      {"rational above 2^31", kTypeRational, {2147483648, 1}, "", "", "2147483648/1"},
-      {"rational of all ones", kTypeRational, {4294967295, 3}, "", "%0.0f", "1431655765"},
-      {"signed fraction", kTypeSRational, {-2, 3}, "", "", "-2/3"},
-      {"sshort minus one", kTypeSShort, {-1}, "", "", "-1"},
-      {"sbyte minus one", kTypeSByte, {-1}, "", "", "-1"},
-      {"byte of all ones", kTypeByte, {255}, "", "", "255"},
-      {"slong minus one", kTypeSLong, {-1}, "", "", "-1"},
-      {"long of all ones", kTypeLong, {4294967295}, "", "", "4294967295"},
-      {"mapped long of all ones", kTypeLong, {4294967295}, "4294967295:All", "", "All"},
-      {"resolution", kTypeRational, {72, 1}, "", "%5.2f", "72,00"},
-      {"wide resolution", kTypeRational, {300, 1}, "", "%5.2f", "300,00"},
-      {"f-number", kTypeRational, {28, 10}, "", "F%0.1f", "F2,8"},
-      {"shutter speed apex", kTypeRational, {7, 1}, "", "%6.4f Sec", "7,0000 Sec"},
-      {"aperture apex", kTypeRational, {5, 1}, "", "F%0.1f", "F5,0"},
-      {"short focal length padded", kTypeRational, {63, 10}, "", "%5.2f mm", " 6,30 mm"},
-      {"focal length", kTypeRational, {50, 1}, "", "%5.2f mm", "50,00 mm"},
-      {"focal length in 35 mm", kTypeShort, {35}, "", "%5.2f mm", "35,00 mm"},
-      {"first fraction only as number", kTypeRational, {1, 2, 3, 4}, "", "%5.2f", " 0,50"},
-      {"negative fraction as number", kTypeSRational, {-1, 8}, "", "%0.2f", "-0,13"},
+      {"mapped short", kTypeShort, {6}, kOrientation, "", "CounterClockwise 90\xB0"},
+      {"key missing from map", kTypeShort, {7}, kOrientation, "", ""},
+      {"list of shorts", kTypeShort, {8, 8, 8}, {}, "", "8, 8, 8"},
+      {"empty first component leaves no separator", kTypeShort, {5, 1}, kOn, "", "On"},
+      {"empty last component keeps its separator", kTypeShort, {1, 5}, kOn, "", "On, "},
+      {"exposure time", kTypeRational, {1, 60}, {}, "%s sec", "1/60 sec"},
+      {"fraction not reduced", kTypeRational, {10, 1250}, {}, "%s sec", "10/1250 sec"},
+      {"zero denominator", kTypeRational, {5, 0}, {}, "", "5/0"},
+      {"zero denominator as number", kTypeRational, {5, 0}, {}, "F%0.1f", "F0,0"},
+      {"map ignored for fractions", kTypeRational, {1, 1}, kOn, "", "1/1"},
+      {"rational above 2^31", kTypeRational, {2147483648, 1}, {}, "", "2147483648/1"},
+      {"rational of all ones", kTypeRational, {4294967295, 3}, {}, "%0.0f", "1431655765"},
+      {"signed fraction", kTypeSRational, {-2, 3}, {}, "", "-2/3"},
+      {"sshort minus one", kTypeSShort, {-1}, {}, "", "-1"},
+      {"sbyte minus one", kTypeSByte, {-1}, {}, "", "-1"},
+      {"byte of all ones", kTypeByte, {255}, {}, "", "255"},
+      {"slong minus one", kTypeSLong, {-1}, {}, "", "-1"},
+      {"long of all ones", kTypeLong, {4294967295}, {}, "", "4294967295"},
+      {"mapped long of all ones", kTypeLong, {4294967295}, kAll, "", "All"},
+      {"resolution", kTypeRational, {72, 1}, {}, "%5.2f", "72,00"},
+      {"wide resolution", kTypeRational, {300, 1}, {}, "%5.2f", "300,00"},
+      {"f-number", kTypeRational, {28, 10}, {}, "F%0.1f", "F2,8"},
+      {"shutter speed apex", kTypeRational, {7, 1}, {}, "%6.4f Sec", "7,0000 Sec"},
+      {"aperture apex", kTypeRational, {5, 1}, {}, "F%0.1f", "F5,0"},
+      {"short focal length padded", kTypeRational, {63, 10}, {}, "%5.2f mm", " 6,30 mm"},
+      {"focal length", kTypeRational, {50, 1}, {}, "%5.2f mm", "50,00 mm"},
+      {"focal length in 35 mm", kTypeShort, {35}, {}, "%5.2f mm", "35,00 mm"},
+      {"first fraction only as number", kTypeRational, {1, 2, 3, 4}, {}, "%5.2f", " 0,50"},
+      {"negative fraction as number", kTypeSRational, {-1, 8}, {}, "%0.2f", "-0,13"},
   };
   for (const bool bigEndian : {true, false}) {
     for (const FormatCase& c : cases) {
-      EXPECT_EQ(FormatTagValue(RawOf(c, bigEndian), c.type, c.valueMap, c.pattern, bigEndian),
-                c.expected)
+      EXPECT_EQ(
+          FormatTagValue(RawOf(c, bigEndian), c.type, c.valueMap, c.pattern, bigEndian, kGerman),
+          c.expected)
           << c.what << (bigEndian ? " MM" : " II");
     }
   }
 }
 
-TEST_F(FormatTagValueTest, ReadsSeveralIntegerComponentsAsOneNumberForAPattern) {
+TEST(FormatTagValue, ReadsSeveralIntegerComponentsAsOneNumberForAPattern) {
   // Two SHORTs 1, 2 are the bytes 00 01 00 02 read as one number in Motorola order.
-  EXPECT_EQ(FormatTagValue(Pack(kTypeShort, {1, 2}, true), kTypeShort, "", "%0.0f", true), "65538");
-  EXPECT_EQ(FormatTagValue(Pack(kTypeShort, {1, 2}, false), kTypeShort, "", "%0.0f", false),
-            "131073");
+  EXPECT_EQ(FormatTagValue(Pack(kTypeShort, {1, 2}, true), kTypeShort, {}, "%0.0f", true, kGerman),
+            "65538");
+  EXPECT_EQ(
+      FormatTagValue(Pack(kTypeShort, {1, 2}, false), kTypeShort, {}, "%0.0f", false, kGerman),
+      "131073");
 }
 
-TEST_F(FormatTagValueTest, ShowsFloatsAsPlaceholder) {
+TEST(FormatTagValue, ShowsFloatsAsPlaceholder) {
   const std::string oneFloat = PackBits(std::bit_cast<uint32_t>(1.5f), 4, true);
-  EXPECT_EQ(FormatTagValue(oneFloat, kTypeFloat, "", "", true), "-9999.99");
-  EXPECT_EQ(FormatTagValue(oneFloat, kTypeFloat, "", "%s sec", true), "-9999.99 sec");
-  EXPECT_EQ(FormatTagValue(std::string(16, '\0'), kTypeDouble, "", "", true), "-9999.99, -9999.99");
+  EXPECT_EQ(FormatTagValue(oneFloat, kTypeFloat, {}, "", true, kGerman), "-9999.99");
+  EXPECT_EQ(FormatTagValue(oneFloat, kTypeFloat, {}, "%s sec", true, kGerman), "-9999.99 sec");
+  EXPECT_EQ(FormatTagValue(std::string(16, '\0'), kTypeDouble, {}, "", true, kGerman),
+            "-9999.99, -9999.99");
 }
 
-TEST_F(FormatTagValueTest, TypeWithoutSizeGivesZeroAndIgnoresThePattern) {
+TEST(FormatTagValue, TypeWithoutSizeGivesZeroAndIgnoresThePattern) {
   for (const int type : {0, 13, 200}) {
-    EXPECT_EQ(FormatTagValue("\x01\x02", type, "1:On", "%5.2f", true), "0") << type;
+    EXPECT_EQ(FormatTagValue("\x01\x02", type, kOn, "%5.2f", true, kGerman), "0") << type;
   }
 }
 
-TEST_F(FormatTagValueTest, IgnoresSurplusBytesAndEmptyValues) {
-  EXPECT_EQ(FormatTagValue(std::string("\x00\x07\x09", 3), kTypeShort, "", "", true), "7");
-  EXPECT_EQ(FormatTagValue("", kTypeShort, "", "", true), "");
-  EXPECT_EQ(FormatTagValue("\x01\x02\x03", kTypeRational, "", "", true), "");
+TEST(FormatTagValue, IgnoresSurplusBytesAndEmptyValues) {
+  EXPECT_EQ(FormatTagValue(std::string("\x00\x07\x09", 3), kTypeShort, {}, "", true, kGerman), "7");
+  EXPECT_EQ(FormatTagValue("", kTypeShort, {}, "", true, kGerman), "");
+  EXPECT_EQ(FormatTagValue("\x01\x02\x03", kTypeRational, {}, "", true, kGerman), "");
 }
 
 TEST(TagValueAsNumber, ReadsEachKindOfValue) {
@@ -203,31 +207,6 @@ TEST(TagValueAsNumber, ReadsEachKindOfValue) {
   }
 }
 
-TEST(DecodeValueMap, FindsWholeKeysOnly) {
-  struct Case {
-    const char* map;
-    const char* key;
-    const char* expected;
-  } cases[] = {
-      {"0:Normal,1:Soft,2:Hard", " 2 ", "Hard"},
-      {"0:Normal,1:Soft,2:Hard", "\t2\r\n", "Hard"},
-      {"0:Normal,1:Soft,2:Hard", "0", "Normal"},
-      {"0:Normal,1:Soft,2:Hard", "3", ""},
-      {"", "0", ""},
-      {"10:Flash", "1", ""},
-      {"10:Flash", "0", ""},
-      {"10:Flash", "10", "Flash"},
-      {"1:first,1:second", "1", "first"},
-      {"1:a: b c,2:d", "1", "a: b c"},
-      {"1:x, 2:y", "2", ""},
-      {"-1:minus,1:plus", "-1", "minus"},
-      {"1:", "1", ""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(DecodeValueMap(c.map, c.key), c.expected) << c.map << " / " << c.key;
-  }
-}
-
 TEST(ParseRationalText, GivesZeroOnAnyFailure) {
   struct Case {
     const char* text;
@@ -253,9 +232,7 @@ TEST(MakePrintable, CutsToFiftyAndReplacesControlCharacters) {
   EXPECT_EQ(MakePrintable(tabAtEnd), std::string(49, 'b') + ".");
 }
 
-using FormatFixedTest = GermanRegional;
-
-TEST_F(FormatFixedTest, RoundsTheDecimalValueHalfAwayFromZero) {
+TEST(FormatFixed, RoundsTheDecimalValueHalfAwayFromZero) {
   struct Case {
     double value;
     int width, decimals;
@@ -287,28 +264,35 @@ TEST_F(FormatFixedTest, RoundsTheDecimalValueHalfAwayFromZero) {
       {-1.25, 0, 1, "-1,3"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals), c.expected)
+    EXPECT_EQ(FormatFixed(c.value, c.width, c.decimals, kGerman), c.expected)
         << c.value << " %" << c.width << "." << c.decimals << "f";
   }
 }
 
-TEST_F(FormatFixedTest, WritesNonFiniteValuesAsWords) {
-  EXPECT_EQ(FormatFixed(std::nan(""), 0, 2), "NAN");
-  EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 5, 2), "  INF");
-  EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 0, 2), "-INF");
+TEST(FormatFixed, WritesNonFiniteValuesAsWords) {
+  EXPECT_EQ(FormatFixed(std::nan(""), 0, 2, kGerman), "NAN");
+  EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 5, 2, kGerman), "  INF");
+  EXPECT_EQ(FormatFixed(-std::numeric_limits<double>::infinity(), 0, 2, kGerman), "-INF");
 }
 
-TEST_F(FormatFixedTest, PatternsFillEachConversionInTurn) {
+TEST(FormatFixed, PatternsFillEachConversionInTurn) {
   const std::array<double, 3> three = {48, 8, 23.13};
-  EXPECT_EQ(FormatNumberPattern("%0.0f Degrees %0.0f Minutes %0.0f Seconds", three),
+  EXPECT_EQ(FormatNumberPattern("%0.0f Degrees %0.0f Minutes %0.0f Seconds", three, kGerman),
             "48 Degrees 8 Minutes 23 Seconds");
   const std::array<double, 1> one = {0.5};
-  EXPECT_EQ(FormatNumberPattern("100%% at %5.2f", one), "100% at  0,50");
-  EXPECT_EQ(FormatNumberPattern("%0.1f-%0.1f", one), "0,5-%0.1f");
-  EXPECT_EQ(FormatNumberPattern("%f", one), "0,500000");
-  EXPECT_EQ(FormatNumberPattern("%d %", one), "%d %");
+  EXPECT_EQ(FormatNumberPattern("100%% at %5.2f", one, kGerman), "100% at  0,50");
+  EXPECT_EQ(FormatNumberPattern("%0.1f-%0.1f", one, kGerman), "0,5-%0.1f");
+  EXPECT_EQ(FormatNumberPattern("%f", one, kGerman), "0,500000");
+  EXPECT_EQ(FormatNumberPattern("%d %", one, kGerman), "%d %");
   EXPECT_EQ(FormatTextPattern("%s sec", "1/60"), "1/60 sec");
   EXPECT_EQ(FormatTextPattern("%s%%%", "x"), "x%%");
+}
+
+TEST(FormatFixed, UsesTheDecimalSeparatorOfTheSettingsGiven) {
+  const RegionalSettings english{.DecimalSeparator = '.'};
+  EXPECT_EQ(FormatFixed(38.16, 5, 2, english), "38.16");
+  EXPECT_EQ(FormatTagValue(Fraction(28, 10, true), kTypeRational, {}, "F%0.1f", true, english),
+            "F2.8");
 }
 
 TEST(RoundHalfEven, SendsHalvesToTheEvenNeighbour) {

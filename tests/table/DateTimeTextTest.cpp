@@ -19,7 +19,15 @@ TEST(DateTimeText, WritesGermanDatesAndTimesOnlyWhenNotMidnight) {
       {-693593, "01.01.0001"},  // early years keep four digits
       {2958465.999988426, "31.12.9999 23:59:59"},
   };
-  for (const Case& c : cases) EXPECT_EQ(DateTimeToText(c.value), c.text) << c.value;
+  for (const Case& c : cases)
+    EXPECT_EQ(DateTimeToText(c.value, RegionalSettings{}), c.text) << c.value;
+}
+
+TEST(DateTimeText, FollowsTheRegionalFormatsGiven) {
+  const RegionalSettings english{
+      .DecimalSeparator = '.', .ShortDateFormat = "%m/%d/%Y", .LongTimeFormat = "%H:%M"};
+  EXPECT_EQ(DateTimeToText(38061.75, english), "03/15/2004 18:00");
+  EXPECT_EQ(CreationDateText("20040315", english), "03/15/2004");
 }
 
 }  // namespace

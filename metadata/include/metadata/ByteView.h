@@ -37,20 +37,17 @@ class ByteView {
     Require(offset, 1);
     return static_cast<uint8_t>(bytes_[static_cast<std::size_t>(offset)]);
   }
+  // The width bytes at offset as one unsigned number in the given order,
+  // wrapping at 32 bits: of more than four bytes, the last four (Motorola) or
+  // the first four (Intel) count.
+  uint32_t UInt(int64_t offset, int64_t width, bool bigEndian) const {
+    Require(offset, width);
+    return Assemble(Data(offset), width, bigEndian);
+  }
   uint16_t U16(int64_t offset, bool bigEndian) const {
-    Require(offset, 2);
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + offset;
-    return bigEndian ? static_cast<uint16_t>(p[0] << 8 | p[1])
-                     : static_cast<uint16_t>(p[1] << 8 | p[0]);
+    return static_cast<uint16_t>(UInt(offset, 2, bigEndian));
   }
-  uint32_t U32(int64_t offset, bool bigEndian) const {
-    Require(offset, 4);
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + offset;
-    if (bigEndian) {
-      return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
-    }
-    return uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
-  }
+  uint32_t U32(int64_t offset, bool bigEndian) const { return UInt(offset, 4, bigEndian); }
 
   // Clamped cut: a start below 0 moves to 0 (count kept), a range past the end
   // is cut there; empty for a negative count or a start at or past the end.
@@ -67,6 +64,26 @@ class ByteView {
     if (!Fits(offset, count)) ThrowOutOfBounds(offset, count);
   }
   [[noreturn]] void ThrowOutOfBounds(int64_t offset, int64_t count) const;
+  const unsigned char* Data(int64_t offset) const {
+    return reinterpret_cast<const unsigned char*>(bytes_.data()) + offset;
+  }
+  static uint32_t Assemble(const unsigned char* p, int64_t width, bool bigEndian) {
+    // The widths of the directory fields spelled out, which compilers read in one load.
+    if (width == 2) {
+      return bigEndian ? uint32_t{p[0]} << 8 | p[1] : uint32_t{p[1]} << 8 | p[0];
+    }
+    if (width == 4) {
+      return bigEndian ? uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3]
+                       : uint32_t{p[3]} << 24 | uint32_t{p[2]} << 16 | uint32_t{p[1]} << 8 | p[0];
+    }
+    uint32_t value = 0;
+    if (bigEndian) {
+      for (int64_t i = 0; i < width; ++i) value = value << 8 | p[i];
+    } else {
+      for (int64_t i = width; i-- > 0;) value = value << 8 | p[i];
+    }
+    return value;
+  }
   std::string_view bytes_;
 };
 

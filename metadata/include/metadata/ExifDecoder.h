@@ -23,7 +23,9 @@ class TImageInfo {
   TTagDefArray TagList;
   int TagCount = 0;
   TImgData* OwnerImage = nullptr;  // not owned
-  std::string CameraMake;          // at most 32 characters
+  // The owner's number formats; the German ones without an owner.
+  const RegionalSettings& Regional() const;
+  std::string CameraMake;  // at most 32 characters
   int PixelHeight = 0;
   int PixelWidth = 0;
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "metadata/Regional.h"
+
 namespace pixolyn {
 
 class TImageInfo;
@@ -26,7 +28,8 @@ class TImgData {
   static constexpr int kMaxSections = 20;
   static constexpr int kTiffBlockSize = 4098;
 
-  TImgData();
+  // The decoders write their texts in the given number formats.
+  explicit TImgData(RegionalSettings regional = {});
   ~TImgData();
   TImgData(const TImgData&) = delete;
   TImgData& operator=(const TImgData&) = delete;
@@ -64,7 +67,10 @@ class TImgData {
   // Slot number (from 1) of a kept segment; 0 for none.
   int SlotOf(const tSection* section) const;
 
+  const RegionalSettings& Regional() const { return regional_; }
+
  private:
+  RegionalSettings regional_;
   enum class TFileKind { Unknown, Jpeg, Tiff };
   static TFileKind KindOfName(const std::string& name);
 

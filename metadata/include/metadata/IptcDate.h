@@ -5,14 +5,16 @@
 
 #include <string>
 
+#include "metadata/Regional.h"
+
 namespace pixolyn {
 
 double IptcStrToDateTime(const std::string& dateText, const std::string& timeText);
 
 // The short date, then a blank and the long time unless the time is midnight.
-std::string DateTimeToText(double value);
+std::string DateTimeToText(double value, const RegionalSettings& regional);
 
 // The IPTC creation date (an eight-digit date text) as DateTimeToText shows it.
-std::string CreationDateText(const std::string& text);
+std::string CreationDateText(const std::string& text, const RegionalSettings& regional);
 
 }  // namespace pixolyn

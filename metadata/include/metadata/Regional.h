@@ -1,6 +1,7 @@
 #pragma once
-// The user's regional settings, fixed once at start-up by each program and
-// only read afterwards; a program that fixes none has the German ones.
+// The user's regional settings: the number and date formats the texts are
+// written in. A program reads them once from the locale and hands them to the
+// records it builds; the default ones are the German ones.
 
 #include <string>
 
@@ -12,11 +13,6 @@ struct RegionalSettings {
   std::string ShortDateFormat = "%d.%m.%Y";
   std::string LongTimeFormat = "%H:%M:%S";
 };
-
-const RegionalSettings& Regional();
-// Fixes the settings for the rest of the program. Only the first call counts,
-// so no text changes its format halfway; true when this call fixed them.
-bool FixRegional(const RegionalSettings& settings);
 
 // Settings of the user's locale (setlocale(LC_ALL, "") must have run); German
 // defaults for whatever the locale leaves open.

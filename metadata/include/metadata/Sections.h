@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "metadata/Regional.h"
 #include "metadata/TagEntry.h"
 
 namespace pixolyn {
@@ -60,11 +61,12 @@ enum class TTextCoding : uint8_t { Cp1252, Utf8 };
 
 // The rows of a tag list: one per tag whose Text is not blank, and one per
 // line of a multi-line Text (label "=" value; lines beginning with a digit
-// give none). The IPTC "Erstelldatum" shows as a regional date.
+// give none). The IPTC "Erstelldatum" shows as a date in the regional format.
 std::vector<TSectionRow> TagListRows(std::span<const TTagEntry> tags,
-                                     TTextCoding texts = TTextCoding::Cp1252);
+                                     TTextCoding texts = TTextCoding::Cp1252,
+                                     const RegionalSettings& regional = {});
 
-// The sections of the record; those of no picture without one.
+// The sections of the record, in its regional formats; those of no picture without one.
 TSections BuildSections(TImgData* image);
 
 }  // namespace pixolyn

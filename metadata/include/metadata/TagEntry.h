@@ -7,10 +7,32 @@
 #include <string_view>
 #include <vector>
 
+#include "metadata/Regional.h"
+
 namespace pixolyn {
 
-// Turns a value text into the text the table shows (may return CR LF lines).
-using TTagFormatter = std::string (*)(const std::string&);
+// One row of a value map: a stored number and the words shown for it.
+struct TValueName {
+  int64_t Number = 0;
+  std::string_view Text;
+};
+using TValueNames = std::span<const TValueName>;
+
+// The words for number; empty when the map has no row for it.
+std::string_view NameOfValue(TValueNames names, int64_t number);
+
+// A value as a directory stores it, handed to a formatter.
+struct TTypedValue {
+  uint16_t Type = 0;  // TIFF type code
+  bool BigEndian = false;
+  // The value bytes; of a number value only the components that may be shown.
+  std::string_view Bytes;
+  // The value as shown without a formatter, for formatters that show it too.
+  std::string_view Text;
+};
+
+// Turns a value into the text the table shows (may return CR LF lines).
+using TTagFormatter = std::string (*)(const TTypedValue& value, const RegionalSettings& regional);
 
 // TIFF type codes as stored in FormatType.
 enum TiffType : uint16_t {
@@ -28,9 +50,9 @@ enum TiffType : uint16_t {
   kTypeDouble = 12,
 };
 
-// Name, Label, ValueMap and FormatPattern are constant texts of the
-// dictionaries (static storage); a decoded tag refers to them instead of
-// copying them, as it owns only its value texts.
+// Name, Label, ValueMap and FormatPattern are constants of the dictionaries
+// (static storage); a decoded tag refers to them instead of copying them, as
+// it owns only its value bytes and text.
 struct TTagEntry {
   int32_t Group = 0;  // 0 standard tag, 1 maker-note tag
   uint16_t FormatType = 0;
@@ -39,7 +61,7 @@ struct TTagEntry {
   uint16_t Tag = 0;                // 0: no tag, never stored
   std::string_view Name;           // English name, key of lookups by name
   std::string_view Label;          // German caption (Windows-1252)
-  std::string_view ValueMap;       // "0:Auto,1:Manual"
+  TValueNames ValueMap;            // words for stored numbers
   std::string Text;                // value as shown
   std::string RawText;             // value bytes as stored
   std::string_view FormatPattern;  // "%s" or "%5.2f"
@@ -67,6 +89,6 @@ int FindTagInListByName(const TTagDefArray& storage, int count, std::string_view
 int FindTagIndex(uint16_t tag, std::span<const TTagEntry> table);
 
 // ValueMap of the last table entry with this tag; empty if none.
-std::string_view ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table);
+TValueNames ValueMapOfTag(uint16_t tag, std::span<const TTagEntry> table);
 
 }  // namespace pixolyn
