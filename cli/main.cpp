@@ -23,21 +23,6 @@
 
 namespace {
 
-// Converts the table's CR LF line ends to the chosen ones.
-std::string WithLineEnds(const std::string& text, bool crlf) {
-  if (crlf) return text;
-  std::string out;
-  out.reserve(text.size());
-  std::size_t start = 0;
-  for (std::size_t lineEnd = text.find("\r\n"); lineEnd != std::string::npos;
-       lineEnd = text.find("\r\n", start)) {
-    out.append(text, start, lineEnd - start);
-    start = lineEnd + 1;  // keeps the LF
-  }
-  out.append(text, start, std::string::npos);
-  return out;
-}
-
 void Report(const std::string& text) {
   std::fprintf(stderr, "pixolyn-info: %s\n", text.c_str());
 }
@@ -46,36 +31,24 @@ void ReportUnreadable(const std::string& path, const std::string& reason) {
   Report(path + ": " + reason);
 }
 
-bool ReportIfUnreadable(const std::string& path) {
-  const std::string reason = pixolyn::UnreadableReason(path);
-  if (reason.empty()) return false;
-  ReportUnreadable(path, reason);
-  return true;
-}
-
-pixolyn::TMetaTable TableOfFile(const std::string& path,
-                                const pixolyn::RegionalSettings& regional) {
-  pixolyn::TMetaTable grid;
-  pixolyn::TIntArray sectionRows;
-  pixolyn::FillPictureTable(path, grid, sectionRows, regional);
-  return grid;
-}
-
 int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   int status = 0;
   const bool headers = options.Files.size() > 1;
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
-  pixolyn::TMetaTable grid;
-  pixolyn::TIntArray sectionRows;
+  // The text is rendered from the sections as the viewer's grid would give
+  // it, without filling a grid, into a buffer kept from picture to picture.
+  pixolyn::TSections sections;
+  std::string out;
   for (const std::string& path : options.Files) {
-    if (ReportIfUnreadable(path)) {
+    if (const std::string reason = pixolyn::ReadPictureSections(path, sections, regional);
+        !reason.empty()) {
+      ReportUnreadable(path, reason);
       status = 1;
       continue;
     }
-    pixolyn::FillPictureTable(path, grid, sectionRows, regional);
-    std::string out;
-    if (headers) out += "# " + path + lineEnd;
-    out += WithLineEnds(pixolyn::GridToTabText(grid), options.CrLf);
+    out.clear();
+    if (headers) out.append("# ").append(path).append(lineEnd);
+    pixolyn::AppendTabText(out, sections, lineEnd);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
   if (std::fflush(stdout) != 0) return 1;
@@ -84,10 +57,15 @@ int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSet
 
 int WriteWorkbook(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
   const std::string& path = options.Files.front();
-  if (ReportIfUnreadable(path)) return 1;
+  pixolyn::TMetaTable grid;
+  pixolyn::TIntArray sectionRows;
+  if (const std::string reason = pixolyn::FillPictureTable(path, grid, sectionRows, regional);
+      !reason.empty()) {
+    ReportUnreadable(path, reason);
+    return 1;
+  }
   try {
-    pixolyn::ExportGridToWorkbook(TableOfFile(path, regional), options.Workbook,
-                                  pixolyn::ExportTitle(path));
+    pixolyn::ExportGridToWorkbook(grid, options.Workbook, pixolyn::ExportTitle(path));
   } catch (const pixolyn::TExportError& e) {
     Report(pixolyn::Cp1252ToUtf8(e.what()));
     return 1;

@@ -16,12 +16,13 @@ std::string TCatalogReader::Add(const std::string& path) {
   // Names are the file system's bytes; the catalogue's texts are UTF-8.
   const std::string file = ValidUtf8(absolute.filename().string());
   const std::string folder = ValidUtf8(absolute.parent_path().string());
-  std::string reason = UnreadableReason(path);
+  TSections sections;
+  std::string reason = ReadPictureSections(path, sections, regional_);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);
     return reason;
   }
-  catalog_.AddSections(file, folder, ReadPictureSections(path, regional_));
+  catalog_.AddSections(file, folder, std::move(sections));
   return reason;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "metadata/Sections.h"
 #include "table/TableModel.h"
 
 namespace pixolyn {
@@ -12,6 +13,12 @@ namespace pixolyn {
 // cell holding CR loses every CR and is put in double quotes; a cell holding
 // "{\" is rich text and gives its plain text.
 std::string GridToTabText(const TMetaTable& grid);
+
+// The same text appended to out, with lineEnd for every CR LF (the rows' ends
+// and the line breaks of rich text alike).
+void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view lineEnd);
+// The same for the grid the sections fill, without filling one.
+void AppendTabText(std::string& out, const TSections& sections, std::string_view lineEnd);
 
 // The cell as it goes into a workbook: every CR removed, no quoting.
 std::string CellForWorkbook(std::string_view text);

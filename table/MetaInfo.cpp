@@ -4,46 +4,10 @@ namespace pixolyn {
 
 namespace {
 
-class GridFiller {
- public:
-  GridFiller(TMetaTable& grid, TIntArray& sectionRows) : grid_(grid), sectionRows_(sectionRows) {}
-
-  void AddSection(std::string_view caption) {
-    ++nextRow_;
-    sectionRows_.push_back(nextRow_);
-    grid_.SetRowCount(nextRow_ + 2);
-    grid_.SetCell(0, nextRow_, std::string(caption));
-    grid_.SetCell(1, nextRow_, "");
-    ++nextRow_;
-    ClearRow(nextRow_);
-  }
-
-  void AddRow(std::string_view caption, std::string value) {
-    const bool grows = nextRow_ + 1 > grid_.RowCount();
-    grid_.SetRowCount(nextRow_ + 1);
-    // The indent is the grid's; the sections hold the bare caption.
-    std::string indented;
-    indented.reserve(caption.size() + 2);
-    indented += "  ";
-    indented += caption;
-    grid_.SetCell(0, nextRow_, std::move(indented));
-    grid_.SetCell(1, nextRow_, std::move(value));
-    ++nextRow_;
-    // Just beyond the count: the next section's spacer. A table that grew
-    // has a new, empty row there already.
-    if (!grows) ClearRow(nextRow_);
-  }
-
- private:
-  void ClearRow(int row) {
-    grid_.SetCell(0, row, std::string());
-    grid_.SetCell(1, row, std::string());
-  }
-
-  TMetaTable& grid_;
-  TIntArray& sectionRows_;
-  int nextRow_ = 0;
-};
+void ClearRow(TMetaTable& grid, int row) {
+  grid.AssignCell(0, row, {});
+  grid.AssignCell(1, row, {});
+}
 
 TImgData& FreshImage(std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
   if (image) {
@@ -72,22 +36,26 @@ std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
 
 void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows) {
   sectionRows.clear();
-  grid.SetRowCount(2);
+  // The whole count at once, and every cell assigned rather than replaced: a
+  // grid filled picture after picture keeps its rows and their buffers.
+  int rowCount = 0;
+  ForEachGridRow(sections, [&rowCount](const TGridRow&) { ++rowCount; });
+  grid.SetRowCount(rowCount);
   grid.SetColWidth(0, 160);
   grid.SetColWidth(1, 2000);
-  grid.SetCell(0, 0, " Feldbezeichnung");
-  grid.SetCell(1, 0, " Dateninhalte");
-  // A header, its spacer and a placeholder per section, besides the rows.
-  std::size_t rows = 1;
-  for (const TSection& section : sections) rows += section.Rows.size() + 3;
-  grid.ReserveRows(static_cast<int>(rows));
-
-  GridFiller fill(grid, sectionRows);
-  for (TSection& section : sections) {
-    fill.AddSection(SectionTitle(section.Kind));
-    for (TSectionRow& row : section.Rows) fill.AddRow(row.Caption, std::move(row.Value));
-    if (section.ShowsPlaceholder) fill.AddRow(kNoDataCaption, "");
-  }
+  int next = 0;
+  ForEachGridRow(sections, [&](const TGridRow& row) {
+    if (row.IsHeader) sectionRows.push_back(next);
+    grid.AssignCell(0, next, row.Indent, row.Caption);
+    if (row.From) {
+      // The sections are ours: the value moves over instead of being copied.
+      grid.SetCell(1, next, std::move(sections[row.From->Section].Rows[row.From->Row].Value));
+    } else {
+      grid.AssignCell(1, next, row.Value);
+    }
+    ++next;
+  });
+  ClearRow(grid, next);  // the row just beyond the count
 }
 
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {

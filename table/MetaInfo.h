@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,8 +36,48 @@ void LoadMetaInfoFromBytes(const std::string& name, std::string_view bytes,
 std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
                                  const RegionalSettings& regional = {});
 
-// Fills the grid with the sections, whose texts it takes over; sectionRows
-// receives the rows of the section headers.
+// One row of the grid, as views of the sections' texts.
+struct TGridRow {
+  bool IsHeader = false;
+  std::string_view Indent;  // before the caption of a section's own rows
+  std::string_view Caption;
+  std::string_view Value;
+  // Where a section's own row stands in the sections.
+  struct TPlace {
+    std::size_t Section = 0;
+    std::size_t Row = 0;
+  };
+  std::optional<TPlace> From;
+};
+
+// The rows of the grid for the sections, in order: the title row; for each
+// section its header (after a blank row but for the first), its rows and its
+// placeholder row; a blank row after a last section that shows none, and
+// under the title when there is no section. (A template, so that the call
+// for each row inlines.)
+template <typename RowSink>
+void ForEachGridRow(const TSections& sections, RowSink&& row) {
+  row({.Caption = " Feldbezeichnung", .Value = " Dateninhalte"});
+  bool lastEmpty = true;
+  for (std::size_t s = 0; s < sections.size(); ++s) {
+    const TSection& section = sections[s];
+    if (s > 0) row({});
+    row({.IsHeader = true, .Caption = SectionTitle(section.Kind)});
+    // The indent is the grid's; the sections hold the bare caption.
+    for (std::size_t r = 0; r < section.Rows.size(); ++r) {
+      const TSectionRow& shown = section.Rows[r];
+      row({.Indent = "  ", .Caption = shown.Caption, .Value = shown.Value, .From = {{s, r}}});
+    }
+    if (section.ShowsPlaceholder) row({.Indent = "  ", .Caption = kNoDataCaption});
+    lastEmpty = section.Rows.empty() && !section.ShowsPlaceholder;
+  }
+  // A last section with nothing under its header keeps the spacer after it;
+  // without sections the row under the title stands.
+  if (lastEmpty) row({});
+}
+
+// Fills the grid with the sections' rows; sectionRows receives the rows of
+// the section headers.
 void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows);
 
 // Fills the grid with the record's sections (the record may be absent).

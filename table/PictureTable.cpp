@@ -25,27 +25,46 @@ std::string ReasonOf(int error) {
       return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
+
+// The sections of the picture (those of no picture when it cannot be read),
+// and in fileError why it cannot be.
+TSections LoadSections(const std::string& path, const RegionalSettings& regional, int& fileError) {
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfo(path, image, regional);
+  fileError = image->FileError;
+  TSections sections = BuildSections(image.get());
+  image->ResetImage();
+  return sections;
+}
 }  // namespace
 
 std::string UnreadableReason(const std::string& path) {
-  errno = 0;
-  if (!FileExists(path)) return ReasonOf(errno);
+  if (const int error = RegularFileError(path); error != 0) return ReasonOf(error);
   // Asking is cheaper than opening: the table's own read opens the file again.
   if (::access(path.c_str(), R_OK) != 0) return ReasonOf(errno);
   return {};
 }
 
-TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
-  std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image, regional);
-  TSections sections = BuildSections(image.get());
-  image->ResetImage();
-  return sections;
+std::string ReadPictureSections(const std::string& path, TSections& sections,
+                                const RegionalSettings& regional) {
+  int fileError = 0;
+  TSections read = LoadSections(path, regional, fileError);
+  if (fileError != 0) return ReasonOf(fileError);
+  sections = std::move(read);
+  return {};
 }
 
-void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
-                      const RegionalSettings& regional) {
-  ShowSections(grid, ReadPictureSections(path, regional), sectionRows);
+TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
+  int fileError = 0;
+  return LoadSections(path, regional, fileError);
+}
+
+std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
+                             const RegionalSettings& regional) {
+  TSections sections;
+  std::string reason = ReadPictureSections(path, sections, regional);
+  if (reason.empty()) ShowSections(grid, std::move(sections), sectionRows);
+  return reason;
 }
 
 }  // namespace pixolyn

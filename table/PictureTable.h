@@ -14,9 +14,16 @@ std::string UnreadableReason(const std::string& path);
 // Loads the picture and builds its sections in the given number and date
 // formats; the image record is freed again.
 TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional = {});
+// The same into sections, and UnreadableReason's text for a file that cannot
+// be read (sections are then left as they were), asking the system no more
+// than the reading does.
+std::string ReadPictureSections(const std::string& path, TSections& sections,
+                                const RegionalSettings& regional = {});
 
-// Loads the picture and fills grid as the viewer does; the image record is freed again.
-void FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
-                      const RegionalSettings& regional = {});
+// Loads the picture and fills grid as the viewer does; the image record is
+// freed again. The reason the file cannot be read, as above; the grid is then
+// left as it was.
+std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
+                             const RegionalSettings& regional = {});
 
 }  // namespace pixolyn

@@ -22,11 +22,26 @@ const std::string& TMetaTable::Cell(int column, int row) const {
   return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
-void TMetaTable::SetCell(int column, int row, std::string text) {
+std::string& TMetaTable::CellAt(int column, int row) {
   if (column < 0 || column >= kColumns || row < 0 || row > RowCount()) {
     throw std::out_of_range("cell outside the table");
   }
-  rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = std::move(text);
+  return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void TMetaTable::SetCell(int column, int row, std::string text) {
+  CellAt(column, row) = std::move(text);
+}
+
+void TMetaTable::AssignCell(int column, int row, std::string_view head, std::string_view tail) {
+  std::string& cell = CellAt(column, row);
+  // clear and append keep the buffer and take the library's shortest paths;
+  // most cells are short or empty.
+  cell.clear();
+  const std::size_t size = head.size() + tail.size();
+  if (size > cell.capacity()) cell.reserve(size);
+  if (!head.empty()) cell.append(head);
+  if (!tail.empty()) cell.append(tail);
 }
 
 }  // namespace pixolyn

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pixolyn {
@@ -31,8 +32,13 @@ class TMetaTable {
   const Row& RowCells(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
   // Accepts rows up to and including RowCount() (the row just beyond the count).
   void SetCell(int column, int row, std::string text);
+  // The same with the text given in two parts; the cell keeps its buffer, so
+  // a table filled again for the next picture allocates nothing for it.
+  void AssignCell(int column, int row, std::string_view head, std::string_view tail = {});
 
  private:
+  std::string& CellAt(int column, int row);
+
   std::vector<Row> rows_;  // RowCount() rows plus the one just beyond
   std::array<int, kColumns> widths_{64, 64};
 };

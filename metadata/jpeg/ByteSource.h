@@ -16,6 +16,8 @@ class TByteSource {
   virtual std::optional<unsigned char> ReadByte() = 0;
   // Up to count bytes appended to out; fewer when the bytes end first.
   virtual void ReadAppend(std::string& out, std::size_t count) = 0;
+  // Passes over up to count bytes, as far as the end at most.
+  virtual void Skip(std::size_t count) = 0;
 
   std::string Read(std::size_t count) {
     std::string bytes;
@@ -41,6 +43,7 @@ class TMemorySource final : public TByteSource {
     out.append(bytes_.substr(next_, take));
     next_ += take;
   }
+  void Skip(std::size_t count) override { next_ += std::min(count, bytes_.size() - next_); }
 
  private:
   std::string_view bytes_;

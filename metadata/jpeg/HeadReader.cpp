@@ -1,18 +1,22 @@
 #include "jpeg/HeadReader.h"
 
+#include "metadata/ImageData.h"
+
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <stdexcept>
 
 namespace pixolyn {
 
+TOpenError::TOpenError(int error) : std::runtime_error(std::strerror(error)), Error(error) {}
+
 HeadReader::HeadReader(const std::string& path) {
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) throw std::runtime_error(std::strerror(errno));
+  if (fd_ < 0) throw TOpenError(errno);
 }
 
 HeadReader::~HeadReader() {
@@ -21,10 +25,23 @@ HeadReader::~HeadReader() {
 
 std::size_t HeadReader::ReadFile(char* out, std::size_t count) {
   for (;;) {
-    const ssize_t got = ::read(fd_, out, count);
-    if (got >= 0) return static_cast<std::size_t>(got);
+    const ssize_t got = ::pread(fd_, out, count, offset_);
+    if (got >= 0) {
+      offset_ += got;
+      return static_cast<std::size_t>(got);
+    }
     if (errno != EINTR) return 0;
   }
+}
+
+void HeadReader::Skip(std::size_t count) {
+  const std::size_t buffered = end_ - next_;
+  if (count <= buffered) {
+    next_ += count;
+    return;
+  }
+  offset_ += static_cast<off_t>(count - buffered);
+  next_ = end_ = 0;
 }
 
 bool HeadReader::Refill() {
@@ -55,6 +72,12 @@ void HeadReader::ReadAppend(std::string& out, std::size_t count) {
     next_ += take;
     left -= take;
   }
+}
+
+int RegularFileError(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno;
+  return S_ISREG(st.st_mode) ? 0 : ENOENT;
 }
 
 }  // namespace pixolyn

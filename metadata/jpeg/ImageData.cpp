@@ -1,7 +1,8 @@
 #include "metadata/ImageData.h"
 
-#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -78,16 +79,23 @@ TImgData::TFileKind TImgData::KindOfName(const std::string& name) {
 
 bool TImgData::DecodeFile(const std::string& path) {
   ResetImage();
-  if (!FileExists(path)) return false;
+  // The caller learns from FileError why a file cannot be read, so that it
+  // asks the system no more than this does.
+  FileError = RegularFileError(path);
+  if (FileError != 0) return false;
   ErrorText = "Not an EXIF file";
   const TFileKind kind = KindOfName(path);
-  if (kind == TFileKind::Unknown) return false;
+  if (kind == TFileKind::Unknown) {
+    if (::access(path.c_str(), R_OK) != 0) FileError = errno;
+    return false;
+  }
   try {
     HeadReader file(path);
     return Decode(kind, file);
-  } catch (const std::exception&) {
+  } catch (const TOpenError& e) {
     // Only the opening raises (the decoding catches its own errors): a JPEG
     // file that cannot be opened counts as a broken one, a TIFF file as none.
+    FileError = e.Error;
     if (kind == TFileKind::Jpeg) ErrorText = "Illegal Exif construction";
     return false;
   }
@@ -139,7 +147,14 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
     slot.SegmentData.clear();
     slot.SegmentData += static_cast<char>(*high);
     slot.SegmentData += static_cast<char>(*low);
-    file.ReadAppend(slot.SegmentData, static_cast<std::size_t>(length - 2));  // cut short at EOF
+    // Only the segments decoded below need their bytes; the others keep
+    // just their length bytes, and passing over them costs no copy.
+    const auto rest = static_cast<std::size_t>(length - 2);
+    if (NeedsBytes(slot.MarkerCode)) {
+      file.ReadAppend(slot.SegmentData, rest);  // cut short at EOF
+    } else {
+      file.Skip(rest);
+    }
 
     switch (slot.MarkerCode) {
       case kMarkerEndOfImage:
@@ -170,6 +185,11 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
     }
   }
   return HasMetadata();
+}
+
+bool TImgData::NeedsBytes(int marker) const {
+  return (marker == kMarkerApp1 && !ExifSection) || (marker == kMarkerApp13 && !IptcSection) ||
+         marker == kMarkerComment;
 }
 
 void TImgData::DecodeExifSegment() {
@@ -217,11 +237,6 @@ bool TImgData::ReadTiffHeader(TByteSource& file) {
   ExifInfo->ReadDirectory(block.Bytes(), bigEndian, start, kHeader, 4091);
   ExifInfo->AddFocalLength35();
   return true;
-}
-
-bool FileExists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 std::string TImgData::GetComment() const {

@@ -60,9 +60,13 @@ TEST(PixolynInfo, ReportsMissingFilesAndPrintsTheOthers) {
   test::TempDir dir;
   const std::string a = dir.Write("a.jpg", test::JpegBuilder().Comment("first").Bytes());
   const std::string b = dir.Write("b.jpg", test::JpegBuilder().Comment("second").Bytes());
-  const Result result =
-      RunInfo(Quoted(a) + " " + Quoted(dir.Path() + "/missing.jpg") + " " + Quoted(b));
+  // A folder is no picture file either, whatever its name.
+  const std::string folder = dir.Path() + "/folder.jpg";
+  std::filesystem::create_directory(folder);
+  const Result result = RunInfo(Quoted(a) + " " + Quoted(dir.Path() + "/missing.jpg") + " " +
+                                Quoted(folder) + " " + Quoted(b));
   EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out.find("folder.jpg"), std::string::npos);
   const auto first = result.out.find("# " + a + "\n");
   const auto second = result.out.find("# " + b + "\n");
   ASSERT_NE(first, std::string::npos);

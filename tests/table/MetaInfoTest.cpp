@@ -127,5 +127,30 @@ TEST(TabText, QuotesCellsWithCarriageReturnsAndFlattensRichText) {
   EXPECT_EQ(CellForWorkbook("a\rb\r"), "ab");
 }
 
+// pixolyn-info renders the sections straight to text: the same text the grid
+// gives, with every CR LF (rich text's own too) written as the chosen line end.
+TEST(TabText, TheSectionsGiveTheGridsTextWithTheChosenLineEnds) {
+  TSections sections(2);
+  sections[0].Rows = {{.Caption = "lone\rcr", .Value = "{\\rtf1 one\\par two}"},
+                      {.Caption = "", .Value = "plain"}};
+  sections[1].Kind = TSectionKind::ExifStandard;  // nothing under its header
+  TMetaTable grid;
+  TIntArray headers;
+  ShowSections(grid, sections, headers);
+  const std::string viaGrid = GridToTabText(grid);
+  ASSERT_NE(viaGrid.find("one\r\ntwo"), std::string::npos);
+  std::string crlf;
+  AppendTabText(crlf, sections, "\r\n");
+  EXPECT_EQ(crlf, viaGrid);
+  std::string lf = "kept\r\n";
+  AppendTabText(lf, sections, "\n");
+  std::string expected = "kept\r\n" + viaGrid;
+  for (auto at = expected.find("\r\n", 6); at != std::string::npos;
+       at = expected.find("\r\n", at)) {
+    expected.erase(at, 1);
+  }
+  EXPECT_EQ(lf, expected);
+}
+
 }  // namespace
 }  // namespace pixolyn

@@ -17,7 +17,8 @@ class TIPTCdata;
 class TByteSource;
 
 struct tSection {
-  std::string SegmentData;  // starts with the two length bytes
+  std::string SegmentData;  // starts with the two length bytes, all it holds of a
+                            // segment the walk does not decode
   int MarkerCode = 0;       // second marker byte (0xE1 APP1, 0xED APP13, 0xFE COM)
   int SegmentLength = 0;    // value of the big-endian length field
 };
@@ -41,6 +42,10 @@ class TImgData {
   tSection* IptcSection = nullptr;
   tSection* CommentSection = nullptr;
   std::string ErrorText;
+  // Why DecodeFile could not read the file: the system's error number of
+  // asking for it or opening it (ENOENT for what is not a regular file); 0
+  // when it could. A file of another kind is not opened, only asked about.
+  int FileError = 0;
   std::unique_ptr<TImageInfo> ExifInfo;
   std::unique_ptr<TIPTCdata> IptcInfo;
 
@@ -71,11 +76,14 @@ class TImgData {
 
   bool Decode(TFileKind kind, TByteSource& source);
   bool ReadJpegSections(TByteSource& source);
+  // Whether the walk decodes a segment of this marker that it meets now.
+  bool NeedsBytes(int marker) const;
   void DecodeExifSegment();
   bool ReadTiffHeader(TByteSource& source);
 };
 
-// True for a regular file (a link to one included).
-bool FileExists(const std::string& path);
+// 0 for a regular file; else the system's error number of asking for it, and
+// ENOENT for something that is not a regular file (it counts as missing).
+int RegularFileError(const std::string& path);
 
 }  // namespace pixolyn
