@@ -21,6 +21,7 @@
 #include "iptc/IptcTagTable.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
+#include "tiff/ByteView.h"
 #include "tiff/ExifDictionary.h"
 
 namespace fs = std::filesystem;
