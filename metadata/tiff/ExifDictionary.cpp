@@ -1,6 +1,7 @@
 #include "tiff/ExifDictionary.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 #include "metadata/TextUtil.h"
@@ -21,9 +22,11 @@ namespace {
 class TLastEntryIndex {
  public:
   explicit TLastEntryIndex(std::span<const TTagEntry> table) : table_(table) {
+    if (table.size() >= UINT16_MAX) throw std::length_error("tag table too long to index");
     while (slots_.size() < 4 * table.size()) slots_.resize(2 * slots_.size());
     for (std::size_t i = 0; i < table.size(); ++i) {
-      slots_[SlotOf(table[i].Tag)] = {.Tag = table[i].Tag, .Position = i + 1};
+      slots_[SlotOf(table[i].Tag)] = {.Tag = table[i].Tag,
+                                      .Position = static_cast<uint16_t>(i + 1)};
     }
   }
 
@@ -35,7 +38,7 @@ class TLastEntryIndex {
  private:
   struct TSlot {
     uint16_t Tag = 0;
-    std::size_t Position = 0;  // in the table, plus one; 0 for an empty slot
+    uint16_t Position = 0;  // in the table, plus one; 0 for an empty slot
   };
 
   // The slot that holds tag, or the empty one where it would go. The table
