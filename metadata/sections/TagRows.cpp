@@ -47,7 +47,7 @@ void ForEachTagRow(std::span<const TTagEntry> tags, TTextCoding texts,
     }
     const bool isDate = tag.Label == kCreationDateLabel;
     sink({.Group = static_cast<int16_t>(tag.Group),
-          .Caption = Cp1252ToUtf8(tag.Label),
+          .Caption = TCaption::Constant(ConstantUtf8(tag.Label)),
           .Value = isDate ? Cp1252ToUtf8(CreationDateText(tag.Text, regional))
                           : ToUtf8(tag.Text, texts)});
   }

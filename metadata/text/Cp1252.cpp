@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <functional>
+#include <map>
+#include <mutex>
 
 namespace pixolyn {
 
@@ -106,6 +109,28 @@ std::string Cp1252ToUtf8(std::string_view text) {
   out.append(text.substr(0, i));
   for (; i < text.size(); ++i) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(text[i])));
   return out;
+}
+
+std::string_view ConstantUtf8(std::string_view text) {
+  if (AsciiPrefixLength(text) == text.size()) return text;
+  // Each thread remembers a label a slot, the slot chosen by the address: most
+  // lookups then need neither the lock nor the map. A hit compares the bytes.
+  struct TRecent {
+    std::string_view Text;
+    std::string_view Utf8;
+  };
+  thread_local std::array<TRecent, 64> recent;
+  TRecent& slot = recent[(reinterpret_cast<std::uintptr_t>(text.data()) >> 4) % recent.size()];
+  if (slot.Text == text) return slot.Utf8;
+  // Keyed by the bytes, not the address, so that a label of a test's making
+  // is right too; node-based, so that a text once made never moves.
+  static std::mutex mutex;
+  static std::map<std::string, std::string, std::less<>> converted;
+  const std::lock_guard lock(mutex);
+  auto found = converted.find(text);
+  if (found == converted.end()) found = converted.emplace(text, Cp1252ToUtf8(text)).first;
+  slot = {.Text = found->first, .Utf8 = found->second};
+  return found->second;
 }
 
 std::string Utf8ToCp1252(std::string_view text) {

@@ -198,7 +198,16 @@ void TImageInfo::StoreEntry(const TTagEntry& definition, int32_t group, const TT
   try {
     // Filled in place: the value text moves and the value bytes are copied once, into the list.
     TTagEntry& entry = NextTagSlot(TagList, TagCount);
-    entry = definition;
+    // The dictionary's part alone: its Text and RawText are empty, and
+    // assigning the two strings cost more than the rest together.
+    entry.RecordNumber = definition.RecordNumber;
+    entry.Tag = definition.Tag;
+    entry.Name = definition.Name;
+    entry.Label = definition.Label;
+    entry.ValueMap = definition.ValueMap;
+    entry.FormatPattern = definition.FormatPattern;
+    entry.MaxSize = definition.MaxSize;
+    entry.Formatter = definition.Formatter;
     entry.Group = group;
     entry.FormatType = value.Type;
     entry.BigEndian = bigEndian;

@@ -1,6 +1,7 @@
 #include "tiff/FixedPoint.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -22,6 +23,19 @@ constexpr int kMaxWidth = 255;
 // reader of the number sees.
 std::string ScaledDigits(double magnitude, int decimals) {
   char buffer[64];
+  // Most values are a whole number n over 10^decimals (50, 2.8), and then n
+  // is the answer without the slow shortest form: n / 10^decimals reads back
+  // as magnitude, and below 10^14 no other such n reads back alike.
+  constexpr std::array<double, 15> kPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
+  if (decimals < static_cast<int>(kPowersOfTen.size())) {
+    const double power = kPowersOfTen[static_cast<std::size_t>(decimals)];
+    const double whole = std::nearbyint(magnitude * power);
+    if (whole < 1e14 && whole / power == magnitude) {
+      const auto end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<uint64_t>(whole));
+      return std::string(buffer, end.ptr);
+    }
+  }
   const auto converted =
       std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   const std::string_view scientific(buffer, static_cast<std::size_t>(converted.ptr - buffer));

@@ -1,5 +1,6 @@
 #include "metadata/TagEntry.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "metadata/TextUtil.h"
@@ -10,8 +11,10 @@ TTagEntry& NextTagSlot(TTagDefArray& storage, int& count) {
   if (static_cast<int64_t>(storage.size()) - 1 <= count) {
     // The length grows by the fixed step, the capacity geometrically, so
     // that a long list is not moved to new storage every 25 entries.
+    // Room for a hundred at first: most pictures have fewer, so their entries never move.
+    constexpr std::size_t kFirstCapacity = 4 * kTagListGrowth;
     if (storage.capacity() < storage.size() + kTagListGrowth) {
-      storage.reserve(2 * storage.capacity() + kTagListGrowth);
+      storage.reserve(std::max(2 * storage.capacity() + kTagListGrowth, kFirstCapacity));
     }
     storage.resize(storage.size() + kTagListGrowth);
   }
@@ -26,7 +29,9 @@ int AppendToTagList(TTagDefArray& storage, int& count, TTagEntry entry) {
 int FindTagInListByName(const TTagDefArray& storage, int count, std::string_view name) {
   const int limit = std::min<int>(count, static_cast<int>(storage.size()));
   for (int i = 0; i < limit; ++i) {
-    if (EqualsIgnoringAsciiCase(storage[static_cast<std::size_t>(i)].Name, name)) return i;
+    const std::string_view candidate = storage[static_cast<std::size_t>(i)].Name;
+    // The length first, here: most names differ in it, and the call costs more.
+    if (candidate.size() == name.size() && EqualsIgnoringAsciiCase(candidate, name)) return i;
   }
   return -1;
 }

@@ -136,6 +136,11 @@ std::string FormatTagValue(std::string_view raw, int type, TValueNames valueMap,
                            std::string_view pattern, bool bigEndian,
                            const RegionalSettings& regional) {
   if (TypeSize(type) == 0) return "0";
+  // A number pattern shows the first number alone: the components are not written out.
+  if (!pattern.empty() && pattern.find("%s") == std::string_view::npos) {
+    const double number = TagValueAsNumber(raw, type, bigEndian);
+    return FormatNumberPattern(pattern, std::span(&number, 1), regional);
+  }
   const TTypedValue value{
       .Type = static_cast<uint16_t>(type), .BigEndian = bigEndian, .Bytes = raw};
   const std::size_t count = ComponentCount(value);
@@ -145,10 +150,7 @@ std::string FormatTagValue(std::string_view raw, int type, TValueNames valueMap,
     if (!text.empty()) text += ", ";
     AppendComponentText(text, value, i, valueMap);
   }
-  if (pattern.empty()) return text;
-  if (pattern.find("%s") != std::string::npos) return FormatTextPattern(pattern, text);
-  const double number = TagValueAsNumber(raw, type, bigEndian);
-  return FormatNumberPattern(pattern, std::span(&number, 1), regional);
+  return pattern.empty() ? text : FormatTextPattern(pattern, text);
 }
 
 double TagValueAsNumber(std::string_view raw, int type, bool bigEndian) {

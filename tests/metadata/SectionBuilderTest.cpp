@@ -22,7 +22,8 @@ std::vector<std::string> Described(const TSections& sections) {
   for (const TSection& section : sections) {
     std::string line(SectionTitle(section.Kind));
     line += ":";
-    for (const TSectionRow& row : section.Rows) line += " " + row.Caption + "=" + row.Value + ";";
+    for (const TSectionRow& row : section.Rows)
+      line += " " + std::string(row.Caption.View()) + "=" + row.Value + ";";
     if (section.ShowsPlaceholder) line += " -";
     lines.push_back(line);
   }

@@ -10,6 +10,10 @@ namespace pixolyn {
 
 std::string Cp1252ToUtf8(std::string_view text);
 
+// The UTF-8 form of a constant Windows-1252 text (a label), made once and
+// kept for the program's life; an ASCII text is its own.
+std::string_view ConstantUtf8(std::string_view text);
+
 // Characters with no Windows-1252 form become "?".
 std::string Utf8ToCp1252(std::string_view text);
 

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "metadata/Regional.h"
@@ -25,9 +26,34 @@ std::string_view SectionTitle(TSectionKind kind);
 // The row that stands in a section without rows where the section shows one.
 inline constexpr std::string_view kNoDataCaption = "- keine Daten vorhanden -";
 
+// A row's caption. Most are a tag's label, whose UTF-8 text lives as long as
+// the program and is only referred to; the lines of a multi-line value make
+// their own.
+class TCaption {
+ public:
+  TCaption() = default;
+  TCaption(std::string text) : own_(std::move(text)) {}
+  TCaption(const char* text) : own_(text) {}
+  // text must outlive every picture: a constant.
+  static TCaption Constant(std::string_view text) {
+    TCaption caption;
+    caption.constant_ = text;
+    return caption;
+  }
+
+  std::string_view View() const { return constant_.empty() ? std::string_view(own_) : constant_; }
+  operator std::string_view() const { return View(); }
+  bool empty() const { return View().empty(); }
+  friend bool operator==(const TCaption& a, std::string_view b) { return a.View() == b; }
+
+ private:
+  std::string_view constant_;
+  std::string own_;
+};
+
 struct TSectionRow {
-  int16_t Group = 0;    // the tag's Group; 1 for the lines of a multi-line value
-  std::string Caption;  // empty: the row continues the caption before it
+  int16_t Group = 0;  // the tag's Group; 1 for the lines of a multi-line value
+  TCaption Caption;   // empty: the row continues the caption before it
   std::string Value;
 };
 
