@@ -37,7 +37,7 @@ int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSet
   const char* const lineEnd = options.CrLf ? "\r\n" : "\n";
   // The text is rendered from the sections as the viewer's grid would give
   // it, without filling a grid, into a buffer kept from picture to picture.
-  pixolyn::TSections sections;
+  pixolyn::TMetaSections sections;
   std::string out;
   for (const std::string& path : options.Files) {
     if (const std::string reason = pixolyn::ReadPictureSections(path, sections, regional);

@@ -79,8 +79,8 @@ void TCatalog::FinishRow(std::string_view file, std::string_view folder) {
 }
 
 void TCatalog::AddSections(std::string_view file, std::string_view folder,
-                           const TSections& sections) {
-  for (const TSection& section : sections) {
+                           const TMetaSections& sections) {
+  for (const TMetaSection& section : sections) {
     const int kind = static_cast<int>(section.Kind);
     int caption = -1;  // the column a row without caption continues
     for (const TSectionRow& row : section.Rows) {

@@ -16,7 +16,7 @@ std::string TCatalogReader::Add(const std::string& path) {
   // Names are the file system's bytes; the catalogue's texts are UTF-8.
   const std::string file = ValidUtf8(absolute.filename().string());
   const std::string folder = ValidUtf8(absolute.parent_path().string());
-  TSections sections;
+  TMetaSections sections;
   std::string reason = ReadPictureSections(path, sections, regional_);
   if (!reason.empty()) {
     catalog_.AddFailure(file, folder, reason);

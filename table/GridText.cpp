@@ -148,7 +148,7 @@ void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view li
   }
 }
 
-void AppendTabText(std::string& out, const TSections& sections, std::string_view lineEnd) {
+void AppendTabText(std::string& out, const TMetaSections& sections, std::string_view lineEnd) {
   ForEachGridRow(sections, [&out, lineEnd](const TGridRow& row) {
     AppendRow(out, row.Indent, row.Caption, row.Value, lineEnd);
   });

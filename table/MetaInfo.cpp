@@ -34,7 +34,7 @@ std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
   return TagListRows(tags, TTextCoding::Cp1252, regional);
 }
 
-void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows) {
+void ShowSections(TMetaTable& grid, TMetaSections sections, TIntArray& sectionRows) {
   sectionRows.clear();
   // The whole count at once, and every cell assigned rather than replaced: a
   // grid filled picture after picture keeps its rows and their buffers.

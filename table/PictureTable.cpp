@@ -28,11 +28,12 @@ std::string ReasonOf(int error) {
 
 // The sections of the picture (those of no picture when it cannot be read),
 // and in fileError why it cannot be.
-TSections LoadSections(const std::string& path, const RegionalSettings& regional, int& fileError) {
+TMetaSections LoadSections(const std::string& path, const RegionalSettings& regional,
+                           int& fileError) {
   std::unique_ptr<TImgData> image;
   LoadMetaInfo(path, image, regional);
   fileError = image->FileError;
-  TSections sections = BuildSections(image.get());
+  TMetaSections sections = BuildSections(image.get());
   image->ResetImage();
   return sections;
 }
@@ -45,23 +46,23 @@ std::string UnreadableReason(const std::string& path) {
   return {};
 }
 
-std::string ReadPictureSections(const std::string& path, TSections& sections,
+std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional) {
   int fileError = 0;
-  TSections read = LoadSections(path, regional, fileError);
+  TMetaSections read = LoadSections(path, regional, fileError);
   if (fileError != 0) return ReasonOf(fileError);
   sections = std::move(read);
   return {};
 }
 
-TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
+TMetaSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
   int fileError = 0;
   return LoadSections(path, regional, fileError);
 }
 
 std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,
                              const RegionalSettings& regional) {
-  TSections sections;
+  TMetaSections sections;
   std::string reason = ReadPictureSections(path, sections, regional);
   if (reason.empty()) ShowSections(grid, std::move(sections), sectionRows);
   return reason;

@@ -16,8 +16,8 @@ constexpr std::array<std::string_view, 4> kTitles = {
 
 // The comment's lines, neither trimmed nor filtered: the first under "Text",
 // the others continuing it.
-TSection CommentSection(std::string_view comment) {
-  TSection section{.Kind = TSectionKind::Comment};
+TMetaSection CommentSection(std::string_view comment) {
+  TMetaSection section{.Kind = TSectionKind::Comment};
   ForEachCrLfLine(comment, [&section](std::string_view line) {
     section.Rows.push_back(
         {.Caption = section.Rows.empty() ? "Text" : "", .Value = Cp1252ToUtf8(line)});
@@ -45,21 +45,21 @@ TCollectedMeta CollectMetaInfo(TImgData* image) {
   return meta;
 }
 
-TSections BuildSections(TImgData* image) {
+TMetaSections BuildSections(TImgData* image) {
   const TCollectedMeta meta = CollectMetaInfo(image);
   static const RegionalSettings german;
   const RegionalSettings& regional = image ? image->Regional() : german;
-  TSections sections;
+  TMetaSections sections;
   sections.reserve(kTitles.size());
   sections.push_back(CommentSection(meta.Comment));
 
-  TSection& iptc = sections.emplace_back(TSection{.Kind = TSectionKind::Iptc});
+  TMetaSection& iptc = sections.emplace_back(TMetaSection{.Kind = TSectionKind::Iptc});
   iptc.Rows = TagListRows(
       meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252, regional);
   iptc.ShowsPlaceholder = iptc.Rows.empty();
 
-  TSection standard{.Kind = TSectionKind::ExifStandard};
-  TSection maker{.Kind = TSectionKind::ExifMaker};
+  TMetaSection standard{.Kind = TSectionKind::ExifStandard};
+  TMetaSection maker{.Kind = TSectionKind::ExifMaker};
   // Most tags give one row, in either section.
   standard.Rows.reserve(meta.ExifTags.size());
   maker.Rows.reserve(meta.ExifTags.size());

@@ -17,9 +17,9 @@ using test::IptcDataset;
 using test::JpegBuilder;
 
 // Each section as "Title: caption=value; ..." with " -" for the placeholder.
-std::vector<std::string> Described(const TSections& sections) {
+std::vector<std::string> Described(const TMetaSections& sections) {
   std::vector<std::string> lines;
-  for (const TSection& section : sections) {
+  for (const TMetaSection& section : sections) {
     std::string line(SectionTitle(section.Kind));
     line += ":";
     for (const TSectionRow& row : section.Rows)

@@ -22,10 +22,10 @@ constexpr TSectionKind kIptc = TSectionKind::Iptc;
 constexpr TSectionKind kStandard = TSectionKind::ExifStandard;
 
 void AddPicture(TCatalog& catalog, const std::string& file, const Sections& sections) {
-  TSections model;
+  TMetaSections model;
   for (const auto& [kind, rows] : sections) {
-    TSection& section =
-        model.emplace_back(TSection{.Kind = kind, .ShowsPlaceholder = rows.empty()});
+    TMetaSection& section =
+        model.emplace_back(TMetaSection{.Kind = kind, .ShowsPlaceholder = rows.empty()});
     for (const auto& [caption, value] : rows)
       section.Rows.push_back({.Caption = caption, .Value = value});
   }

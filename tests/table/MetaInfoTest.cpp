@@ -130,7 +130,7 @@ TEST(TabText, QuotesCellsWithCarriageReturnsAndFlattensRichText) {
 // pixolyn-info renders the sections straight to text: the same text the grid
 // gives, with every CR LF (rich text's own too) written as the chosen line end.
 TEST(TabText, TheSectionsGiveTheGridsTextWithTheChosenLineEnds) {
-  TSections sections(2);
+  TMetaSections sections(2);
   sections[0].Rows = {{.Caption = "lone\rcr", .Value = "{\\rtf1 one\\par two}"},
                       {.Caption = "", .Value = "plain"}};
   sections[1].Kind = TSectionKind::ExifStandard;  // nothing under its header

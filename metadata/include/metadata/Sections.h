@@ -57,7 +57,7 @@ struct TSectionRow {
   std::string Value;
 };
 
-struct TSection {
+struct TMetaSection {
   TSectionKind Kind = TSectionKind::Comment;
   std::vector<TSectionRow> Rows;
   // No rows, and the placeholder row shows instead. The standard EXIF
@@ -67,7 +67,7 @@ struct TSection {
 
 // In order: comment, IPTC, standard EXIF, and the maker section only when the
 // picture has any EXIF row.
-using TSections = std::vector<TSection>;
+using TMetaSections = std::vector<TMetaSection>;
 
 // What a picture's record holds for the sections, as the decoders keep it
 // (Windows-1252 unless said otherwise). The lists are the decoders' whole
@@ -93,6 +93,6 @@ std::vector<TSectionRow> TagListRows(std::span<const TTagEntry> tags,
                                      const RegionalSettings& regional = {});
 
 // The sections of the record, in its regional formats; those of no picture without one.
-TSections BuildSections(TImgData* image);
+TMetaSections BuildSections(TImgData* image);
 
 }  // namespace pixolyn

@@ -21,7 +21,7 @@ class TCatalog {
 
   // Adds a picture's row from its sections. A row without a caption
   // continues the caption before it in its section.
-  void AddSections(std::string_view file, std::string_view folder, const TSections& sections);
+  void AddSections(std::string_view file, std::string_view folder, const TMetaSections& sections);
   // Adds the row of a picture that could not be read, with the reason.
   void AddFailure(std::string_view file, std::string_view folder, std::string_view reason);
 

@@ -18,7 +18,7 @@ std::string GridToTabText(const TMetaTable& grid);
 // and the line breaks of rich text alike).
 void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view lineEnd);
 // The same for the grid the sections fill, without filling one.
-void AppendTabText(std::string& out, const TSections& sections, std::string_view lineEnd);
+void AppendTabText(std::string& out, const TMetaSections& sections, std::string_view lineEnd);
 
 // The cell as it goes into a workbook: every CR removed, no quoting.
 std::string CellForWorkbook(std::string_view text);

@@ -56,11 +56,11 @@ struct TGridRow {
 // under the title when there is no section. (A template, so that the call
 // for each row inlines.)
 template <typename RowSink>
-void ForEachGridRow(const TSections& sections, RowSink&& row) {
+void ForEachGridRow(const TMetaSections& sections, RowSink&& row) {
   row({.Caption = " Feldbezeichnung", .Value = " Dateninhalte"});
   bool lastEmpty = true;
   for (std::size_t s = 0; s < sections.size(); ++s) {
-    const TSection& section = sections[s];
+    const TMetaSection& section = sections[s];
     if (s > 0) row({});
     row({.IsHeader = true, .Caption = SectionTitle(section.Kind)});
     // The indent is the grid's; the sections hold the bare caption.
@@ -78,7 +78,7 @@ void ForEachGridRow(const TSections& sections, RowSink&& row) {
 
 // Fills the grid with the sections' rows; sectionRows receives the rows of
 // the section headers.
-void ShowSections(TMetaTable& grid, TSections sections, TIntArray& sectionRows);
+void ShowSections(TMetaTable& grid, TMetaSections sections, TIntArray& sectionRows);
 
 // Fills the grid with the record's sections (the record may be absent).
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows);

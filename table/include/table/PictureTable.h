@@ -13,11 +13,11 @@ std::string UnreadableReason(const std::string& path);
 
 // Loads the picture and builds its sections in the given number and date
 // formats; the image record is freed again.
-TSections ReadPictureSections(const std::string& path, const RegionalSettings& regional = {});
+TMetaSections ReadPictureSections(const std::string& path, const RegionalSettings& regional = {});
 // The same into sections, and UnreadableReason's text for a file that cannot
 // be read (sections are then left as they were), asking the system no more
 // than the reading does.
-std::string ReadPictureSections(const std::string& path, TSections& sections,
+std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional = {});
 
 // Loads the picture and fills grid as the viewer does; the image record is
