@@ -136,15 +136,19 @@ std::string RichTextToPlain(std::string_view rtf) {
 
 void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view lineEnd) {
   const int rows = grid.RowCount();
-  std::size_t size = out.size();
+  // The texts lie in one buffer: when none of it needs a second look, no cell does.
+  const bool plain = IsPlainCell(grid.AllText());
+  out.reserve(out.size() + grid.AllText().size() + rows * (1 + lineEnd.size()));
   for (int row = 0; row < rows; ++row) {
-    const TMetaTable::Row& cells = grid.RowCells(row);
-    size += cells[0].size() + cells[1].size() + 1 + lineEnd.size();
-  }
-  out.reserve(size);
-  for (int row = 0; row < rows; ++row) {
-    const TMetaTable::Row& cells = grid.RowCells(row);
-    AppendRow(out, {}, cells[0], cells[1], lineEnd);
+    const TMetaTable::Row cells = grid.RowCells(row);
+    if (plain) {
+      out += cells[0];
+      out += '\t';
+      out += cells[1];
+      out += lineEnd;
+    } else {
+      AppendRow(out, {}, cells[0], cells[1], lineEnd);
+    }
   }
 }
 
