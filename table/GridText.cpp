@@ -1,5 +1,6 @@
 #include "table/GridText.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "metadata/Cp1252.h"
@@ -136,15 +137,30 @@ std::string RichTextToPlain(std::string_view rtf) {
 
 void AppendTabText(std::string& out, const TMetaTable& grid, std::string_view lineEnd) {
   const int rows = grid.RowCount();
-  std::size_t size = out.size();
+  std::size_t size = 0;
   for (int row = 0; row < rows; ++row) {
-    const TMetaTable::Row& cells = grid.RowCells(row);
+    const TMetaTable::Row cells = grid.RowCells(row);
     size += cells[0].size() + cells[1].size() + 1 + lineEnd.size();
   }
-  out.reserve(size);
+  // The texts lie in one buffer: when none of it needs a second look, no cell
+  // does, and the rows go straight into their room.
+  if (!IsPlainCell(grid.AllText())) {
+    out.reserve(out.size() + size);
+    for (int row = 0; row < rows; ++row) {
+      const TMetaTable::Row cells = grid.RowCells(row);
+      AppendRow(out, {}, cells[0], cells[1], lineEnd);
+    }
+    return;
+  }
+  const std::size_t start = out.size();
+  out.resize(start + size);
+  char* at = out.data() + start;
   for (int row = 0; row < rows; ++row) {
-    const TMetaTable::Row& cells = grid.RowCells(row);
-    AppendRow(out, {}, cells[0], cells[1], lineEnd);
+    const TMetaTable::Row cells = grid.RowCells(row);
+    at = std::copy(cells[0].begin(), cells[0].end(), at);
+    *at++ = '\t';
+    at = std::copy(cells[1].begin(), cells[1].end(), at);
+    at = std::copy(lineEnd.begin(), lineEnd.end(), at);
   }
 }
 

@@ -4,11 +4,6 @@ namespace pixolyn {
 
 namespace {
 
-void ClearRow(TMetaTable& grid, int row) {
-  grid.AssignCell(0, row, {});
-  grid.AssignCell(1, row, {});
-}
-
 TImgData& FreshImage(std::unique_ptr<TImgData>& image, const RegionalSettings& regional) {
   if (image) {
     image->ResetImage();
@@ -34,28 +29,24 @@ std::vector<TInfo> TagListToInfo(std::span<const TTagEntry> tags,
   return TagListRows(tags, TTextCoding::Cp1252, regional);
 }
 
-void ShowSections(TMetaTable& grid, TMetaSections sections, TIntArray& sectionRows) {
+void ShowSections(TMetaTable& grid, const TMetaSections& sections, TIntArray& sectionRows) {
   sectionRows.clear();
-  // The whole count at once, and every cell assigned rather than replaced: a
-  // grid filled picture after picture keeps its rows and their buffers.
+  // The whole size at once: the texts go in one after the other, and a grid
+  // filled picture after picture keeps its room.
   int rowCount = 0;
-  ForEachGridRow(sections, [&rowCount](const TGridRow&) { ++rowCount; });
-  grid.SetRowCount(rowCount);
+  std::size_t textBytes = 0;
+  ForEachGridRow(sections, [&](const TGridRow& row) {
+    ++rowCount;
+    textBytes += row.Indent.size() + row.Caption.size() + row.Value.size();
+  });
+  grid.Clear();
+  grid.Reserve(rowCount, textBytes);
   grid.SetColWidth(0, 160);
   grid.SetColWidth(1, 2000);
-  int next = 0;
-  ForEachGridRow(sections, [&](const TGridRow& row) {
-    if (row.IsHeader) sectionRows.push_back(next);
-    grid.AssignCell(0, next, row.Indent, row.Caption);
-    if (row.From) {
-      // The sections are ours: the value moves over instead of being copied.
-      grid.SetCell(1, next, std::move(sections[row.From->Section].Rows[row.From->Row].Value));
-    } else {
-      grid.AssignCell(1, next, row.Value);
-    }
-    ++next;
+  ForEachGridRow(sections, [&grid, &sectionRows](const TGridRow& row) {
+    if (row.IsHeader) sectionRows.push_back(grid.RowCount());
+    grid.AddRow(row.Indent, row.Caption, row.Value);
   });
-  ClearRow(grid, next);  // the row just beyond the count
 }
 
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows) {

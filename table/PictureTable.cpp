@@ -64,7 +64,7 @@ std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArra
                              const RegionalSettings& regional) {
   TMetaSections sections;
   std::string reason = ReadPictureSections(path, sections, regional);
-  if (reason.empty()) ShowSections(grid, std::move(sections), sectionRows);
+  if (reason.empty()) ShowSections(grid, sections, sectionRows);
   return reason;
 }
 

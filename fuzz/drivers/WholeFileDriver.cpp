@@ -26,7 +26,7 @@ void RequireSoundSections(const TMetaTable& grid, const TIntArray& sectionRows) 
 // Whatever the file holds, the table's texts are well-formed UTF-8.
 void RequireUtf8Cells(const TMetaTable& grid) {
   for (int row = 0; row < grid.RowCount(); ++row) {
-    for (const std::string& cell : grid.RowCells(row)) {
+    for (const std::string_view cell : grid.RowCells(row)) {
       Require(ValidUtf8(cell) == cell, "a cell that is no UTF-8");
     }
   }

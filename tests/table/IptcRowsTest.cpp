@@ -23,7 +23,7 @@ std::vector<std::string> IptcSectionOf(const std::string& datasets) {
   ShowMetaInfo(grid, image.get(), sections);
   std::vector<std::string> rows;
   for (int r = sections.at(1) + 1; r < sections.at(2) - 1; ++r) {
-    rows.push_back(grid.Cell(0, r) + "|" + grid.Cell(1, r));
+    rows.push_back(std::string(grid.Cell(0, r)) + "|" + std::string(grid.Cell(1, r)));
   }
   return rows;
 }

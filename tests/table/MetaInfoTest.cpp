@@ -15,7 +15,8 @@ const char* const kNone = "  - keine Daten vorhanden -";
 
 std::vector<std::string> Rows(const TMetaTable& grid) {
   std::vector<std::string> rows;
-  for (int r = 0; r < grid.RowCount(); ++r) rows.push_back(grid.Cell(0, r) + "|" + grid.Cell(1, r));
+  for (int r = 0; r < grid.RowCount(); ++r)
+    rows.push_back(std::string(grid.Cell(0, r)) + "|" + std::string(grid.Cell(1, r)));
   return rows;
 }
 
@@ -112,7 +113,8 @@ TEST(MetaTable, SecondFillLeavesNothingOfTheFirst) {
   EXPECT_EQ(sections, (TIntArray{1, 4, 7}));
   // Nothing lingers beyond the row count either.
   grid.SetRowCount(70);
-  for (int r = 9; r < 70; ++r) EXPECT_EQ(grid.Cell(0, r) + grid.Cell(1, r), "") << r;
+  for (int r = 9; r < 70; ++r)
+    EXPECT_EQ(std::string(grid.Cell(0, r)) + std::string(grid.Cell(1, r)), "") << r;
 }
 
 TEST(TabText, QuotesCellsWithCarriageReturnsAndFlattensRichText) {

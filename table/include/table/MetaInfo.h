@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -42,12 +41,6 @@ struct TGridRow {
   std::string_view Indent;  // before the caption of a section's own rows
   std::string_view Caption;
   std::string_view Value;
-  // Where a section's own row stands in the sections.
-  struct TPlace {
-    std::size_t Section = 0;
-    std::size_t Row = 0;
-  };
-  std::optional<TPlace> From;
 };
 
 // The rows of the grid for the sections, in order: the title row; for each
@@ -64,9 +57,8 @@ void ForEachGridRow(const TMetaSections& sections, RowSink&& row) {
     if (s > 0) row({});
     row({.IsHeader = true, .Caption = SectionTitle(section.Kind)});
     // The indent is the grid's; the sections hold the bare caption.
-    for (std::size_t r = 0; r < section.Rows.size(); ++r) {
-      const TSectionRow& shown = section.Rows[r];
-      row({.Indent = "  ", .Caption = shown.Caption, .Value = shown.Value, .From = {{s, r}}});
+    for (const TSectionRow& shown : section.Rows) {
+      row({.Indent = "  ", .Caption = shown.Caption, .Value = shown.Value});
     }
     if (section.ShowsPlaceholder) row({.Indent = "  ", .Caption = kNoDataCaption});
     lastEmpty = section.Rows.empty() && !section.ShowsPlaceholder;
@@ -78,7 +70,7 @@ void ForEachGridRow(const TMetaSections& sections, RowSink&& row) {
 
 // Fills the grid with the sections' rows; sectionRows receives the rows of
 // the section headers.
-void ShowSections(TMetaTable& grid, TMetaSections sections, TIntArray& sectionRows);
+void ShowSections(TMetaTable& grid, const TMetaSections& sections, TIntArray& sectionRows);
 
 // Fills the grid with the record's sections (the record may be absent).
 void ShowMetaInfo(TMetaTable& grid, TImgData* image, TIntArray& sectionRows);
