@@ -1,7 +1,5 @@
 #include "table/PictureTable.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -39,13 +37,6 @@ TMetaSections LoadSections(const std::string& path, const RegionalSettings& regi
 }
 }  // namespace
 
-std::string UnreadableReason(const std::string& path) {
-  if (const int error = RegularFileError(path); error != 0) return ReasonOf(error);
-  // Asking is cheaper than opening: the table's own read opens the file again.
-  if (::access(path.c_str(), R_OK) != 0) return ReasonOf(errno);
-  return {};
-}
-
 std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional) {
   int fileError = 0;
@@ -53,11 +44,6 @@ std::string ReadPictureSections(const std::string& path, TMetaSections& sections
   if (fileError != 0) return ReasonOf(fileError);
   sections = std::move(read);
   return {};
-}
-
-TMetaSections ReadPictureSections(const std::string& path, const RegionalSettings& regional) {
-  int fileError = 0;
-  return LoadSections(path, regional, fileError);
 }
 
 std::string FillPictureTable(const std::string& path, TMetaTable& grid, TIntArray& sectionRows,

@@ -8,15 +8,10 @@
 
 namespace pixolyn {
 
-// Why the file cannot be read, as a German UTF-8 text; empty when it can.
-std::string UnreadableReason(const std::string& path);
-
 // Loads the picture and builds its sections in the given number and date
-// formats; the image record is freed again.
-TMetaSections ReadPictureSections(const std::string& path, const RegionalSettings& regional = {});
-// The same into sections, and UnreadableReason's text for a file that cannot
-// be read (sections are then left as they were), asking the system no more
-// than the reading does.
+// formats; the image record is freed again. Returns why the file cannot be
+// read, as a German UTF-8 text (sections are then left as they were), asking
+// the system no more than the reading does; empty when it can.
 std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional = {});
 
