@@ -113,15 +113,6 @@ std::string Cp1252ToUtf8(std::string_view text) {
 
 std::string_view ConstantUtf8(std::string_view text) {
   if (AsciiPrefixLength(text) == text.size()) return text;
-  // Each thread remembers a label a slot, the slot chosen by the address: most
-  // lookups then need neither the lock nor the map. A hit compares the bytes.
-  struct TRecent {
-    std::string_view Text;
-    std::string_view Utf8;
-  };
-  thread_local std::array<TRecent, 64> recent;
-  TRecent& slot = recent[(reinterpret_cast<std::uintptr_t>(text.data()) >> 4) % recent.size()];
-  if (slot.Text == text) return slot.Utf8;
   // Keyed by the bytes, not the address, so that a label of a test's making
   // is right too; node-based, so that a text once made never moves.
   static std::mutex mutex;
@@ -129,7 +120,6 @@ std::string_view ConstantUtf8(std::string_view text) {
   const std::lock_guard lock(mutex);
   auto found = converted.find(text);
   if (found == converted.end()) found = converted.emplace(text, Cp1252ToUtf8(text)).first;
-  slot = {.Text = found->first, .Utf8 = found->second};
   return found->second;
 }
 
