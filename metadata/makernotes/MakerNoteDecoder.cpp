@@ -57,6 +57,24 @@ constexpr TMakerLayout kMakerLayouts[] = {
     {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
     {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Pentax: "AOC", a zero byte and the note's byte order, or two blanks for the EXIF block's.
+    {.Key = "PENTA", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::FromNote, .OrderMark = 4},
+    {.Key = "PENTA", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Later Pentax cameras: "PENTAX ", a zero byte and the note's byte order.
+    {.Key = "PENTA", .NotePrefix = std::string_view("PENTAX \0", 8), .Table = PentaxTagTable, .DirStart = 10, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
+    // Ricoh Imaging's Pentax cameras carry the Pentax notes under the make RICOH.
+    {.Key = "RICOH", .NotePrefix = std::string_view("PENTAX \0", 8), .Table = PentaxTagTable, .DirStart = 10, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
+    {.Key = "RICOH", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::FromNote, .OrderMark = 4},
+    {.Key = "RICOH", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Ricoh cameras built by Pentax: "RICOH", a zero byte, the note's byte order, Pentax's directory.
+    {.Key = "RICOH", .NotePrefix = std::string_view("RICOH\0", 6), .Table = PentaxTagTable, .DirStart = 8, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 6},
+    // Ricoh's own: "RICOH" or "Ricoh" and three more bytes; the directory's byte order is found by its fit.
+    {.Key = "RICOH", .NotePrefix = "RICOH", .Table = RicohTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "RICOH", .NotePrefix = "Ricoh", .Table = RicohTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // Samsung cameras and phones since about 2010: a directory at the note's first byte.
+    {.Key = "SAMSU", .NotePrefix = "", .Table = SamsungTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    // iPhones and iPads: "Apple iOS", a zero byte, a two-byte version and "MM".
+    {.Key = "APPLE", .NotePrefix = std::string_view("Apple iOS\0", 10), .Table = AppleTagTable, .DirStart = 14, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 12},
 };
 // clang-format on
 

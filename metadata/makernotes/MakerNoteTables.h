@@ -19,5 +19,9 @@ std::span<const TTagEntry> CanonTagTable();
 std::span<const TTagEntry> SeikoTagTable();
 std::span<const TTagEntry> SanyoTagTable();
 std::span<const TTagEntry> MinoltaTagTable();
+std::span<const TTagEntry> PentaxTagTable();  // also Ricoh-built Pentax and Pentax-built Ricoh
+std::span<const TTagEntry> RicohTagTable();
+std::span<const TTagEntry> SamsungTagTable();
+std::span<const TTagEntry> AppleTagTable();
 
 }  // namespace pixolyn
