@@ -386,6 +386,99 @@ TEST_P(MakerNote, MakesOfNoKnownMakerGiveNoEntries) {
   }
 }
 
+// The layouts of the makers beyond the eight, each with a value in its entry
+// and one out of line, which lands only where the layout's offsets count from.
+TEST_P(MakerNote, LaterMakersNotesAreReadWithTheirLayouts) {
+  using Offsets = MakerNoteBuilder::Offsets;
+  using Fill = void (*)(MakerNoteBuilder&);
+  const struct {
+    const char* layout;
+    const char* make;
+    std::string before;  // header bytes before the note's byte-order mark
+    bool marked;         // "II" or "MM" follows; else the directory's order is found by its fit
+    Offsets offsets;
+    Fill fill;
+    std::vector<MakerEntry> expected;
+  } cases[] = {
+      {"Pentax AOC",
+       "PENTAX Corporation",
+       std::string("AOC\0", 4),
+       true,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) {
+         n.Short(0x0008, {1}).Short(0x000E, {6}).Ascii(0x0229, "4711 K10");
+       },
+       {{0x0008, "Quality", "Better"},
+        {0x000E, "AF Point Selected", "6"},
+        {0x0229, "Serial Number", "\"4711 K10\""}}},
+      {"Pentax AOC, blanks",
+       "PENTAX",
+       std::string("AOC\0  ", 6),
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) {
+         n.Short(0x0034, {1, 16}).Ascii(0x0230, "1.00.01");
+       },
+       {{0x0034, "Drive Mode", "Continuous; Mirror Lock-up"},
+        {0x0230, "Firmware Version", "\"1.00.01\""}}},
+      {"Pentax",
+       "RICOH IMAGING COMPANY, LTD.",
+       std::string("PENTAX \0", 8),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) { n.Short(0x0019, {9}).Ascii(0x0229, "8800123"); },
+       {{0x0019, "White Balance", "Flash"}, {0x0229, "Serial Number", "\"8800123\""}}},
+      {"Pentax-built Ricoh",
+       "RICOH",
+       std::string("RICOH\0", 6),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) { n.Short(0x000D, {273}).Ascii(0x0230, "GR 1.10"); },
+       {{0x000D, "Focus Mode", "AF-C (Release-priority)"},
+        {0x0230, "Firmware Version", "\"GR 1.10\""}}},
+      {"Ricoh",
+       "RICOH",
+       std::string("Ricoh\0\0\0", 8),
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) { n.Ascii(0x0002, "Rev2219").Long(0x1003, {2}).Short(0x1006, {9}); },
+       {{0x0002, "Firmware Version", "\"Rev2219\""},
+        {0x1003, "Sharpness", "Soft"},
+        {0x1006, "Focus Mode", "Pinpoint AF"}}},
+      {"Samsung",
+       "SAMSUNG",
+       "",
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) { n.Long(0x0002, {0x12000}).Ascii(0xA002, "R21F8"); },
+       {{0x0002, "Device Type", "Cell Phone"}, {0xA002, "Serial Number", "\"R21F8\""}}},
+      {"Apple",
+       "Apple",
+       std::string("Apple iOS\0\0\1", 12),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) {
+         n.Undefined(0x0003, "bplist00")
+             .Long(0x000A, {3})
+             .Rational(0x000C, {{175, 256}, {69, 128}})
+             .Ascii(0x0011, "5D2C-4F1A");
+       },
+       {{0x0003, "Run Time Since Power Up", ""},
+        {0x000A, "HDR Image Type", "HDR Image"},
+        {0x000C, "Focus Distance Range", "0,54 - 0,68 m"},
+        {0x0011, "Content Identifier", "\"5D2C-4F1A\""}}},
+  };
+  for (const auto& c : cases) {
+    for (const bool noteBigEndian : {false, true}) {
+      SCOPED_TRACE(std::string(c.layout) + (noteBigEndian ? ", note MM" : ", note II"));
+      const std::string mark = c.marked ? (noteBigEndian ? "MM" : "II") : "";
+      MakerNoteBuilder note(noteBigEndian, c.before + mark, c.offsets);
+      c.fill(note);
+      ExpectMakerEntriesOfJpegAndTiff(ExifWithMakerNote(BigEndian(), c.make, note), c.expected);
+    }
+  }
+}
+
 TEST(MakerNotePlan, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
   const std::vector<std::pair<std::string, bool>> makes = {
       {"NIKON CORPORATION", true},
