@@ -7,6 +7,7 @@
 #include "makernotes/MakerNoteTables.h"
 #include "makernotes/PartNames.h"
 #include "tiff/ByteView.h"
+#include "tiff/ValueFormat.h"
 
 namespace pixolyn {
 
@@ -134,6 +135,7 @@ constexpr TValueName kShakeReductionNames[] = {
     {6, "On (Video)"}, {7, "On (7)"},       {15, "On (15)"}, {39, "On (mode 2)"},
     {135, "On (135)"}, {167, "On (mode 1)"}};
 constexpr std::size_t kShakeRecordSize = 4;
+constexpr std::size_t kCameraRecordCount = 5;
 
 // The firmware versions are stored with every bit inverted.
 std::string FormatFirmware(const TTypedValue& value, const RegionalSettings& /*regional*/) {
@@ -159,6 +161,14 @@ std::string FormatShakeReduction(const TTypedValue& value, const RegionalSetting
   const std::string_view name = NameOfValue(kShakeReductionNames, bytes.U8(1));
   return name.empty() ? std::to_string(bytes.U8(1)) : std::string(name);
 }
+// The camera record's fifth number is the body's internal serial number.
+std::string FormatInternalSerialNumber(const TTypedValue& value,
+                                       const RegionalSettings& /*regional*/) {
+  if (!IsIntegerType(value.Type) || ComponentCount(value) != kCameraRecordCount) return {};
+  std::string text;
+  AppendComponentText(text, value, kCameraRecordCount - 1, {});
+  return text;
+}
 }  // namespace
 
 std::span<const TTagEntry> PentaxTagTable() {
@@ -179,6 +189,7 @@ std::span<const TTagEntry> PentaxTagTable() {
       {.Tag = 0x003F, .Name = "LensType", .Label = "Lens Type", .Formatter = FormatLensType},
       {.Tag = 0x004F, .Name = "ImageTone", .Label = "Image Tone", .Formatter = FormatNamed<kImageToneNames>},
       {.Tag = 0x005C, .Name = "ShakeReduction", .Label = "Shake Reduction", .Formatter = FormatShakeReduction},
+      {.Tag = 0x0215, .Name = "InternalSerialNumber", .Label = "Internal Serial Number", .Formatter = FormatInternalSerialNumber},
       {.Tag = 0x0229, .Name = "SerialNumber", .Label = "Serial Number"},
       {.Tag = 0x0230, .Name = "FirmwareVersion", .Label = "Firmware Version"},
       // clang-format on

@@ -191,6 +191,7 @@ const std::vector<OracleTag> kPentaxTags = {
     {0x003F, kWhole, "Pentax:LensType", "the first two bytes of the lens record", true},
     {0x004F, kWhole, "Pentax:ImageTone"},
     {0x005C, 1, "Pentax:ShakeReduction"},
+    {0x0215, 4, "Pentax:InternalSerialNumber"},
     {0x0229, kWhole, "Pentax:SerialNumber"},
     {0x0230, kWhole, "Pentax:FirmwareVersion"},
 };
