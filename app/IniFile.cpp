@@ -1,10 +1,13 @@
 #include "app/IniFile.h"
 
+#include <atomic>
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <optional>
 #include <vector>
 
+#include "metadata/ImageData.h"
 #include "metadata/TextUtil.h"
 
 namespace pixolyn {
@@ -53,11 +56,29 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   return KeyLine{TrimBlanks(line.substr(0, equals)), value};
 }
 
-// The file as lines, each without its "\n"; empty when it cannot be read.
+// No settings file comes near; a larger one is not read.
+constexpr int64_t kMaxIniFileSize = int64_t{16} * 1024 * 1024;
+
+// The file as lines, each without its "\n"; empty when it cannot be read. A
+// pipe or device of that name is never waited on: it counts as no file, which
+// is noted once on standard error.
 std::vector<std::string> ReadLines(const std::string& path) {
+  std::string text;
+  int error = 0;
+  if (!ReadRegularFile(path, kMaxIniFileSize, text, error) && error == kNotRegularFile) {
+    static std::atomic<bool> noted{false};
+    if (!noted.exchange(true)) {
+      std::fprintf(stderr, "pixolyn: %s ist keine gew\u00f6hnliche Datei; es gelten die Voreinstellungen\n",
+                   path.c_str());
+    }
+  }
   std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const auto end = rest.find('\n');
+    lines.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
   return lines;
 }
 

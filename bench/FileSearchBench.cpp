@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "app/FileFind.h"
+#include "table/FileFind.h"
 #include "bench/AppBenchmarks.h"
 #include "bench/BenchWindow.h"
 

@@ -35,9 +35,9 @@ const char* const kUsage =
     "Arbeitsmappen brauchen LibreOffice Calc.\n"
     "\n"
     "Exit-Status: 0, wenn jede Datei gelesen (und die Ausgabe geschrieben) wurde;\n"
-    "1, wenn eine Datei fehlte oder nicht lesbar war (die anderen werden trotzdem\n"
-    "ausgegeben) oder die Ausgabe nicht geschrieben werden konnte; 2 bei einem\n"
-    "Aufruffehler.\n";
+    "1, wenn eine Datei oder ein Ordner fehlte oder nicht lesbar war (die anderen\n"
+    "werden trotzdem ausgegeben) oder die Ausgabe nicht geschrieben werden konnte;\n"
+    "2 bei einem Aufruffehler.\n";
 
 namespace {
 // One ASCII character that cannot be mistaken for quoting or a line end.

@@ -6,9 +6,17 @@
 
 namespace pixolyn {
 
-// Each argument that is a folder gives its "*.jpg" files (any letter case),
-// sorted by name, and with recurse those of its subfolders after them; any
-// other argument is taken as a picture as it is.
-std::vector<std::string> PicturesOf(const std::vector<std::string>& arguments, bool recurse);
+struct TListedPicture {
+  std::string Path;
+  // Why a folder's entries could not be read (a system error number); 0 for a picture.
+  int Error = 0;
+};
+
+// Each argument that is a folder gives every entry named "*.jpg" (any letter
+// case; whatever it is, so that one that cannot be read still gets its row),
+// sorted by name, and with recurse those of its subfolders after them, each
+// subfolder that cannot be read as an entry with its error; any other
+// argument is taken as a picture as it is.
+std::vector<TListedPicture> PicturesOf(const std::vector<std::string>& arguments, bool recurse);
 
 }  // namespace pixolyn

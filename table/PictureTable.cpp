@@ -10,20 +10,6 @@
 namespace pixolyn {
 
 namespace {
-std::string ReasonOf(int error) {
-  switch (error) {
-    case 0:
-    case ENOENT:
-    case ENOTDIR:
-      return "Datei nicht gefunden";
-    case EACCES:
-    case EPERM:
-      return "keine Leseberechtigung";
-    default:
-      return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
-  }
-}
-
 // The sections of the picture (those of no picture when it cannot be read),
 // and in fileError why it cannot be.
 TMetaSections LoadSections(const std::string& path, const RegionalSettings& regional,
@@ -37,11 +23,29 @@ TMetaSections LoadSections(const std::string& path, const RegionalSettings& regi
 }
 }  // namespace
 
+std::string FileErrorReason(int error) {
+  switch (error) {
+    case 0:
+    case ENOENT:
+    case ENOTDIR:
+      return "Datei nicht gefunden";
+    case kNotRegularFile:
+      return "keine gew\u00f6hnliche Datei";
+    case EACCES:
+    case EPERM:
+      return "Zugriff verweigert";
+    case ELOOP:
+      return "Verweisschleife";
+    default:
+      return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
+  }
+}
+
 std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional) {
   int fileError = 0;
   TMetaSections read = LoadSections(path, regional, fileError);
-  if (fileError != 0) return ReasonOf(fileError);
+  if (fileError != 0) return FileErrorReason(fileError);
   sections = std::move(read);
   return {};
 }

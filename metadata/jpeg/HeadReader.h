@@ -15,7 +15,7 @@
 
 namespace pixolyn {
 
-// The file could not be opened; Error is the system's error number.
+// The file could not be opened; Error is the system's error number, or kNotRegularFile.
 struct TOpenError : std::runtime_error {
   explicit TOpenError(int error);
   int Error;
@@ -23,7 +23,7 @@ struct TOpenError : std::runtime_error {
 
 class HeadReader final : public TByteSource {
  public:
-  // Raises TOpenError with the system's text when the file cannot be opened.
+  // Raises TOpenError when the file cannot be opened or is no regular file.
   explicit HeadReader(const std::string& path);
   ~HeadReader();
   HeadReader(const HeadReader&) = delete;

@@ -1,4 +1,4 @@
-#include "app/FileFind.h"
+#include "table/FileFind.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,6 +1,7 @@
 #include "app/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 #include <sstream>
@@ -28,6 +29,13 @@ TEST(IniFile, ReadGivesTheFallbackWhenFileSectionOrKeyIsMissing) {
   EXPECT_EQ(file.ReadString("nosection", "top", "x"), "x");
   EXPECT_EQ(file.ReadString("mainwindow", "top", "x"), "x");
   EXPECT_EQ(file.ReadString("mainwindow", "left", "x"), "2");
+}
+
+TEST(IniFile, ASettingsFileThatIsAPipeIsNotWaitedOnButReadAsMissing) {
+  TempDir dir;
+  const TIniFile pipe(dir.Path() + "/PIXOLYN.INI");
+  ASSERT_EQ(::mkfifo(pipe.FileName().c_str(), 0600), 0);
+  EXPECT_EQ(pipe.ReadString("mainwindow", "top", "7"), "7");
 }
 
 TEST(IniFile, ComparesSectionsAndKeysWithoutRegardToCase) {

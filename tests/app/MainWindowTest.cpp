@@ -1,5 +1,6 @@
 // The main window driven as a user drives it: choosing folders and files.
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QHeaderView>
 #include <QLabel>
@@ -271,6 +272,19 @@ class MainWindowTest : public QObject {
                                      FromCp1252(" kann nicht ge\xF6"
                                                 "ffnet werden. ") +
                                      QString::fromLocal8Bit(std::strerror(ENOENT)) + "\nb.jpg");
+  }
+
+  void startedOnANamedPipeTheWindowAppearsAndSaysWhyItIsNotRead() {
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(40, 30));
+    const std::string pipe = pictures.Path() + "/b.jpg";
+    QCOMPARE(::mkfifo(pipe.c_str(), 0600), 0);
+    WindowFixture window("", WindowFixture::Opening{pipe});
+    window.Show();
+    QVERIFY(window.form->isVisible());
+    QCOMPARE(window.form->CurrentPicture(), pipe);
+    QVERIFY(!window.messages.isEmpty());
+    QVERIFY(window.messages.last().contains(QString::fromUtf8("keine gew\u00f6hnliche Datei")));
   }
 
   void firstPictureFailingAtStartIsReportedAtCreationAndAgainAtShowing() {

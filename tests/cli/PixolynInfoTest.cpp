@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -112,6 +114,39 @@ TEST(PixolynInfo, WritesTheCatalogueOfFoldersAndFiles) {
   const std::string csv = dir.Path() + "/katalog.csv";
   EXPECT_EQ(RunInfo("--catalog " + Quoted(csv) + " " + Quoted(dir.Path() + "/a.jpg")).status, 0);
   EXPECT_EQ(test::FileBytes(csv), header + "a.jpg" + folder + "\"x;y\"\r\n");
+}
+
+TEST(PixolynInfo, GivesEveryPictureEntryOfAFolderItsRowWithTheTrueReason) {
+  test::TempDir dir;
+  dir.Write("a.jpg", test::JpegBuilder().Comment("a").Bytes());
+  const std::string at = dir.Path() + "/";
+  const struct {
+    const char* name;
+    int made;
+    const char* reason;
+  } entries[] = {
+      {"dangling.jpg", ::symlink("gone.jpg", (at + "dangling.jpg").c_str()),
+       "Datei nicht gefunden"},
+      {"device.jpg", ::symlink("/dev/null", (at + "device.jpg").c_str()),
+       "keine gew\u00f6hnliche Datei"},
+      {"loop.jpg", ::symlink("loop.jpg", (at + "loop.jpg").c_str()), "Verweisschleife"},
+      {"pipe.jpg", ::mkfifo((at + "pipe.jpg").c_str(), 0600), "keine gew\u00f6hnliche Datei"},
+  };
+  std::string expected =
+      "\xEF\xBB\xBF"
+      "Datei\tOrdner\tFehler\tText\r\na.jpg\t" +
+      dir.Path() + "\t\ta\r\n";
+  for (const auto& entry : entries) {
+    ASSERT_EQ(entry.made, 0) << entry.name;
+    expected += std::string(entry.name) + "\t" + dir.Path() + "\t" + entry.reason + "\t\r\n";
+  }
+  // A folder closed to its reader; the superuser reads it all the same.
+  ASSERT_EQ(::mkdir((at + "sub").c_str(), 0), 0);
+  if (::geteuid() != 0) expected += "sub\t" + dir.Path() + "\tZugriff verweigert\t\r\n";
+  const Result result = RunInfo("--catalog - -r --separator tab " + Quoted(dir.Path()));
+  ::chmod((at + "sub").c_str(), 0700);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, expected);
 }
 
 }  // namespace

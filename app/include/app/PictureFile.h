@@ -7,7 +7,8 @@
 
 namespace pixolyn {
 
-// A file that cannot be opened or read, with the system's error text.
+// A file that cannot be opened or read, with the system's error text (or,
+// for what is no regular file, the German reason it is not read).
 class FileOpenError : public std::runtime_error {
  public:
   FileOpenError(std::string path, std::string systemText);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/FileFind.h"
+#include "table/FileFind.h"
 #include "app/MetaGridModel.h"
 #include "app/PictureLoad.h"
 #include "table/MetaInfo.h"

@@ -4,6 +4,7 @@
 // the EXIF and IPTC decoders it creates for them.
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -43,8 +44,7 @@ class TImgData {
   tSection* CommentSection = nullptr;
   std::string ErrorText;
   // Why DecodeFile could not read the file: the system's error number of
-  // asking for it or opening it (ENOENT for what is not a regular file); 0
-  // when it could. A file of another kind is not opened, only asked about.
+  // asking for it or opening it, or kNotRegularFile; 0 when it could. A file of another kind is not opened, only asked about.
   int FileError = 0;
   std::unique_ptr<TImageInfo> ExifInfo;
   std::unique_ptr<TIPTCdata> IptcInfo;
@@ -82,8 +82,22 @@ class TImgData {
   bool ReadTiffHeader(TByteSource& source);
 };
 
-// 0 for a regular file; else the system's error number of asking for it, and
-// ENOENT for something that is not a regular file (it counts as missing).
+// Stands for a name that is not a regular file (a folder, a pipe, a device,
+// a socket) where an error number is expected; no system error number is negative.
+inline constexpr int kNotRegularFile = -1;
+
+// 0 for a regular file; else the system's error number of asking for it, or
+// kNotRegularFile.
 int RegularFileError(const std::string& path);
+
+// Opens a regular file for reading; the descriptor, which the caller closes,
+// or -1 with the reason in error (as RegularFileError gives it, or the
+// system's error number of opening). Never blocks: a pipe is refused, not
+// waited on, and a device is not even opened.
+int OpenRegularFile(const std::string& path, int& error);
+
+// The whole of a regular file of at most maxSize bytes, opened as above; false
+// with the reason in error (EFBIG for a larger file) when it cannot be read.
+bool ReadRegularFile(const std::string& path, int64_t maxSize, std::string& bytes, int& error);
 
 }  // namespace pixolyn

@@ -18,6 +18,10 @@ class TCatalogReader {
   // cannot be read gets its row with the reason, which is returned (empty
   // when the picture was read). No decoder state outlives the call.
   std::string Add(const std::string& path);
+  // Adds the row of a file or folder that could not be read for the given
+  // reason (an error number as the engine's file reading gives it); returns
+  // the reason's text.
+  std::string AddUnreadable(const std::string& path, int error);
 
   const TCatalog& Catalog() const { return catalog_; }
 

@@ -1,8 +1,10 @@
-#include "app/FileFind.h"
+#include "table/FileFind.h"
 
 #include <dirent.h>
 #include <fnmatch.h>
 #include <sys/stat.h>
+
+#include <cerrno>
 
 namespace pixolyn {
 
@@ -41,13 +43,14 @@ bool IsRealFolder(const std::string& path) {
 }
 
 // The entries of one folder that match a mask, in the order the file system
-// yields them. A folder that cannot be read yields none.
+// yields them. A folder that cannot be read yields none, and Error says why.
 class FolderEntries {
  public:
   FolderEntries(const std::string& folder, std::string mask)
       : folder_(folder),
         mask_(std::move(mask)),
-        dir_(::opendir(folder.empty() ? "." : folder.c_str())) {}
+        dir_(::opendir(folder.empty() ? "." : folder.c_str())),
+        error_(dir_ ? 0 : errno) {}
   ~FolderEntries() {
     if (dir_) ::closedir(dir_);
   }
@@ -68,11 +71,13 @@ class FolderEntries {
   }
 
   const TSearchRec& Current() const { return current_; }
+  int Error() const { return error_; }
 
  private:
   std::string folder_;
   std::string mask_;
   DIR* dir_;
+  int error_;
   TSearchRec current_;
 };
 
@@ -107,10 +112,14 @@ std::vector<std::string> TFileSearch::SearchPaths(const std::string& searchFile)
 }
 
 void TFileSearch::Run() {
+  Search(SearchPaths(SearchFile));
+}
+
+void TFileSearch::Search(const std::vector<std::string>& paths) {
   Stop = false;
   searching_ = true;
   filesFound_.clear();
-  for (const std::string& path : SearchPaths(SearchFile)) SearchPath(path);
+  for (const std::string& path : paths) SearchPath(path);
   if (OnFinish) OnFinish(*this);
   searching_ = false;
 }
@@ -140,6 +149,7 @@ void TFileSearch::ListMatches(const std::string& folder, const TSearchRec& recor
                               const std::string& mask) {
   if (OnChangeFolder) OnChangeFolder(folder, record);
   FolderEntries entries(folder, mask);
+  if (entries.Error() != 0 && OnFolderError) OnFolderError(folder, entries.Error());
   bool found = entries.Next();
   while (found && !Stop) {
     const TSearchRec& entry = entries.Current();

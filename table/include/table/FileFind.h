@@ -25,6 +25,8 @@ class TFileSearch;
 using TFindFileEvent = std::function<void(const std::string& fullpath, const TSearchRec& info)>;
 using TChangeFolderEvent = TFindFileEvent;
 using TNotifyEvent = std::function<void(TFileSearch& sender)>;
+// A folder (with its trailing "/") whose entries cannot be read, and the system's error number.
+using TFolderErrorEvent = std::function<void(const std::string& folder, int error)>;
 
 class TFileSearch {
  public:
@@ -39,12 +41,16 @@ class TFileSearch {
   TFindFileEvent OnFileFind;
   TChangeFolderEvent OnChangeFolder;
   TNotifyEvent OnFinish;
+  TFolderErrorEvent OnFolderError;
 
   // Full paths (folder + name) of the matches of the last search, in the order found.
   const std::vector<std::string>& FilesFound() const { return filesFound_; }
   bool Searching() const { return searching_; }
 
   void Run();
+  // Runs the search over the given paths, each a folder and a mask as one
+  // part of SearchFile, taken whole (a ";" in them is part of a name).
+  void Search(const std::vector<std::string>& paths);
 
   // The paths that SearchFile stands for, one per ";"-separated part.
   static std::vector<std::string> SearchPaths(const std::string& searchFile);
