@@ -68,7 +68,8 @@ std::vector<std::string> ReadLines(const std::string& path) {
   if (!ReadRegularFile(path, kMaxIniFileSize, text, error) && error == kNotRegularFile) {
     static std::atomic<bool> noted{false};
     if (!noted.exchange(true)) {
-      std::fprintf(stderr, "pixolyn: %s ist keine gew\u00f6hnliche Datei; es gelten die Voreinstellungen\n",
+      std::fprintf(stderr,
+                   "pixolyn: %s ist keine gew\u00f6hnliche Datei; es gelten die Voreinstellungen\n",
                    path.c_str());
     }
   }

@@ -16,8 +16,8 @@ std::string ReadPictureFile(const std::string& path) {
   std::string bytes;
   int error = 0;
   if (ReadRegularFile(path, kMaxPictureFileSize, bytes, error)) return bytes;
-  throw FileOpenError(path, error == kNotRegularFile ? FileErrorReason(error)
-                                                     : std::string(std::strerror(error)));
+  throw FileOpenError(
+      path, error == kNotRegularFile ? FileErrorReason(error) : std::string(std::strerror(error)));
 }
 
 }  // namespace pixolyn

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <chrono>
 
-#include "table/FileFind.h"
 #include "bench/AppBenchmarks.h"
 #include "bench/BenchWindow.h"
+#include "table/FileFind.h"
 
 namespace pixolyn::bench {
 namespace {

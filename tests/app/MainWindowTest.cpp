@@ -282,7 +282,7 @@ class MainWindowTest : public QObject {
     WindowFixture window("", WindowFixture::Opening{pipe});
     window.Show();
     QVERIFY(window.form->isVisible());
-    QCOMPARE(window.form->CurrentPicture(), pipe);
+    QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->currentRow(), 1);
     QVERIFY(!window.messages.isEmpty());
     QVERIFY(window.messages.last().contains(QString::fromUtf8("keine gew\u00f6hnliche Datei")));
   }

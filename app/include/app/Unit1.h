@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "table/FileFind.h"
 #include "app/MetaGridModel.h"
 #include "app/PictureLoad.h"
+#include "table/FileFind.h"
 #include "table/MetaInfo.h"
 #include "table/TableModel.h"
 

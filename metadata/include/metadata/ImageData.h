@@ -44,7 +44,8 @@ class TImgData {
   tSection* CommentSection = nullptr;
   std::string ErrorText;
   // Why DecodeFile could not read the file: the system's error number of
-  // asking for it or opening it, or kNotRegularFile; 0 when it could. A file of another kind is not opened, only asked about.
+  // asking for it or opening it, or kNotRegularFile; 0 when it could. A file
+  // of another kind is not opened, only asked about.
   int FileError = 0;
   std::unique_ptr<TImageInfo> ExifInfo;
   std::unique_ptr<TIPTCdata> IptcInfo;
