@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "makernotes/MakerNoteTables.h"
+#include "makernotes/MovedNote.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/TextUtil.h"
 #include "tiff/ByteView.h"
@@ -39,6 +40,7 @@ struct TMakerLayout {
   TOffsets Offsets;
   TOrder Order;
   int64_t OrderMark = 0;
+  TMoveCheck Moves = TMoveCheck::None;  // of a note whose offsets count from the TIFF header
 };
 
 // clang-format off
@@ -46,17 +48,25 @@ constexpr TMakerLayout kMakerLayouts[] = {
     // Nikon cameras of the last twenty years: "Nikon", a zero byte, a version, two zero bytes, then a TIFF header.
     {.Key = "NIKON", .NotePrefix = std::string_view("Nikon\0", 6), .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromInnerHeader, .Order = TOrder::FromNote, .OrderMark = 10},
     {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     // Current Olympus cameras: "OLYMPUS", a zero byte and the byte order of the note.
     {.Key = "OLYMP", .NotePrefix = std::string_view("OLYMPUS\0", 8), .Table = OlympusTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
-    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     {.Key = "CASIO", .NotePrefix = std::string_view("QVC\0", 4), .Table = nullptr, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::Intel},
-    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::FooterOrValues},
+    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Sony: a twelve-byte header of the camera, video camera or phone line, or the directory alone.
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY DSC \0\0\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY CAM \0\0\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY MOBILE\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = "", .Table = SonyTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Panasonic, and the Leica models Panasonic builds: "Panasonic" and three zero bytes.
+    {.Key = "PANAS", .NotePrefix = std::string_view("Panasonic\0\0\0", 12), .Table = PanasonicTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "LEICA", .NotePrefix = std::string_view("Panasonic\0\0\0", 12), .Table = PanasonicTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
 };
 // clang-format on
 
@@ -140,6 +150,7 @@ TMakerNotePlan PlanMakerNote(const TTiffWalk& walk, const TTiffEntry& entry,
   // A directory that fits in neither byte order is no directory: no rows rather than garbage.
   const auto order = OrderThatFits(note, dirStart, bigEndian);
   if (!order) return {.KnownMaker = true};
+  origin += MovedNoteShift(note, dirStart, origin, *order, layout->Moves);
   // A value that does not lie in the note is read from the walk's bytes at the
   // place its offset names, counted from the same origin.
   return {.KnownMaker = true,

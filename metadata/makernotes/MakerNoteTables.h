@@ -19,5 +19,7 @@ std::span<const TTagEntry> CanonTagTable();
 std::span<const TTagEntry> SeikoTagTable();
 std::span<const TTagEntry> SanyoTagTable();
 std::span<const TTagEntry> MinoltaTagTable();
+std::span<const TTagEntry> SonyTagTable();
+std::span<const TTagEntry> PanasonicTagTable();  // also the Leica models Panasonic builds
 
 }  // namespace pixolyn

@@ -380,7 +380,7 @@ TEST_P(MakerNote, DirectoryTheTablesCannotReadGivesNoRows) {
 TEST_P(MakerNote, MakesOfNoKnownMakerGiveNoEntries) {
   MakerNoteBuilder note(BigEndian(), "");
   note.Short(0x0000, {1}).Short(0x0E00, {2}).Short(0x0001, {1});
-  for (const char* make : {"KONICA MINOLTA", "SONY", "Leica", "", "C A N O N"}) {
+  for (const char* make : {"KONICA MINOLTA", "KODAK", "Leica", "", "C A N O N"}) {
     SCOPED_TRACE(make);
     EXPECT_TRUE(MakerEntriesOfJpeg(ExifWithMakerNote(BigEndian(), make, note)).empty());
   }
@@ -397,7 +397,9 @@ TEST(MakerNotePlan, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
       {"SANYO", true},
       {"MINOLTA CO.,LTD", true},
       {"KONICA MINOLTA", false},
-      {"SONY", false},
+      {"SONY", true},
+      {"Panasonic", true},
+      {"LEICA CAMERA AG", false},  // a Leica only with a note of Panasonic's
       {"", false},
       {" CANON", false},
   };
