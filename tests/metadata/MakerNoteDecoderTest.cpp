@@ -86,6 +86,14 @@ void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, boo
   decoded.info.ReadDirectory(segment, bigEndian, 16, 8, int64_t{length} + 3);
 }
 
+// A maker note of a make and the maker entries it gives.
+struct NoteCase {
+  const char* what;
+  const char* make;
+  MakerNoteBuilder note;
+  std::vector<MakerEntry> expected;
+};
+
 class MakerNote : public ::testing::TestWithParam<bool> {
  protected:
   bool BigEndian() const { return GetParam(); }
@@ -360,12 +368,7 @@ TEST_P(MakerNote, DirectoryTheTablesCannotReadGivesNoRows) {
   casioQvc.Short(0x0001, {1});
   const std::vector<MakerEntry> canonRows = {{0x0006, "ImageType", "\"IMG:PowerShot JPEG\""},
                                              {0x0008, "ImageNumber", "1181861"}};
-  const struct {
-    const char* what;
-    const char* make;
-    MakerNoteBuilder note;
-    std::vector<MakerEntry> expected;
-  } cases[] = {
+  const NoteCase cases[] = {
       {"Casio QVC layout", "CASIO COMPUTER CO.,LTD", casioQvc, {}},
       {"count fits only in the other byte order", "Canon", canon(!BigEndian()), canonRows},
   };
@@ -404,21 +407,20 @@ TEST_P(MakerNote, SonyAndPanasonicAreReadWithTheirLayouts) {
       {0x000F, "AF Area Mode", "Tracking"},
       {0x0025, "Internal Serial Number", "\"S000407190102\""},
       {0x0051, "Lens Type", "\"LUMIX G VARIO 14-42/F3.5-5.6\""}};
-  const struct {
-    const char* make;
-    MakerNoteBuilder note;
-    std::vector<MakerEntry> expected;
-  } cases[] = {
-      {"SONY", sony(std::string("SONY DSC \0\0\0", 12)), sonyRows},
-      {"SONY", sony(std::string("SONY CAM \0\0\0", 12)), sonyRows},
-      {"SONY", sony(std::string("SONY MOBILE\0", 12)), sonyRows},
-      {"SONY", sony(""), sonyRows},
-      {"Panasonic", panasonic, panasonicRows},
-      {"LEICA CAMERA AG", panasonic, panasonicRows},
-      {"LEICA CAMERA AG", MakerNoteBuilder(BigEndian(), "LEICA\0\0\0").Short(0x0003, {1}), {}},
+  const NoteCase cases[] = {
+      {"camera header", "SONY", sony(std::string("SONY DSC \0\0\0", 12)), sonyRows},
+      {"video camera header", "SONY", sony(std::string("SONY CAM \0\0\0", 12)), sonyRows},
+      {"phone header", "SONY", sony(std::string("SONY MOBILE\0", 12)), sonyRows},
+      {"Sony directory alone", "SONY", sony(""), sonyRows},
+      {"Panasonic", "Panasonic", panasonic, panasonicRows},
+      {"Leica built by Panasonic", "LEICA CAMERA AG", panasonic, panasonicRows},
+      {"Leica of its own",
+       "LEICA CAMERA AG",
+       MakerNoteBuilder(BigEndian(), "LEICA\0\0\0").Short(0x0003, {1}),
+       {}},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.make);
+    SCOPED_TRACE(c.what);
     ExpectMakerEntriesOfJpegAndTiff(ExifWithMakerNote(BigEndian(), c.make, c.note), c.expected);
   }
 }
@@ -447,12 +449,7 @@ TEST_P(MakerNote, MovedNoteIsReadWhereItsValuesStandNow) {
   const std::vector<MakerEntry> olympusRows = {{0x0201, "JpegQual", "HQ"},
                                                {0x0207, "Firmware", "\"SR951\""},
                                                {0x0209, "Camera ID", "\"OLYMPUS!\""}};
-  const struct {
-    const char* what;
-    const char* make;
-    MakerNoteBuilder note;
-    std::vector<MakerEntry> expected;
-  } cases[] = {
+  const NoteCase cases[] = {
       {"Canon with footer, moved back", "Canon", canon(100).CanonFooter(), canonRows},
       {"Canon with footer, moved on", "Canon", canon(-40).CanonFooter(), canonRows},
       {"Canon without footer", "Canon", canon(100), canonRows},
