@@ -191,16 +191,6 @@ const std::vector<OracleTag> kPanasonicTags = {
     {0x002C, kWhole, "Panasonic:ContrastMode"},
     {0x002D, kWhole, "Panasonic:NoiseReduction"},
     {0x002E, kWhole, "Panasonic:SelfTimer"},
-    {0x0030, kWhole, "Panasonic:Rotation"},
-    {0x0032, kWhole, "Panasonic:ColorMode"},
-    {0x0035, kWhole, "Panasonic:ConversionLens"},
-    {0x0040, kWhole, "Panasonic:Saturation"},
-    {0x0041, kWhole, "Panasonic:Sharpness"},
-    {0x0042, kWhole, "Panasonic:FilmMode"},
-    {0x0051, kWhole, "Panasonic:LensType"},
-    {0x0052, kWhole, "Panasonic:LensSerialNumber"},
-    {0x0053, kWhole, "Panasonic:AccessoryType"},
-    {0x0089, kWhole, "Panasonic:PhotoStyle"},
 };
 // clang-format on
 
