@@ -106,7 +106,7 @@ constexpr TValueName kNoiseReductionNames[] = {
 constexpr TValueName kSelfTimerNames[] = {{1, "Off"}, {2, "10 s"}, {3, "2 s"}};
 constexpr TValueName kRotationNames[] = {
     {1, "Horizontal (normal)"}, {3, "Rotate 180"}, {6, "Rotate 90 CW"}, {8, "Rotate 270 CW"}};
-constexpr TValueName kColorModeNames[] = {{0, "Normal"}, {1, "Natural"}, {2, "Vivid"}};
+constexpr TValueName kColorModeNames[] = {{0, "Normal"}, {1, "Natural"}};
 constexpr TValueName kConversionLensNames[] = {
     {1, "Off"}, {2, "Wide"}, {3, "Telephoto"}, {4, "Macro"}};
 constexpr TValueName kLevelNames[] = {{0, "Normal"}, {1, "Low"}, {2, "High"}};
