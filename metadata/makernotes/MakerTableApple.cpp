@@ -7,8 +7,8 @@
 #include <string>
 
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/StoredNames.h"
 #include "makernotes/PropertyList.h"
+#include "makernotes/StoredNames.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 

@@ -524,10 +524,9 @@ TEST_F(MakerNoteCorpus, NotesOfOtherLayoutsGiveNoRows) {
 }
 
 TEST_F(MakerNoteCorpus, MakerSectionIsFilledForTheKnownMakersPictures) {
-  for (const char* file :
-       {"Canon.jpg", "Casio.jpg", "FujiFilm.jpg", "Minolta.jpg", "Nikon.jpg", "NikonD70.jpg",
-        "Olympus.jpg", "Olympus2.jpg", "Sanyo.jpg", "Panasonic.jpg", "Pentax.jpg", "Ricoh.jpg",
-        "Ricoh2.jpg", "Apple.jpg"}) {
+  for (const char* file : {"Canon.jpg", "Casio.jpg", "FujiFilm.jpg", "Minolta.jpg", "Nikon.jpg",
+                           "NikonD70.jpg", "Olympus.jpg", "Olympus2.jpg", "Sanyo.jpg",
+                           "Panasonic.jpg", "Pentax.jpg", "Ricoh.jpg", "Ricoh2.jpg", "Apple.jpg"}) {
     SCOPED_TRACE(file);
     const auto image = ReadPicture(Path(file));
     TMetaTable grid;
