@@ -23,5 +23,7 @@ std::span<const TTagEntry> PentaxTagTable();  // also Ricoh-built Pentax and Pen
 std::span<const TTagEntry> RicohTagTable();
 std::span<const TTagEntry> SamsungTagTable();
 std::span<const TTagEntry> AppleTagTable();
+std::span<const TTagEntry> SonyTagTable();
+std::span<const TTagEntry> PanasonicTagTable();  // also the Leica models Panasonic builds
 
 }  // namespace pixolyn

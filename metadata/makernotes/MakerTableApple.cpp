@@ -7,8 +7,8 @@
 #include <string>
 
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/PartNames.h"
 #include "makernotes/PropertyList.h"
+#include "makernotes/StoredNames.h"
 #include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 
@@ -65,18 +65,18 @@ std::span<const TTagEntry> AppleTagTable() {
       // clang-format off
       {.Tag = 0x0001, .Name = "MakerNoteVersion", .Label = "Maker Note Version"},
       {.Tag = 0x0003, .Name = "RunTime", .Label = "Run Time Since Power Up", .Formatter = FormatRunTime},
-      {.Tag = 0x0004, .Name = "AEStable", .Label = "AE Stable", .Formatter = FormatNamed<kNoYesNames>},
+      {.Tag = 0x0004, .Name = "AEStable", .Label = "AE Stable", .Formatter = NameOrStored<kNoYesNames>},
       {.Tag = 0x0005, .Name = "AETarget", .Label = "AE Target"},
       {.Tag = 0x0006, .Name = "AEAverage", .Label = "AE Average"},
-      {.Tag = 0x0007, .Name = "AFStable", .Label = "AF Stable", .Formatter = FormatNamed<kNoYesNames>},
+      {.Tag = 0x0007, .Name = "AFStable", .Label = "AF Stable", .Formatter = NameOrStored<kNoYesNames>},
       {.Tag = 0x0008, .Name = "AccelerationVector", .Label = "Acceleration Vector", .Formatter = FormatAcceleration},
-      {.Tag = 0x000A, .Name = "HDRImageType", .Label = "HDR Image Type", .Formatter = FormatNamed<kHDRImageTypeNames>},
+      {.Tag = 0x000A, .Name = "HDRImageType", .Label = "HDR Image Type", .Formatter = NameOrStored<kHDRImageTypeNames>},
       {.Tag = 0x000B, .Name = "BurstUUID", .Label = "Burst UUID"},
       {.Tag = 0x000C, .Name = "FocusDistanceRange", .Label = "Focus Distance Range", .Formatter = FormatFocusDistanceRange},
       {.Tag = 0x000F, .Name = "OISMode", .Label = "OIS Mode"},
       {.Tag = 0x0011, .Name = "ContentIdentifier", .Label = "Content Identifier"},
       {.Tag = 0x0015, .Name = "ImageUniqueID", .Label = "Image Unique ID"},
-      {.Tag = 0x0045, .Name = "FrontFacingCamera", .Label = "Front Facing Camera", .Formatter = FormatNamed<kNoYesNames>},
+      {.Tag = 0x0045, .Name = "FrontFacingCamera", .Label = "Front Facing Camera", .Formatter = NameOrStored<kNoYesNames>},
       // clang-format on
   };
   return rows;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/PartNames.h"
+#include "makernotes/StoredNames.h"
 #include "tiff/ByteView.h"
 #include "tiff/ValueFormat.h"
 
@@ -174,20 +174,20 @@ std::string FormatInternalSerialNumber(const TTypedValue& value,
 std::span<const TTagEntry> PentaxTagTable() {
   static const TTagEntry rows[] = {
       // clang-format off
-      {.Tag = 0x0008, .Name = "Quality", .Label = "Quality", .Formatter = FormatNamed<kQualityNames>},
-      {.Tag = 0x000D, .Name = "FocusMode", .Label = "Focus Mode", .Formatter = FormatNamed<kFocusModeNames>},
-      {.Tag = 0x000E, .Name = "AFPointSelected", .Label = "AF Point Selected", .Formatter = FormatNamed<kAFPointNames>},
-      {.Tag = 0x0017, .Name = "MeteringMode", .Label = "Metering Mode", .Formatter = FormatNamed<kMeteringModeNames>},
-      {.Tag = 0x0019, .Name = "WhiteBalance", .Label = "White Balance", .Formatter = FormatNamed<kWhiteBalanceNames>},
-      {.Tag = 0x001A, .Name = "WhiteBalanceMode", .Label = "White Balance Mode", .Formatter = FormatNamed<kWhiteBalanceModeNames>},
-      {.Tag = 0x001F, .Name = "Saturation", .Label = "Saturation", .Formatter = FormatNamed<kSaturationNames>},
-      {.Tag = 0x0020, .Name = "Contrast", .Label = "Contrast", .Formatter = FormatNamed<kContrastNames>},
-      {.Tag = 0x0021, .Name = "Sharpness", .Label = "Sharpness", .Formatter = FormatNamed<kSharpnessNames>},
+      {.Tag = 0x0008, .Name = "Quality", .Label = "Quality", .Formatter = NameOrStored<kQualityNames>},
+      {.Tag = 0x000D, .Name = "FocusMode", .Label = "Focus Mode", .Formatter = NameOrStored<kFocusModeNames>},
+      {.Tag = 0x000E, .Name = "AFPointSelected", .Label = "AF Point Selected", .Formatter = NameOrStored<kAFPointNames>},
+      {.Tag = 0x0017, .Name = "MeteringMode", .Label = "Metering Mode", .Formatter = NameOrStored<kMeteringModeNames>},
+      {.Tag = 0x0019, .Name = "WhiteBalance", .Label = "White Balance", .Formatter = NameOrStored<kWhiteBalanceNames>},
+      {.Tag = 0x001A, .Name = "WhiteBalanceMode", .Label = "White Balance Mode", .Formatter = NameOrStored<kWhiteBalanceModeNames>},
+      {.Tag = 0x001F, .Name = "Saturation", .Label = "Saturation", .Formatter = NameOrStored<kSaturationNames>},
+      {.Tag = 0x0020, .Name = "Contrast", .Label = "Contrast", .Formatter = NameOrStored<kContrastNames>},
+      {.Tag = 0x0021, .Name = "Sharpness", .Label = "Sharpness", .Formatter = NameOrStored<kSharpnessNames>},
       {.Tag = 0x0027, .Name = "DSPFirmwareVersion", .Label = "DSP Firmware Version", .Formatter = FormatFirmware},
       {.Tag = 0x0028, .Name = "CPUFirmwareVersion", .Label = "CPU Firmware Version", .Formatter = FormatFirmware},
       {.Tag = 0x0034, .Name = "DriveMode", .Label = "Drive Mode", .Formatter = FormatNamedParts<kDriveModePlaces>},
       {.Tag = 0x003F, .Name = "LensType", .Label = "Lens Type", .Formatter = FormatLensType},
-      {.Tag = 0x004F, .Name = "ImageTone", .Label = "Image Tone", .Formatter = FormatNamed<kImageToneNames>},
+      {.Tag = 0x004F, .Name = "ImageTone", .Label = "Image Tone", .Formatter = NameOrStored<kImageToneNames>},
       {.Tag = 0x005C, .Name = "ShakeReduction", .Label = "Shake Reduction", .Formatter = FormatShakeReduction},
       {.Tag = 0x0215, .Name = "InternalSerialNumber", .Label = "Internal Serial Number", .Formatter = FormatInternalSerialNumber},
       {.Tag = 0x0229, .Name = "SerialNumber", .Label = "Serial Number"},

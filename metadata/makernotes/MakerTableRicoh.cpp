@@ -3,7 +3,7 @@
 #include <string>
 
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/PartNames.h"
+#include "makernotes/StoredNames.h"
 
 namespace pixolyn {
 
@@ -55,14 +55,14 @@ std::string FormatSerialNumber(const TTypedValue& value, const RegionalSettings&
 // sharpness, a number of four bytes.
 std::string FormatSharpness(const TTypedValue& value, const RegionalSettings& regional) {
   if (value.Type == kTypeShort) return {};
-  return FormatNamed<kSharpnessNames>(value, regional);
+  return NameOrStored<kSharpnessNames>(value, regional);
 }
 
 // The drive mode is a SHORT; older cameras keep a number of four bytes of
 // another meaning under its tag.
 std::string FormatDriveMode(const TTypedValue& value, const RegionalSettings& regional) {
   if (value.Type != kTypeShort) return {};
-  return FormatNamed<kDriveModeNames>(value, regional);
+  return NameOrStored<kDriveModeNames>(value, regional);
 }
 }  // namespace
 
@@ -72,19 +72,19 @@ std::span<const TTagEntry> RicohTagTable() {
       {.Tag = 0x0001, .Name = "MakerNoteType", .Label = "Maker Note Type"},
       {.Tag = 0x0002, .Name = "FirmwareVersion", .Label = "Firmware Version"},
       {.Tag = 0x0005, .Name = "InternalSerialNumber", .Label = "Internal Serial Number", .Formatter = FormatSerialNumber},
-      {.Tag = 0x1000, .Name = "RecordingFormat", .Label = "Recording Format", .Formatter = FormatNamed<kRecordingFormatNames>},
+      {.Tag = 0x1000, .Name = "RecordingFormat", .Label = "Recording Format", .Formatter = NameOrStored<kRecordingFormatNames>},
       {.Tag = 0x1002, .Name = "DriveMode", .Label = "Drive Mode", .Formatter = FormatDriveMode},
       {.Tag = 0x1003, .Name = "Sharpness", .Label = "Sharpness", .Formatter = FormatSharpness},
-      {.Tag = 0x1006, .Name = "FocusMode", .Label = "Focus Mode", .Formatter = FormatNamed<kFocusModeNames>},
-      {.Tag = 0x1007, .Name = "AutoBracketing", .Label = "Auto Bracketing", .Formatter = FormatNamed<kAutoBracketingNames>},
-      {.Tag = 0x1009, .Name = "MacroMode", .Label = "Macro Mode", .Formatter = FormatNamed<kOffOnNames>},
-      {.Tag = 0x100A, .Name = "FlashMode", .Label = "Flash Mode", .Formatter = FormatNamed<kFlashModeNames>},
-      {.Tag = 0x100F, .Name = "NoiseReduction", .Label = "Noise Reduction", .Formatter = FormatNamed<kNoiseReductionNames>},
-      {.Tag = 0x1010, .Name = "ImageEffects", .Label = "Image Effects", .Formatter = FormatNamed<kImageEffectsNames>},
-      {.Tag = 0x1012, .Name = "Contrast", .Label = "Contrast", .Formatter = FormatNamed<kContrastNames>},
+      {.Tag = 0x1006, .Name = "FocusMode", .Label = "Focus Mode", .Formatter = NameOrStored<kFocusModeNames>},
+      {.Tag = 0x1007, .Name = "AutoBracketing", .Label = "Auto Bracketing", .Formatter = NameOrStored<kAutoBracketingNames>},
+      {.Tag = 0x1009, .Name = "MacroMode", .Label = "Macro Mode", .Formatter = NameOrStored<kOffOnNames>},
+      {.Tag = 0x100A, .Name = "FlashMode", .Label = "Flash Mode", .Formatter = NameOrStored<kFlashModeNames>},
+      {.Tag = 0x100F, .Name = "NoiseReduction", .Label = "Noise Reduction", .Formatter = NameOrStored<kNoiseReductionNames>},
+      {.Tag = 0x1010, .Name = "ImageEffects", .Label = "Image Effects", .Formatter = NameOrStored<kImageEffectsNames>},
+      {.Tag = 0x1012, .Name = "Contrast", .Label = "Contrast", .Formatter = NameOrStored<kContrastNames>},
       {.Tag = 0x1013, .Name = "Saturation", .Label = "Saturation"},
       {.Tag = 0x1014, .Name = "Sharpness", .Label = "Sharpness"},
-      {.Tag = 0x1205, .Name = "AFAreaMode", .Label = "AF Area Mode", .Formatter = FormatNamed<kAFAreaModeNames>},
+      {.Tag = 0x1205, .Name = "AFAreaMode", .Label = "AF Area Mode", .Formatter = NameOrStored<kAFAreaModeNames>},
       // clang-format on
   };
   return rows;

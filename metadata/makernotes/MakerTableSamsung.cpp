@@ -1,7 +1,7 @@
 // Samsung maker notes: the plain directory of its cameras and phones since about 2010.
 
 #include "makernotes/MakerNoteTables.h"
-#include "makernotes/PartNames.h"
+#include "makernotes/StoredNames.h"
 
 namespace pixolyn {
 
@@ -43,16 +43,16 @@ std::span<const TTagEntry> SamsungTagTable() {
   static const TTagEntry rows[] = {
       // clang-format off
       {.Tag = 0x0001, .Name = "MakerNoteVersion", .Label = "Maker Note Version"},
-      {.Tag = 0x0002, .Name = "DeviceType", .Label = "Device Type", .Formatter = FormatNamed<kDeviceTypeNames>},
-      {.Tag = 0x0021, .Name = "PictureWizardMode", .Label = "Picture Wizard Mode", .Formatter = FormatNamed<kPictureWizardModeNames>},
-      {.Tag = 0x0041, .Name = "WhiteBalanceSetup", .Label = "White Balance Setup", .Formatter = FormatNamed<kWhiteBalanceSetupNames>},
-      {.Tag = 0x0100, .Name = "FaceDetect", .Label = "Face Detect", .Formatter = FormatNamed<kOffOnNames>},
+      {.Tag = 0x0002, .Name = "DeviceType", .Label = "Device Type", .Formatter = NameOrStored<kDeviceTypeNames>},
+      {.Tag = 0x0021, .Name = "PictureWizardMode", .Label = "Picture Wizard Mode", .Formatter = NameOrStored<kPictureWizardModeNames>},
+      {.Tag = 0x0041, .Name = "WhiteBalanceSetup", .Label = "White Balance Setup", .Formatter = NameOrStored<kWhiteBalanceSetupNames>},
+      {.Tag = 0x0100, .Name = "FaceDetect", .Label = "Face Detect", .Formatter = NameOrStored<kOffOnNames>},
       {.Tag = 0xA001, .Name = "FirmwareName", .Label = "Firmware Name"},
       {.Tag = 0xA002, .Name = "SerialNumber", .Label = "Serial Number"},
-      {.Tag = 0xA003, .Name = "LensType", .Label = "Lens Type", .Formatter = FormatNamed<kLensTypeNames>},
+      {.Tag = 0xA003, .Name = "LensType", .Label = "Lens Type", .Formatter = NameOrStored<kLensTypeNames>},
       {.Tag = 0xA004, .Name = "LensFirmware", .Label = "Lens Firmware"},
       {.Tag = 0xA005, .Name = "InternalLensSerialNumber", .Label = "Internal Lens Serial Number"},
-      {.Tag = 0xA012, .Name = "SmartRange", .Label = "Smart Range", .Formatter = FormatNamed<kOffOnNames>},
+      {.Tag = 0xA012, .Name = "SmartRange", .Label = "Smart Range", .Formatter = NameOrStored<kOffOnNames>},
       // clang-format on
   };
   return rows;
