@@ -14,6 +14,7 @@
 #include "TestJpeg.h"
 #include "app/PictureFile.h"
 #include "fixtures/JpegBuilder.h"
+#include "support/JpegEncoder.h"
 
 namespace pixolyn {
 namespace {
@@ -63,9 +64,13 @@ TEST(JpegDecode, DecodesWhatThereIsOfATruncatedPicture) {
 }
 
 // A small picture whose frame header claims side x side pixels, with hardly any data behind it.
-std::string ForgedSize(uint16_t side) {
-  std::string picture = test::MakeJpeg(16, 16);
-  const auto sof = picture.find("\xFF\xC0");
+std::string ForgedSize(uint16_t side, bool progressive = false) {
+  std::string picture = test::EncodeJpeg(
+      {.Width = 16,
+       .Height = 16,
+       .Progressive = progressive,
+       .Pixel = [](int x, int, unsigned char* rgb) { rgb[0] = rgb[1] = rgb[2] = x; }});
+  const auto sof = picture.find(progressive ? "\xFF\xC2" : "\xFF\xC0");
   for (const std::size_t at : {sof + 5, sof + 7}) {  // height, then width
     picture[at] = static_cast<char>(side >> 8);
     picture[at + 1] = static_cast<char>(side & 0xFF);
@@ -84,6 +89,52 @@ TEST(JpegDecode, ScalesDownAPictureBeyondTheDisplayLimitAndRefusesOneTooLargeAtE
     } catch (const JpegError& error) {
       EXPECT_EQ(error.Code(), JERR_IMAGE_TOO_BIG);
     }
+  }
+}
+
+// A progressive frame keeps every coefficient of the whole picture in memory,
+// whatever the scale it is shown at: a few hundred bytes may claim gigabytes.
+TEST(JpegDecode, RefusesAFrameWhoseDecodeWouldNeedMoreThanAGibibyte) {
+  const struct {
+    uint16_t Side;
+    bool Progressive;
+    bool Shown;
+  } cases[] = {{10000, true, true},  // a 100-megapixel camera picture
+               {30000, true, false},
+               {30000, false, true},  // decoded a row at a time
+               {65500, true, false}};
+  for (const auto& c : cases) {
+    const std::string bomb = ForgedSize(c.Side, c.Progressive);
+    EXPECT_LT(bomb.size(), 1000u);
+    try {
+      const TDecodedPicture decoded = DecodeToCover(bomb, {800, 600});
+      EXPECT_TRUE(c.Shown) << c.Side;
+      EXPECT_EQ(decoded.Full.Width, c.Side);
+    } catch (const JpegError& error) {
+      EXPECT_FALSE(c.Shown) << c.Side;
+      EXPECT_EQ(error.Code(), JERR_IMAGE_TOO_BIG);
+    }
+  }
+}
+
+// Its scans repeated copies times: libjpeg reads repeated scans with a warning.
+std::string WithScansRepeated(int copies) {
+  const std::string picture = ForgedSize(16, true);
+  const auto firstScan = picture.find("\xFF\xC4", picture.find("\xFF\xC2"));
+  const std::string scans = picture.substr(firstScan, picture.size() - 2 - firstScan);
+  std::string repeated = picture.substr(0, firstScan);
+  for (int copy = 0; copy < copies; ++copy) repeated += scans;
+  return repeated + "\xFF\xD9";
+}
+
+TEST(JpegDecode, GivesUpAProgressivePictureOfMoreThanAFewHundredScans) {
+  // libjpeg's simple progression has ten scans.
+  EXPECT_EQ(DecodeForDisplay(WithScansRepeated(20)).Width, 16);
+  try {
+    DecodeForDisplay(WithScansRepeated(40));
+    ADD_FAILURE() << "decoded 40 copies of the scans";
+  } catch (const JpegError& error) {
+    EXPECT_EQ(error.Code(), JERR_BAD_PROGRESSION);
   }
 }
 
