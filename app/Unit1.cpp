@@ -254,7 +254,8 @@ void TForm1::FormCreate() {
 
 void TForm1::FormShow() {
   if (environment_.Startform) environment_.Startform->hide();
-  FileListboxClick();
+  // A listing still on its worker selects its picture itself when it is done.
+  if (listingShown_ == *listingGeneration_) FileListboxClick();
 }
 
 void TForm1::FormClose() {
