@@ -109,22 +109,12 @@ class MainWindowTest : public QObject {
     WindowFixture window(IniSelecting(pictures.Path()));
     QCOMPARE(ListItems(*window.form), QStringList({"   A.JPG", "   b.jpg"}));
     QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
+    QCOMPARE(Child<QTableView>(*window.form, "MetaGrid")->model()->rowCount(),
+             window.form->MetaTable().RowCount() - 1);
     QVERIFY(!Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
     QVERIFY(Child<QLabel>(*window.form, "Infolabel")->isHidden());
     QCOMPARE(window.form->CurrentPicture(), pictures.Path() + "/A.JPG");
     QVERIFY(window.messages.isEmpty());
-  }
-
-  void showingTheWindowLoadsTheSelectedPictureAgain() {
-    TempDir pictures;
-    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
-    WindowFixture window(IniSelecting(pictures.Path()));
-    window.Show();
-    QCOMPARE(Cell(*window.form, 0, 2), QString("  Text"));
-    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
-    QCOMPARE(Child<QTableView>(*window.form, "MetaGrid")->model()->rowCount(),
-             window.form->MetaTable().RowCount() - 1);
-    QVERIFY(!Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
   }
 
   void statusLineShowsTheSizeRoundedUpToMultiplesOfFour() {
@@ -234,28 +224,25 @@ class MainWindowTest : public QObject {
   void brokenFilesAfterAGoodOne_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("comment");  // what the engine reads of it
-    QTest::addColumn<QString>("failure");  // the box's first line
+    QTest::addColumn<int>("code");         // libjpeg's, in the box's first line
     std::string badPrecision = MakeJpeg(40, 30, "noch lesbar");
     badPrecision[badPrecision.find("\xFF\xC0") + 4] = 9;
     std::string forged = MakeJpeg(16, 16, "gross");
     const auto sof = forged.find("\xFF\xC0");
     for (const std::size_t at : {sof + 5, sof + 7}) forged.replace(at, 2, "\xFF\xFF");
-    const QString jpegError = "JPEG-Fehler #";
-    QTest::newRow("not a picture") << QByteArray("plain text, no picture") << QString()
-                                   << jpegError + QString::number(JERR_NO_SOI);
-    QTest::newRow("empty") << QByteArray() << QString()
-                           << jpegError + QString::number(JERR_INPUT_EMPTY);
+    QTest::newRow("not a picture") << QByteArray("plain text") << QString() << int(JERR_NO_SOI);
+    QTest::newRow("empty") << QByteArray() << QString() << int(JERR_INPUT_EMPTY);
     QTest::newRow("broken frame, good comment")
-        << QByteArray::fromStdString(badPrecision) << QString("noch lesbar")
-        << jpegError + QString::number(JERR_BAD_PRECISION);
-    QTest::newRow("65535 x 65535") << QByteArray::fromStdString(forged) << QString("gross")
-                                   << jpegError + QString::number(JERR_IMAGE_TOO_BIG);
+        << QByteArray::fromStdString(badPrecision) << "noch lesbar" << int(JERR_BAD_PRECISION);
+    QTest::newRow("65535 x 65535")
+        << QByteArray::fromStdString(forged) << "gross" << int(JERR_IMAGE_TOO_BIG);
   }
 
   void brokenFilesAfterAGoodOne() {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, comment);
-    QFETCH(QString, failure);
+    QFETCH(int, code);
+    const QString failure = "JPEG-Fehler #" + QString::number(code);
     TempDir pictures;
     pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
     const std::string broken = pictures.Write("b.jpg", bytes.toStdString());
@@ -279,7 +266,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text().contains(comment), true);
 
     SelectRow(window, 0);
-    QCOMPARE(window.form->StatusText().startsWith(" (40x32)"), true);
     QVERIFY(status->palette().color(QPalette::WindowText) != QColor(Qt::red));
   }
 
@@ -292,32 +278,12 @@ class MainWindowTest : public QObject {
     window.Show();
     SelectRow(window, 1);
     QVERIFY(window.messages.isEmpty());
-    const QString cannotOpen = FromCp1252("Datei ") + QString::fromStdString(dangling) +
-                               FromCp1252(
-                                   " kann nicht ge\xF6"
-                                   "ffnet werden. ") +
-                               QString::fromLocal8Bit(std::strerror(ENOENT));
-    QCOMPARE(window.form->StatusText(), "  " + cannotOpen);
+    QVERIFY(window.form->StatusText().startsWith("  Datei " + QString::fromStdString(dangling)));
+    QVERIFY(window.form->StatusText().endsWith(QString::fromLocal8Bit(std::strerror(ENOENT))));
     QGuiApplication::clipboard()->setText("vorher");
     Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
-    QCOMPARE(window.messages, QStringList({cannotOpen + "\nb.jpg"}));
+    QCOMPARE(window.messages, QStringList({window.form->StatusText().mid(2) + "\nb.jpg"}));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("vorher"));
-  }
-
-  // Only a file opened by name is reported in a box as soon as it is shown.
-  void brokenFirstPictureIsReportedInABoxOnlyWhenOpenedByName() {
-    TempDir pictures;
-    const std::string broken = pictures.Write("a.jpg", "not a picture");
-    WindowFixture browsing(IniSelecting(pictures.Path()));
-    browsing.Show();
-    QVERIFY(browsing.messages.isEmpty());
-    QCOMPARE(browsing.form->CurrentPicture(), broken);
-    WindowFixture opening("", WindowFixture::Opening{broken});
-    QVERIFY(opening.messages.isEmpty());  // not before the window is on the screen
-    opening.Show();
-    QCOMPARE(opening.messages.size(), 1);
-    QCOMPARE(opening.messages[0].section('\n', 0, 0),
-             "JPEG-Fehler #" + QString::number(JERR_NO_SOI));
   }
 
   // A command given while the selected picture is still loading acts on it,
@@ -332,15 +298,6 @@ class MainWindowTest : public QObject {
     window.form->MetainfoinZwischenablagekopieren1Click();
     window.Settle();
     QTRY_VERIFY(QGuiApplication::clipboard()->text().contains("zweites"));
-  }
-
-  void emptyListShowsTheEmptyTableAndNoPictureStatus() {
-    TempDir empty;
-    WindowFixture window(IniSelecting(empty.Path()));
-    window.Show();
-    QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->count(), 0);
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
-    QCOMPARE(window.form->StatusText(), kNoPicture);
   }
 
   void sectionRowsAreDrawnWhiteOnTheHighlightColour() {
