@@ -1,9 +1,12 @@
 // The main window's settings file: position, size, the sizes of three areas
 // and the last folder.
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSplitter>
+#include <QStandardPaths>
+#include <filesystem>
 #include <numeric>
 
 #include "app/AppText.h"
@@ -40,6 +43,12 @@ QRect AvailableArea(QPoint position) {
   return screen ? screen->availableGeometry() : QRect(0, 0, 640, 480);
 }
 
+// The folder of a first start: the user's pictures folder, else home.
+std::string PicturesFolder() {
+  const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return ToNative(!pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath());
+}
+
 // Writes the keys one after the other; the first that fails ends the writing.
 class SettingsWriter {
  public:
@@ -66,23 +75,34 @@ class SettingsWriter {
 void TForm1::ReadSettings(const std::string& path) {
   using namespace settings;
   const TIniFile file(path);
+  // Without a stored size the program runs for the first time.
+  const bool stored = !file.ReadString(kSection, kMainWidth.Name, "").empty();
   const int top = ReadInteger(file, kTop);
   const int left = ReadInteger(file, kLeft);
-  const QRect frame =
-      FitWindow(left, top, ReadInteger(file, kMainWidth), ReadInteger(file, kMainHeight),
-                AvailableArea({left, top}), minimumSize());
+  const QRect available = AvailableArea({left, top});
+  const TFirstLayout first = FirstStartLayout(available, minimumSize());
+  const QRect frame = stored ? FitWindow(left, top, ReadInteger(file, kMainWidth),
+                                         ReadInteger(file, kMainHeight), available, minimumSize())
+                             : first.Frame;
   move(frame.topLeft());
   resize(frame.size());
   // A path opened from outside takes the stored folder's place for this run.
-  CheckFolder->SetSelectedFolderPath(environment_.OpenPath.empty()
-                                         ? file.ReadString(kSection, kActDir, "")
-                                         : SplitOpenPath(environment_.OpenPath).Folder);
+  const std::string storedFolder = file.ReadString(kSection, kActDir, "");
+  if (environment_.OpenPath.empty()) {
+    CheckFolder->SetSelectedFolderPath(storedFolder.empty() ? PicturesFolder() : storedFolder);
+    pendingFileName_ = file.ReadString(kSection, kActFile, "");
+  } else {
+    CheckFolder->SetSelectedFolderPath(SplitOpenPath(environment_.OpenPath).Folder);
+  }
   // The left part takes whatever the right part leaves, so this has no lasting effect.
   Panel1->resize(FitPane(ReadInteger(file, kPanel1Width), frame.width()), Panel1->height());
-  SetPaneSize(Splitter3, 0, FitPane(ReadInteger(file, kCheckFolderHeight), frame.height()));
-  SetPaneSize(Splitter2, 1, FitPane(ReadInteger(file, kPanel3Height), frame.height()));
+  const auto size = [&](const IntegerKey& key, int firstSize, int room) {
+    return FitPane(stored ? ReadInteger(file, key) : firstSize, room);
+  };
+  SetPaneSize(Splitter3, 0, size(kCheckFolderHeight, first.CheckFolderHeight, frame.height()));
+  SetPaneSize(Splitter2, 1, size(kPanel3Height, first.Panel3Height, frame.height()));
   const int rightPartRoom = frame.width() - Splitter1->handleWidth() - kUsableLeftPart;
-  SetPaneSize(Splitter1, 1, FitPane(ReadInteger(file, kPanel2Width), rightPartRoom));
+  SetPaneSize(Splitter1, 1, size(kPanel2Width, first.Panel2Width, rightPartRoom));
 }
 
 void TForm1::WriteSettings(const std::string& path) {
@@ -96,7 +116,8 @@ void TForm1::WriteSettings(const std::string& path) {
       .Integer(kPanel1Width, Panel1->width())
       .Integer(kCheckFolderHeight, CheckFolder->height())
       .Integer(kPanel3Height, Panel3->height())
-      .Integer(kPanel2Width, Panel2->width());
+      .Integer(kPanel2Width, Panel2->width())
+      .String(kActFile, std::filesystem::path(currentPicture_).filename().string());
 }
 
 }  // namespace pixolyn

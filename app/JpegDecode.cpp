@@ -10,6 +10,7 @@
 #include <csetjmp>
 #include <string>
 
+#include "app/JpegLimits.h"
 #include "app/JpegMessages.h"
 
 namespace pixolyn {
@@ -28,6 +29,7 @@ namespace {
 struct ErrorManager {
   jpeg_error_mgr Base;
   std::jmp_buf Jump;
+  bool TooManyScans = false;  // the failure is the scan limit's, not libjpeg's
 };
 
 [[noreturn]] void ErrorExit(j_common_ptr info) {
@@ -37,9 +39,25 @@ struct ErrorManager {
 // Warnings about damaged data are not shown; the picture decodes as far as it can.
 void IgnoreMessage(j_common_ptr) {}
 
+// Called by libjpeg while it reads the scans: a picture of endless scans
+// would keep a worker busy for minutes.
+void GiveUpAfterMaxScans(j_common_ptr common) {
+  const auto* info = reinterpret_cast<j_decompress_ptr>(common);
+  if (info->input_scan_number <= kMaxScans) return;
+  reinterpret_cast<ErrorManager*>(common->err)->TooManyScans = true;
+  common->err->msg_code = JERR_BAD_PROGRESSION;
+  common->err->error_exit(common);
+}
+
 // The failure libjpeg reported last, its text in German where there is one.
 JpegError LastError(j_common_ptr info) {
   const jpeg_error_mgr& errors = *info->err;
+  if (reinterpret_cast<const ErrorManager*>(info->err)->TooManyScans) {
+    std::array<char, 128> text{};
+    std::snprintf(text.data(), text.size(),
+                  "Das progressive Bild hat mehr als %d Durchl\xE4ufe (Scans)", kMaxScans);
+    return JpegError(errors.msg_code, text.data());
+  }
   std::string text = GermanJpegMessage(errors.msg_code, errors.msg_parm.i[0], errors.msg_parm.i[1]);
   if (text.empty()) {
     std::array<char, JMSG_LENGTH_MAX> english{};
@@ -58,6 +76,7 @@ struct Decompression {
 
   jpeg_decompress_struct Info{};
   ErrorManager Errors{};
+  jpeg_progress_mgr Progress{};
 };
 
 // One decompression of a picture in memory. Pointers into the caller's
@@ -73,6 +92,10 @@ class Decompressor {
     errors_.Base.output_message = IgnoreMessage;
     Run([](Decompressor& d) {
       jpeg_create_decompress(&d.info_);
+      // Without a backing store, libjpeg fails rather than exceed this.
+      d.info_.mem->max_memory_to_use = kMaxDecodeBytes;
+      d.state_.Progress.progress_monitor = GiveUpAfterMaxScans;
+      d.info_.progress = &d.state_.Progress;
       jpeg_mem_src(&d.info_, reinterpret_cast<const unsigned char*>(d.data_.data()),
                    static_cast<unsigned long>(d.data_.size()));
       jpeg_read_header(&d.info_, TRUE);
@@ -184,11 +207,14 @@ TDecodedPicture DecodeAtScale(Decompressor& decompressor, unsigned denominator) 
     if (pixels <= kMaxDisplayPixels) break;
     if (denominator >= kSmallestScaleDenominator) throw TooBigForPreview(info);
   }
+  const int components = cmyk ? 4 : 3;
+  // Refused before libjpeg allocates anything: a progressive frame header of
+  // a few bytes may claim gigabytes of coefficients whatever the scale.
+  if (DecodeBytes(info, components) > kMaxDecodeBytes) throw TooBigForPreview(info);
   TDecodedPicture picture;
   picture.Width = static_cast<int>(info.output_width);
   picture.Height = static_cast<int>(info.output_height);
   picture.Full = {static_cast<int>(info.image_width), static_cast<int>(info.image_height)};
-  const std::size_t components = cmyk ? 4 : 3;
   const std::size_t count = std::size_t{info.output_width} * info.output_height;
   picture.Pixels.assign(count * components, 0);
   decompressor.ReadRows(picture.Pixels.data(), std::size_t{info.output_width} * components);

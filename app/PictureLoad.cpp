@@ -1,6 +1,7 @@
 #include "app/PictureLoad.h"
 
 #include <QFileInfo>
+#include <optional>
 
 #include "app/AppText.h"
 #include "app/Orientation.h"
@@ -25,28 +26,31 @@ QString FileName(const std::string& path) {
 TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover,
                                     const RegionalSettings& regional) {
   TLoadedPicture loaded;
-  TDecodedPicture decoded;
+  std::optional<TDecodedPicture> decoded;
   try {
     auto bytes = std::make_shared<const std::string>(ReadPictureFile(path));
     loaded.Quarter = QuarterScaleSize(*bytes);
     decoded = DecodeToCover(*bytes, cover);
     loaded.Jpeg = std::move(bytes);
   } catch (const FileOpenError& error) {
-    loaded.Failure = FormatMessage(kCannotOpen, {FromNative(error.Path()),
-                                                 QString::fromLocal8Bit(error.SystemText())}) +
-                     QLatin1Char('\n') + FileName(path);
-    return loaded;
+    const QString text = FormatMessage(
+        kCannotOpen, {FromNative(error.Path()), QString::fromLocal8Bit(error.SystemText())});
+    loaded.Failure = text + QLatin1Char('\n') + FileName(path);
+    loaded.FailureLine = text;
+    loaded.Unreadable = true;
   } catch (const JpegError& error) {
-    loaded.Failure = FormatMessage(kJpegError, {QString::number(error.Code())}) +
-                     QLatin1Char('\n') + FileName(path) + QLatin1Char('\n') +
-                     FromCp1252(error.Text());
-    return loaded;
+    const QString code = FormatMessage(kJpegError, {QString::number(error.Code())});
+    const QString text = FromCp1252(error.Text());
+    loaded.Failure = code + QLatin1Char('\n') + FileName(path) + QLatin1Char('\n') + text;
+    loaded.FailureLine =
+        code + QStringLiteral(": ") + text + QStringLiteral("   ") + FromNative(path);
   }
-  // The record lives only for this call: the window keeps none between selections.
+  // The metadata come from the engine whatever became of the image data. The
+  // record lives only for this call: the window keeps none between selections.
   std::unique_ptr<TImgData> record;
   LoadMetaInfo(path, record, regional);
   loaded.Orientation = OrientationOf(record.get());
-  loaded.Display = MakeUpright(std::move(decoded), loaded.Orientation, cover);
+  if (decoded) loaded.Display = MakeUpright(std::move(*decoded), loaded.Orientation, cover);
   ShowMetaInfo(loaded.Table, record.get(), loaded.SectionRows);
   if (record) record->ResetImage();
   return loaded;

@@ -40,6 +40,14 @@ void TPicturePreview::SetPicture(TUprightPicture picture, std::shared_ptr<const 
   orientation_ = orientation;
   Adopt(std::move(picture));
   jpeg_ = std::move(jpeg);
+  placeholder_.clear();
+  update();
+}
+
+void TPicturePreview::ShowPlaceholder(const QString& text) {
+  Adopt({});
+  jpeg_.reset();
+  placeholder_ = text;
   update();
 }
 
@@ -96,7 +104,12 @@ void TPicturePreview::DecodeLargerWhenNeeded() {
 void TPicturePreview::paintEvent(QPaintEvent*) {
   DecodeLargerWhenNeeded();
   const QRect target = PictureRect();
-  if (target.isEmpty()) return;
+  if (target.isEmpty()) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, placeholder_);
+    return;
+  }
   const QSize device = target.size() * devicePixelRatioF();
   if (scaled_.size() != device) {
     scaled_ = QPixmap::fromImage(

@@ -1,8 +1,5 @@
 #include "app/Unit1.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
@@ -17,7 +14,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
@@ -40,7 +39,6 @@ namespace pixolyn {
 
 namespace {
 
-constexpr const char* kNoPicture = "  kein Bild ausgew\xE4hlt";
 constexpr const char* kJpegMask = "*.jpg";
 constexpr const char* kItemIndent = "   ";
 // The file's own name, kept beside the indented text the list shows.
@@ -71,6 +69,11 @@ std::string UserConfigFolder() {
   std::error_code ignored;  // a failure shows when the settings are written
   std::filesystem::create_directories(folder, ignored);
   return folder;
+}
+
+bool IsFile(const std::string& path) {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(path, ignored);
 }
 
 std::string WithTrailingSlash(std::string folder) {
@@ -183,18 +186,28 @@ void TForm1::ShowMessage(const QString& message) {
 }
 
 std::string TForm1::SettingsPath() const {
-  // An installed program's folder (/usr/bin) is not the user's to write; its
-  // settings then live in the user's configuration folder.
-  const bool readOnlyFolder =
-      ::access(AppFolder.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-  return (readOnlyFolder ? UserConfigFolder() : AppFolder) + std::string(settings::kFileName);
+  const std::string& folder = environment_.ConfigFolder;
+  return (folder.empty() ? UserConfigFolder() : WithTrailingSlash(folder)) +
+         std::string(settings::kFileName);
+}
+
+std::string TForm1::SettingsToRead() const {
+  // A file beside the program (left by an administrator or an older version)
+  // serves until the user has one of their own; it is never written.
+  const std::string own = SettingsPath();
+  const std::string besideProgram = AppFolder + std::string(settings::kFileName);
+  return !IsFile(own) && IsFile(besideProgram) ? besideProgram : own;
 }
 
 QString TForm1::StatusText() const {
   return statusLabel_->text();
 }
 
-void TForm1::SetStatus(const QString& text) {
+void TForm1::SetStatus(const QString& text, bool failure) {
+  QPalette colours = statusLabel_->palette();
+  colours.setColor(QPalette::WindowText,
+                   failure ? QColor(Qt::red) : palette().color(QPalette::WindowText));
+  statusLabel_->setPalette(colours);
   statusLabel_->SetText(text);
 }
 
@@ -230,18 +243,19 @@ void TForm1::ShowEmptyTable() {
 void TForm1::FormCreate() {
   AppFolder = environment_.AppFolder.empty() ? ExecutableFolder()
                                              : WithTrailingSlash(environment_.AppFolder);
+  ReadSettings(SettingsToRead());
   if (!environment_.OpenPath.empty()) {
-    pendingFileName_ = SplitOpenPath(environment_.OpenPath).FileName;
+    const TOpenPath open = SplitOpenPath(environment_.OpenPath);
+    pendingFileName_ = open.FileName;
+    openingFile_ = !open.FileName.empty();
   }
-  ReadSettings(SettingsPath());
-  // The folder's first picture is loaded now; its table waits for the showing.
   CheckFolderClick();
 }
 
 void TForm1::FormShow() {
   if (environment_.Startform) environment_.Startform->hide();
-  creating_ = false;
-  FileListboxClick();
+  // A listing still on its worker selects its picture itself when it is done.
+  if (listingShown_ == *listingGeneration_) FileListboxClick();
 }
 
 void TForm1::FormClose() {
@@ -259,15 +273,17 @@ void TForm1::CheckFolderClick() {
     const QSignalBlocker blocker(FileListbox);
     FileListbox->clear();
   }
-  const std::string searchFile = WithTrailingSlash(CheckFolder->SelectedFolderPath()) + kJpegMask;
+  const std::string folder = CheckFolder->SelectedFolderPath();
+  const std::string searchFile = WithTrailingSlash(folder) + kJpegMask;
   RunInBackground(
       this,
       [searchFile, latest = listingGeneration_, listing] {
         return FindFiles(searchFile, [&] { return *latest != listing; });
       },
-      [this, listing](std::vector<TSearchRec> found) {
+      [this, listing, folder](std::vector<TSearchRec> found) {
         if (listing != *listingGeneration_) return;
         listingShown_ = listing;
+        listedFolder_ = folder;
         RunEvent([&] { ShowListing(found); });
       });
 }
@@ -277,22 +293,24 @@ void TForm1::ShowListing(const std::vector<TSearchRec>& found) {
     // Sorted once at the end rather than at every insertion.
     const QSignalBlocker blocker(FileListbox);
     FileListbox->setSortingEnabled(false);
-    const std::string folder = WithTrailingSlash(CheckFolder->SelectedFolderPath());
+    const std::string folder = WithTrailingSlash(listedFolder_);
     for (const TSearchRec& info : found) FileSearchFileFind(folder, info);
     FileListbox->setSortingEnabled(true);
     FileListbox->sortItems();
   }
   const std::string wanted = std::exchange(pendingFileName_, {});
+  const bool opening = std::exchange(openingFile_, false);
   emit ListingFinished();
   if (FileListbox->count() == 0) {
-    // At creation the grid then gets its empty table; later it keeps what it shows.
-    if (creating_) ShowEmptyTable();
+    ShowNoSelection();
+    RunWaitingCommand();
     return;
   }
   int row = 0;
   for (int i = 0; i < FileListbox->count() && !wanted.empty(); ++i) {
     if (FileListbox->item(i)->data(kFileNameRole).toByteArray().toStdString() == wanted) row = i;
   }
+  if (opening) openedPath_ = listedFolder_ + "/" + wanted;
   {
     const QSignalBlocker blocker(FileListbox);
     FileListbox->setCurrentRow(row);
@@ -308,18 +326,18 @@ void TForm1::FileSearchFileFind(const std::string&, const TSearchRec& info) {
 
 void TForm1::FileListboxClick() {
   const unsigned selection = ++*selectionGeneration_;
-  Infolabel->hide();
   const QListWidgetItem* item = FileListbox->currentItem();
   if (!item || !item->isSelected()) {
     selectionShown_ = selection;
-    SetStatus(FromCp1252(kNoPicture));
-    ShowEmptyTable();
+    ShowNoSelection();
     emit SelectionFinished();
+    RunWaitingCommand();
     return;
   }
   // The stored name rather than the shown text: a name may begin or end with blanks.
-  const std::string path = CheckFolder->SelectedFolderPath() + "/" +
-                           item->data(kFileNameRole).toByteArray().toStdString();
+  const std::string path =
+      listedFolder_ + "/" + item->data(kFileNameRole).toByteArray().toStdString();
+  if (path != openedPath_) openedPath_.clear();
   RunInBackground(
       this,
       [path, cover = Image->CoverSize(), latest = selectionGeneration_, selection,
@@ -331,29 +349,10 @@ void TForm1::FileListboxClick() {
       [this, path, selection](TLoadedPicture picture) {
         if (selection != *selectionGeneration_) return;
         selectionShown_ = selection;
-        ShowPicture(path, std::move(picture));
+        RunEvent([&] { ShowPicture(path, std::move(picture)); });
         emit SelectionFinished();
+        RunWaitingCommand();
       });
-}
-
-void TForm1::ShowPicture(const std::string& path, TLoadedPicture picture) {
-  if (!picture.Failure.isEmpty()) {
-    // The preview, the grid and the current picture stay; the status line says none is shown.
-    SetStatus(FromCp1252(kNoPicture));
-    ShowMessage(picture.Failure);
-    return;
-  }
-  SetStatus(
-      QStringLiteral(" (%1x%2)   ").arg(4 * picture.Quarter.Width).arg(4 * picture.Quarter.Height) +
-      FromNative(path));
-  currentPicture_ = path;
-  Image->SetPicture(std::move(picture.Display), std::move(picture.Jpeg), picture.Orientation);
-  // At creation the grid gets the empty table: showing the window loads the picture again.
-  if (creating_) {
-    ShowEmptyTable();
-  } else {
-    FillMetaGrid(std::move(picture.Table), std::move(picture.SectionRows));
-  }
 }
 
 void TForm1::MetaGridGetCellColor(int row, int, TCellColors& colors) const {
@@ -381,14 +380,17 @@ void TForm1::Beenden1Click() {
 }
 
 void TForm1::MetainfoinZwischenablagekopieren1Click() {
+  if (!SelectedPictureReady([this] { MetainfoinZwischenablagekopieren1Click(); })) return;
   CopyGridToClipboard(MetaTable());
 }
 
 void TForm1::MetainfoinExcelDateischreiben1Click() {
+  if (!SelectedPictureReady([this] { MetainfoinExcelDateischreiben1Click(); })) return;
   WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), currentPicture_);
 }
 
 void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
+  if (WaitingFor([this] { MetainfoallerBilderdesOrdnersinDateischreiben1Click(); })) return;
   cataloguing_ = true;
   WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this, environment_.Regional,
                            [this](const QString& failure) {
@@ -400,7 +402,7 @@ void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
 
 std::vector<std::string> TForm1::ListedPictures() const {
   std::vector<std::string> pictures;
-  const std::string folder = CheckFolder->SelectedFolderPath() + "/";
+  const std::string folder = listedFolder_ + "/";
   for (int row = 0; row < FileListbox->count(); ++row) {
     pictures.push_back(folder +
                        FileListbox->item(row)->data(kFileNameRole).toByteArray().toStdString());
@@ -438,7 +440,20 @@ void TForm1::OpenFromOutside(const std::string& path) {
   const TOpenPath open = SplitOpenPath(path);
   CheckFolder->SetSelectedFolderPath(open.Folder);
   pendingFileName_ = open.FileName;
+  openingFile_ = !open.FileName.empty();
   CheckFolderClick();
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  // Until it is shown the window takes its stored sizes, which the left part
+  // must absorb; later, width the window gains or loses is the right part's.
+  if (!shown_ || !event->oldSize().isValid()) return;
+  const int gained = event->size().width() - event->oldSize().width();
+  QList<int> sizes = Splitter1->sizes();
+  sizes[0] -= gained;
+  sizes[1] += gained;
+  Splitter1->setSizes(sizes);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

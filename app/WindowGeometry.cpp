@@ -31,4 +31,13 @@ int FitPane(int size, int room) {
   return Within(size, 0, room);
 }
 
+TFirstLayout FirstStartLayout(const QRect& available, const QSize& minimum) {
+  const int width = available.width() * 3 / 4;
+  const int height = available.height() * 3 / 4;
+  QRect frame = FitWindow(0, 0, width, height, available, minimum);
+  frame.moveCenter(available.center());
+  frame = FitWindow(frame.left(), frame.top(), frame.width(), frame.height(), available, minimum);
+  return {frame, frame.height() / 2, frame.height() / 2, frame.width() * 2 / 3};
+}
+
 }  // namespace pixolyn

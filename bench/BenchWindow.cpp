@@ -17,8 +17,10 @@ TBenchWindow::TBenchWindow(const std::string& folder) {
                                                     << "mainwidth=1600\nmainheight=1000\n"
                                                     << "panel2.width=1000\npanel3.height=250\n"
                                                     << "actdir=" << folder << "\n";
-  form_ = std::make_unique<TForm1>(TForm1Environment{
-      nullptr, appFolder_.Path() + "/", [this](const QString& message) { messages_ << message; }});
+  form_ = std::make_unique<TForm1>(
+      TForm1Environment{.AppFolder = appFolder_.Path() + "/",
+                        .ShowError = [this](const QString& message) { messages_ << message; },
+                        .ConfigFolder = appFolder_.Path() + "/"});
   form_->show();
   QCoreApplication::processEvents();
   WaitUntilIdle();

@@ -2,7 +2,9 @@
 // longest pause in which the window could not run its events.
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QListWidget>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <fstream>
@@ -17,21 +19,41 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kPictures = 8;
+// A held key repeats about 30 times a second.
+constexpr auto kKeyRepeat = std::chrono::milliseconds(33);
 
-// Manual time: the longest stretch, while the list is stepped through one
-// picture after the other (each as soon as the one before is shown), in
-// which the window could not run its events.
-void LongestPauseWhileClickingThrough(benchmark::State& state, TBenchWindow* window) {
+// Steps through the list once, each picture as soon as the one before is shown.
+void ClickThrough(QListWidget* list, TBenchWindow* window) {
+  for (int step = 1; step <= list->count(); ++step) {
+    list->setCurrentRow(step % list->count());  // as the arrow key does
+    window->WaitUntilIdle();
+  }
+}
+
+// Steps through the list once as a held arrow key does, whatever is shown meanwhile.
+void HoldDown(QListWidget* list, TBenchWindow* window) {
+  QTimer repeat;
+  int step = 0;
+  QObject::connect(&repeat, &QTimer::timeout, [&] {
+    list->setCurrentRow(++step % list->count());
+    if (step == list->count()) repeat.stop();
+  });
+  repeat.start(kKeyRepeat);
+  while (repeat.isActive()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  window->WaitUntilIdle();
+}
+
+// Manual time: the longest stretch, while the list is stepped through by
+// walk, in which the window could not run its events.
+void LongestPauseWhileStepping(benchmark::State& state, TBenchWindow* window,
+                               void (*walk)(QListWidget*, TBenchWindow*)) {
   auto* list = window->Form().findChild<QListWidget*>(QStringLiteral("FileListbox"));
   std::chrono::nanoseconds longestCpu{};
   TBenchWindow::WaitUntilQuiet();
   for (auto _ : state) {
     const TEventTicker ticker;
     const auto start = Clock::now();
-    for (int step = 1; step <= list->count(); ++step) {
-      list->setCurrentRow(step % list->count());  // as the arrow key does
-      window->WaitUntilIdle();
-    }
+    walk(list, window);
     const auto end = Clock::now();
     state.SetIterationTime(std::chrono::duration<double>(ticker.LongestPauseUntil(end)).count());
     longestCpu = std::max(longestCpu, ticker.LongestThreadCpuPause());
@@ -57,12 +79,15 @@ void RegisterClickThroughBenchmarks(TKeeper& keep) {
   keep.push_back(scratch);
   keep.push_back(folder);
   keep.push_back(window);
-  Repeated(benchmark::RegisterBenchmark("LongestPauseWhileClickingThrough/8 x 6000x4000",
-                                        LongestPauseWhileClickingThrough, window.get()),
-           kAppRepetitions)
-      ->UseManualTime()
-      ->Iterations(1)
-      ->Unit(benchmark::kMillisecond);
+  for (const auto& [name, walk] :
+       {std::pair{"LongestPauseWhileClickingThrough/8 x 6000x4000", &ClickThrough},
+        std::pair{"LongestPauseWhileHoldingDown/8 x 6000x4000", &HoldDown}}) {
+    Repeated(benchmark::RegisterBenchmark(name, LongestPauseWhileStepping, window.get(), walk),
+             kAppRepetitions)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond);
+  }
 }
 
 }  // namespace pixolyn::bench

@@ -12,7 +12,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = pixolyn ] || fail "package name"
 [ "$(field Version)" = "$version" ] || fail "version"
 [ "$(field Architecture)" = amd64 ] || fail "architecture"
-for needed in libqt6widgets6 libjpeg62-turbo libc6; do
+for needed in libqt6widgets6 libjpeg62-turbo libc6 qt6-translations-l10n; do
   field Depends | grep -q "$needed" || fail "Depends lacks $needed: $(field Depends)"
 done
 field Recommends | grep -q libreoffice-calc || fail "Recommends lacks libreoffice-calc"

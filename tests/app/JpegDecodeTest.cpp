@@ -14,6 +14,7 @@
 #include "TestJpeg.h"
 #include "app/PictureFile.h"
 #include "fixtures/JpegBuilder.h"
+#include "support/JpegEncoder.h"
 
 namespace pixolyn {
 namespace {
@@ -63,9 +64,13 @@ TEST(JpegDecode, DecodesWhatThereIsOfATruncatedPicture) {
 }
 
 // A small picture whose frame header claims side x side pixels, with hardly any data behind it.
-std::string ForgedSize(uint16_t side) {
-  std::string picture = test::MakeJpeg(16, 16);
-  const auto sof = picture.find("\xFF\xC0");
+std::string ForgedSize(uint16_t side, bool progressive = false) {
+  std::string picture = test::EncodeJpeg(
+      {.Width = 16,
+       .Height = 16,
+       .Progressive = progressive,
+       .Pixel = [](int x, int, unsigned char* rgb) { rgb[0] = rgb[1] = rgb[2] = x; }});
+  const auto sof = picture.find(progressive ? "\xFF\xC2" : "\xFF\xC0");
   for (const std::size_t at : {sof + 5, sof + 7}) {  // height, then width
     picture[at] = static_cast<char>(side >> 8);
     picture[at + 1] = static_cast<char>(side & 0xFF);
@@ -84,6 +89,40 @@ TEST(JpegDecode, ScalesDownAPictureBeyondTheDisplayLimitAndRefusesOneTooLargeAtE
     } catch (const JpegError& error) {
       EXPECT_EQ(error.Code(), JERR_IMAGE_TOO_BIG);
     }
+  }
+}
+
+// Its scans repeated copies times: libjpeg reads repeated scans with a warning.
+std::string WithScansRepeated(int copies) {
+  const std::string picture = ForgedSize(16, true);
+  const auto firstScan = picture.find("\xFF\xC4", picture.find("\xFF\xC2"));
+  std::string repeated = picture.substr(0, firstScan);
+  const std::string scans = picture.substr(firstScan, picture.size() - 2 - firstScan);
+  for (int copy = 0; copy < copies; ++copy) repeated += scans;
+  return repeated + "\xFF\xD9";
+}
+
+// Headers of a few hundred bytes: a progressive frame keeps the coefficients
+// of the whole picture whatever the scale it is shown at, and every scan is
+// read over the whole frame. libjpeg's simple progression has ten scans.
+TEST(JpegDecode, RefusesADecodeOfMoreThanAGibibyteOrAFewHundredScans) {
+  const struct {
+    std::string Bytes;
+    int Code;                                 // 0: shown
+  } cases[] = {{ForgedSize(10000, true), 0},  // a 100-megapixel camera picture
+               {ForgedSize(30000, true), JERR_IMAGE_TOO_BIG},
+               {ForgedSize(30000, false), 0},  // decoded a row at a time
+               {ForgedSize(65500, true), JERR_IMAGE_TOO_BIG},
+               {WithScansRepeated(20), 0},
+               {WithScansRepeated(40), JERR_BAD_PROGRESSION}};
+  for (const auto& c : cases) {
+    int code = 0;
+    try {
+      DecodeToCover(c.Bytes, {800, 600});
+    } catch (const JpegError& error) {
+      code = error.Code();
+    }
+    EXPECT_EQ(code, c.Code) << "case " << &c - cases;
   }
 }
 

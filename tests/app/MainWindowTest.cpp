@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <unistd.h>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
@@ -21,6 +22,7 @@
 #include "TestJpeg.h"
 #include "WindowFixture.h"
 #include "app/AppText.h"
+#include "app/ElidedLabel.h"
 #include "app/FolderTree.h"
 #include "app/JpegDecode.h"
 #include "app/PicturePreview.h"
@@ -99,30 +101,21 @@ class MainWindowTest : public QObject {
  private slots:
   void initTestCase() { qputenv("HOME", home_.Path().c_str()); }
 
-  void startFolderIsListedAndTableEmptiedAfterCreation() {
+  // The first picture comes with its own table from the start, never beside an empty one.
+  void startFolderIsListedAndItsFirstPictureShownWithItsTable() {
     TempDir pictures;
-    pictures.Write("b.jpg", MakeJpeg(40, 30, "Hallo"));
-    pictures.Write("A.JPG", MakeJpeg(40, 30));
+    pictures.Write("b.jpg", MakeJpeg(40, 30));
+    pictures.Write("A.JPG", MakeJpeg(40, 30, "Hallo"));
     pictures.Write("notes.txt", "x");
     WindowFixture window(IniSelecting(pictures.Path()));
     QCOMPARE(ListItems(*window.form), QStringList({"   A.JPG", "   b.jpg"}));
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
-    QCOMPARE(Cell(*window.form, 1, 2), QString());
-    QVERIFY(Child<QLabel>(*window.form, "Infolabel")->isHidden());
-    QCOMPARE(window.form->CurrentPicture(), pictures.Path() + "/A.JPG");
-    QVERIFY(window.messages.isEmpty());
-  }
-
-  void showingTheWindowLoadsTheSelectedPictureAgain() {
-    TempDir pictures;
-    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
-    WindowFixture window(IniSelecting(pictures.Path()));
-    window.Show();
-    QCOMPARE(Cell(*window.form, 0, 2), QString("  Text"));
     QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
     QCOMPARE(Child<QTableView>(*window.form, "MetaGrid")->model()->rowCount(),
              window.form->MetaTable().RowCount() - 1);
     QVERIFY(!Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
+    QVERIFY(Child<QLabel>(*window.form, "Infolabel")->isHidden());
+    QCOMPARE(window.form->CurrentPicture(), pictures.Path() + "/A.JPG");
+    QVERIFY(window.messages.isEmpty());
   }
 
   void statusLineShowsTheSizeRoundedUpToMultiplesOfFour() {
@@ -207,71 +200,91 @@ class MainWindowTest : public QObject {
     QVERIFY(MeanDifference(image.grab(image.PictureRect()).toImage(), expected) < 2.0);
   }
 
-  void folderWithoutJpegsKeepsPreviewStatusAndGrid() {
+  void folderWithoutJpegsShowsNothingOfThePreviousPicture() {
     TempDir pictures;
     TempDir empty;
     empty.Write("readme.txt", "x");
     pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
     WindowFixture window(IniSelecting(pictures.Path()));
     window.Show();
-    const QString status = window.form->StatusText();
-    const qint64 picture = Child<TPicturePreview>(*window.form, "Image")->Picture().cacheKey();
-    const int rows = window.form->MetaTable().RowCount();
     ChooseFolder(window, empty.Path());
     QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->count(), 0);
-    QCOMPARE(window.form->StatusText(), status);
-    QCOMPARE(Child<TPicturePreview>(*window.form, "Image")->Picture().cacheKey(), picture);
-    QCOMPARE(window.form->MetaTable().RowCount(), rows);
-    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
-  }
-
-  void notAJpegShowsTheLibraryErrorAndKeepsEverything() {
-    TempDir pictures;
-    const std::string good = pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
-    pictures.Write("b.jpg", "plain text, no picture");
-    WindowFixture window(IniSelecting(pictures.Path()));
-    window.Show();
-    const qint64 picture = Child<TPicturePreview>(*window.form, "Image")->Picture().cacheKey();
-    SelectRow(window, 1);
-    QCOMPARE(window.messages.size(), 1);
-    QCOMPARE(window.messages[0].split('\n'),
-             QStringList({"JPEG-Fehler #" + QString::number(JERR_NO_SOI), "b.jpg",
-                          "Keine JPEG-Datei: sie beginnt mit 0x70 0x6c"}));
     QCOMPARE(window.form->StatusText(), kNoPicture);
-    QCOMPARE(Child<TPicturePreview>(*window.form, "Image")->Picture().cacheKey(), picture);
-    QCOMPARE(Cell(*window.form, 1, 2), QString("Hallo"));
-    QCOMPARE(window.form->CurrentPicture(), good);
+    QVERIFY(Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
+    QVERIFY(!Child<QLabel>(*window.form, "Infolabel")->isHidden());
+    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(Cell(*window.form, 1, 2), QString());
+    QCOMPARE(window.form->CurrentPicture(), std::string());
+    Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
+    QCOMPARE(window.messages, QStringList({FromCp1252("Es wurde kein Bild ausgew\xE4hlt!")}));
   }
 
-  void forgedPictureSizeIsReportedInsteadOfDecoded() {
-    TempDir pictures;
-    pictures.Write("a.jpg", MakeJpeg(40, 30));
-    std::string forged = MakeJpeg(16, 16);
+  // Browsing past broken files: each shows its own table (the metadata even
+  // when the image data are broken), a placeholder and a red status line; the
+  // box waits for a command on the file.
+  void brokenFilesAfterAGoodOne_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("comment");  // what the engine reads of it
+    QTest::addColumn<int>("code");         // libjpeg's, in the box's first line
+    std::string badPrecision = MakeJpeg(40, 30, "noch lesbar");
+    badPrecision[badPrecision.find("\xFF\xC0") + 4] = 9;
+    std::string forged = MakeJpeg(16, 16, "gross");
     const auto sof = forged.find("\xFF\xC0");
-    for (const std::size_t at : {sof + 5, sof + 7}) forged.replace(at, 2, "\xFF\xDC");  // 65500
-    pictures.Write("b.jpg", forged);
+    for (const std::size_t at : {sof + 5, sof + 7}) forged.replace(at, 2, "\xFF\xFF");
+    QTest::newRow("not a picture") << QByteArray("plain text") << QString() << int(JERR_NO_SOI);
+    QTest::newRow("empty") << QByteArray() << QString() << int(JERR_INPUT_EMPTY);
+    QTest::newRow("broken frame, good comment")
+        << QByteArray::fromStdString(badPrecision) << "noch lesbar" << int(JERR_BAD_PRECISION);
+    QTest::newRow("65535 x 65535")
+        << QByteArray::fromStdString(forged) << "gross" << int(JERR_IMAGE_TOO_BIG);
+  }
+
+  void brokenFilesAfterAGoodOne() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, comment);
+    QFETCH(int, code);
+    const QString failure = "JPEG-Fehler #" + QString::number(code);
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
+    const std::string broken = pictures.Write("b.jpg", bytes.toStdString());
     WindowFixture window(IniSelecting(pictures.Path()));
     window.Show();
     SelectRow(window, 1);
+    QVERIFY(window.messages.isEmpty());
+    QCOMPARE(window.form->CurrentPicture(), broken);
+    QCOMPARE(Cell(*window.form, 1, 2), comment);
+    QVERIFY(Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
+    QVERIFY(window.form->StatusText().startsWith("  " + failure + ": "));
+    QVERIFY(window.form->StatusText().endsWith(QString::fromStdString(broken)));
+    auto* status = Child<QStatusBar>(*window.form, "StatusBar")->findChild<TElidedLabel*>();
+    QCOMPARE(status->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // A command on it shows the box, and still copies the file's own table.
+    window.form->MetainfoinZwischenablagekopieren1Click();
     QCOMPARE(window.messages.size(), 1);
-    QCOMPARE(window.messages[0].section('\n', 0, 0),
-             "JPEG-Fehler #" + QString::number(JERR_IMAGE_TOO_BIG));
-    QCOMPARE(window.form->StatusText(), kNoPicture);
+    QCOMPARE(window.messages[0].section('\n', 0, 1), failure + "\nb.jpg");
+    QCOMPARE(QGuiApplication::clipboard()->text().contains("Hallo"), false);
+    QCOMPARE(QGuiApplication::clipboard()->text().contains(comment), true);
+
+    SelectRow(window, 0);
+    QVERIFY(status->palette().color(QPalette::WindowText) != QColor(Qt::red));
   }
 
-  void fileThatCannotBeOpenedShowsTheSystemError() {
+  void fileThatCannotBeOpenedIsReportedWhenACommandWantsIt() {
     TempDir pictures;
-    pictures.Write("a.jpg", MakeJpeg(40, 30));
+    pictures.Write("a.jpg", MakeJpeg(40, 30, "Hallo"));
     const std::string dangling = pictures.Path() + "/b.jpg";
     QCOMPARE(::symlink((pictures.Path() + "/gone").c_str(), dangling.c_str()), 0);
     WindowFixture window(IniSelecting(pictures.Path()));
     window.Show();
     SelectRow(window, 1);
-    QCOMPARE(window.messages.size(), 1);
-    QCOMPARE(window.messages[0], FromCp1252("Datei ") + QString::fromStdString(dangling) +
-                                     FromCp1252(" kann nicht ge\xF6"
-                                                "ffnet werden. ") +
-                                     QString::fromLocal8Bit(std::strerror(ENOENT)) + "\nb.jpg");
+    QVERIFY(window.messages.isEmpty());
+    QVERIFY(window.form->StatusText().startsWith("  Datei " + QString::fromStdString(dangling)));
+    QVERIFY(window.form->StatusText().endsWith(QString::fromLocal8Bit(std::strerror(ENOENT))));
+    QGuiApplication::clipboard()->setText("vorher");
+    Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
+    QCOMPARE(window.messages, QStringList({window.form->StatusText().mid(2) + "\nb.jpg"}));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("vorher"));
   }
 
   void startedOnANamedPipeTheWindowAppearsAndSaysWhyItIsNotRead() {
@@ -283,27 +296,21 @@ class MainWindowTest : public QObject {
     window.Show();
     QVERIFY(window.form->isVisible());
     QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->currentRow(), 1);
-    QVERIFY(!window.messages.isEmpty());
-    QVERIFY(window.messages.last().contains(QString::fromUtf8("keine gew\u00f6hnliche Datei")));
+    QVERIFY(window.form->StatusText().endsWith(QString::fromUtf8("keine gew\u00f6hnliche Datei")));
   }
 
-  void firstPictureFailingAtStartIsReportedAtCreationAndAgainAtShowing() {
+  // A command given while the selected picture is still loading acts on it,
+  // not on the picture shown before.
+  void aCommandWaitsForTheSelectedPicture() {
     TempDir pictures;
-    pictures.Write("a.jpg", "not a picture");
+    pictures.Write("a.jpg", MakeJpeg(40, 30, "erstes"));
+    pictures.Write("b.jpg", MakeJpeg(40, 30, "zweites"));
     WindowFixture window(IniSelecting(pictures.Path()));
-    QCOMPARE(window.messages.size(), 1);
-    QCOMPARE(window.form->MetaTable().RowCount(), 0);  // the rest of the creation was skipped
     window.Show();
-    QCOMPARE(window.messages.size(), 2);
-  }
-
-  void emptyListShowsTheEmptyTableAndNoPictureStatus() {
-    TempDir empty;
-    WindowFixture window(IniSelecting(empty.Path()));
-    window.Show();
-    QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->count(), 0);
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
-    QCOMPARE(window.form->StatusText(), kNoPicture);
+    Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(1);
+    window.form->MetainfoinZwischenablagekopieren1Click();
+    window.Settle();
+    QTRY_VERIFY(QGuiApplication::clipboard()->text().contains("zweites"));
   }
 
   void sectionRowsAreDrawnWhiteOnTheHighlightColour() {

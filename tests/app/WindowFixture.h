@@ -1,7 +1,7 @@
 #pragma once
 // The start form and the main window as the program creates them, with the
-// settings file in a temporary folder and the messages collected instead of
-// shown.
+// user's settings file and the program's folder in temporary folders and the
+// messages collected instead of shown.
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -22,7 +22,7 @@ class WindowFixture {
     if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
     Create(appFolder.Path());
   }
-  // A fixture whose settings file lies in folder.
+  // A fixture whose user's settings file lies in folder.
   WindowFixture(const std::string& ini, const std::string& folder) {
     if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
     Create(folder);
@@ -34,6 +34,14 @@ class WindowFixture {
   WindowFixture(const std::string& ini, const Opening& opening) {
     if (!ini.empty()) appFolder.Write("PIXOLYN.INI", ini);
     Create(appFolder.Path(), opening.Path);
+  }
+  // A settings file beside the program, and none of the user's.
+  struct BesideProgram {
+    std::string Ini;
+  };
+  explicit WindowFixture(const BesideProgram& beside) {
+    programFolder.Write("PIXOLYN.INI", beside.Ini);
+    Create(appFolder.Path());
   }
   ~WindowFixture() {
     form.reset();
@@ -55,7 +63,10 @@ class WindowFixture {
 
   std::string SettingsPath() const { return appFolder.Path() + "/PIXOLYN.INI"; }
 
+  // The folder of the user's settings file.
   TempDir appFolder;
+  // The program's own folder.
+  TempDir programFolder;
   QStringList messages;
   std::unique_ptr<TStartform> start;
   std::unique_ptr<TForm1> form;
@@ -66,8 +77,12 @@ class WindowFixture {
     // The tests tick the timer themselves.
     start->Timer1->setInterval(24 * 60 * 60 * 1000);
     start->Timer1->start();
-    form = std::make_unique<TForm1>(TForm1Environment{
-        start.get(), folder, [this](const QString& message) { messages << message; }, openPath});
+    form = std::make_unique<TForm1>(
+        TForm1Environment{.Startform = start.get(),
+                          .AppFolder = programFolder.Path(),
+                          .ShowError = [this](const QString& message) { messages << message; },
+                          .OpenPath = openPath,
+                          .ConfigFolder = folder});
     start->SetMainWindow(form.get());
     // As in the start screen's seconds: the folder is listed and its first picture loaded.
     Settle();

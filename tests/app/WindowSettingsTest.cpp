@@ -34,7 +34,10 @@ class WindowSettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { qputenv("HOME", home_.Path().c_str()); }
+  void initTestCase() {
+    qputenv("HOME", home_.Path().c_str());
+    qputenv("XDG_CONFIG_HOME", (home_.Path() + "/.config").c_str());
+  }
 
   void restoresAndWritesBackEveryKey() {
     TempDir folder;
@@ -164,17 +167,48 @@ class WindowSettingsTest : public QObject {
     QVERIFY(fixture.messages.isEmpty());
   }
 
-  void firstStartUsesTheDefaultsAndTheHomeFolder() {
+  // Three quarters of the screen, centred, the preview and table at least
+  // half of it, which also takes any width the window gains; ~/Pictures.
+  void firstStartOpensLargeOnThePicturesFolder() {
+    const std::string pictures = home_.Path() + "/Pictures";
+    std::filesystem::create_directories(pictures);
     WindowFixture window;
     window.Show();
+    std::filesystem::remove(pictures);
     TForm1& form = *window.form;
-    QCOMPARE(form.geometry().size(), QSize(723, 550));
-    QCOMPARE(form.pos(), QPoint(0, 0));
-    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), home_.Path());
-    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->height(), 300);
-    QCOMPARE(Child<QWidget>(form, "Panel3")->height(), 187);
-    QCOMPARE(Child<QWidget>(form, "Panel2")->width(), 150);
-    QVERIFY(window.messages.isEmpty());
+    const QRect available = form.screen()->availableGeometry();
+    QCOMPARE(form.size(), (available.size() * 3 / 4).expandedTo(form.minimumSize()));
+    QVERIFY((form.geometry().center() - available.center()).manhattanLength() <= 4);
+    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), pictures);
+    auto* right = Child<QWidget>(form, "Panel2");
+    const int rightWidth = right->width();
+    QVERIFY(rightWidth >= form.width() / 2);
+    form.resize(form.width() + 100, form.height());
+    QTRY_COMPARE(right->width(), rightWidth + 100);  // the left part keeps its width
+  }
+
+  // The user's own file is written; one beside the program serves only until then.
+  void settingsBesideTheProgramAreReadButNeverWritten() {
+    WindowFixture window(WindowFixture::BesideProgram{"[mainwindow]\nmainwidth=700\n"});
+    window.Show();
+    QCOMPARE(window.form->width(), 700);
+    window.form->resize(720, 520);
+    window.form->close();
+    QCOMPARE(Read(window.SettingsPath(), "mainwidth"), std::string("720"));
+    QCOMPARE(Read(window.programFolder.Path() + "/PIXOLYN.INI", "mainwidth"), std::string("700"));
+  }
+
+  void theSelectedPictureIsStoredAndSelectedAgain() {
+    TempDir pictures;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) pictures.Write(name, test::MakeJpeg(8, 8));
+    const std::string ini = "[mainwindow]\nactdir=" + pictures.Path() + "\nactfile=b.jpg\n";
+    WindowFixture window(ini);
+    window.Show();
+    QCOMPARE(window.form->CurrentPicture(), pictures.Path() + "/b.jpg");
+    Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(2);
+    window.Settle();
+    window.form->close();
+    QCOMPARE(Read(window.SettingsPath(), "actfile"), std::string("c.jpg"));
   }
 
   void unresolvableFolderIsReportedOnceAndKeepsTheDesignSizes() {

@@ -32,6 +32,7 @@ std::string EncodeJpeg(const TJpegPicture& picture) {
   info.in_color_space = JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, picture.Quality, TRUE);
+  if (picture.Progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
   if (picture.Marker != 0) {
     jpeg_write_marker(&info, picture.Marker,

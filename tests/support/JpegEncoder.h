@@ -12,6 +12,7 @@ struct TJpegPicture {
   int Width = 0;
   int Height = 0;
   int Quality = 85;
+  bool Progressive = false;  // libjpeg's simple progression script
   // Fills the three RGB bytes of the pixel at x, y; called row by row.
   std::function<void(int x, int y, unsigned char* rgb)> Pixel;
   // One segment written before the picture (0xE1 APP1, 0xFE COM); 0 for none.
@@ -19,7 +20,7 @@ struct TJpegPicture {
   std::string_view MarkerPayload;
 };
 
-// A baseline JPEG (libjpeg's defaults: 4:2:0) of the picture; raises
+// A baseline (or progressive) JPEG (libjpeg's defaults: 4:2:0) of the picture; raises
 // std::runtime_error when libjpeg fails.
 std::string EncodeJpeg(const TJpegPicture& picture);
 

@@ -15,14 +15,19 @@
 namespace pixolyn {
 
 struct TLoadedPicture {
-  // The message the window shows when the picture cannot be loaded; empty when it was.
+  // The message box text when the picture cannot be shown; empty when it is.
   QString Failure;
+  // The same on one line, for the status line.
+  QString FailureLine;
+  // The file could not be read at all, so its table holds nothing of it.
+  bool Unreadable = false;
   TJpegSize Quarter;
-  // Upright, and no larger than it is drawn.
+  // Upright, and no larger than it is drawn; empty when Failure is set.
   TUprightPicture Display;
   // The file's bytes, for the preview to decode larger when its area grows.
   std::shared_ptr<const std::string> Jpeg;
   int Orientation = 1;
+  // What the engine read from the file, also when its image data are broken.
   TMetaTable Table;
   TIntArray SectionRows;
 };

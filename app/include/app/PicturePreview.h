@@ -36,6 +36,8 @@ class TPicturePreview : public QWidget {
   // orientation is its EXIF orientation, 1 to 8.
   void SetPicture(TUprightPicture picture, std::shared_ptr<const std::string> jpeg,
                   int orientation);
+  // Shows no picture, but text (which may be empty) in its place.
+  void ShowPlaceholder(const QString& text);
   // The picture as decoded and turned upright: the whole picture, possibly at a reduced scale.
   const QImage& Picture() const { return picture_; }
   // The picture's own size, upright.
@@ -59,6 +61,7 @@ class TPicturePreview : public QWidget {
   int orientation_ = 1;
   QPixmap scaled_;  // the picture at the size it is drawn, made when first needed
   bool decodingLarger_ = false;
+  QString placeholder_;
 };
 
 }  // namespace pixolyn

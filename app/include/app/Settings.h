@@ -26,6 +26,8 @@ inline constexpr IntegerKey kPanel1Width{"panel1.width", 200};
 inline constexpr IntegerKey kCheckFolderHeight{"checkfolder.height", 300};
 inline constexpr IntegerKey kPanel3Height{"panel3.height", 187};
 inline constexpr IntegerKey kPanel2Width{"panel2.width", 150};
+// The file name of the picture selected in "actdir"; default: empty.
+inline constexpr std::string_view kActFile = "actfile";
 
 // A stored integer: "0x"/"0X" followed by hexadecimal digits, "$" followed by
 // hexadecimal digits, or a signed decimal number; nullopt for anything else.

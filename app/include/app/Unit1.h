@@ -35,7 +35,8 @@ class TPicturePreview;
 struct TForm1Environment {
   // The application's main form: hidden when this window is shown, closed when it closes.
   QWidget* Startform = nullptr;
-  // Folder of the settings file, with a trailing "/"; empty for the executable's folder.
+  // The program's folder, with a trailing "/"; empty for the executable's
+  // folder. A settings file there is read while the user has none of their own.
   std::string AppFolder;
   // Shows a handler's failure; empty for a message box.
   std::function<void(const QString& message)> ShowError;
@@ -43,6 +44,9 @@ struct TForm1Environment {
   std::string OpenPath;
   // The number and date formats of the table's texts.
   RegionalSettings Regional;
+  // Folder of the user's settings file, with a trailing "/"; empty for
+  // $XDG_CONFIG_HOME/pixolyn/ (by default ~/.config/pixolyn/).
+  std::string ConfigFolder;
 };
 
 class TForm1 : public QMainWindow {
@@ -57,7 +61,7 @@ class TForm1 : public QMainWindow {
   const TMetaTable& MetaTable() const { return metaGridModel_->Table(); }
   const TIntArray& SectionRows() const { return sectionRows_; }
   QString StatusText() const;
-  // Native path of the picture last shown; it stays when the table is later emptied.
+  // Native path of the selected picture once it is shown; empty when none is selected.
   const std::string& CurrentPicture() const { return currentPicture_; }
   // The pictures the file list shows, in its order, as native paths.
   std::vector<std::string> ListedPictures() const;
@@ -99,6 +103,7 @@ class TForm1 : public QMainWindow {
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -108,14 +113,27 @@ class TForm1 : public QMainWindow {
   // Runs a handler as an event does: a failure is shown, and the handler ends there.
   void RunEvent(const std::function<void()>& handler);
   void ShowMessage(const QString& message);
-  void SetStatus(const QString& text);
+  // A failure is shown in red.
+  void SetStatus(const QString& text, bool failure = false);
   void FillMetaGrid(TMetaTable table, TIntArray sectionRows);
   void ShowEmptyTable();
   void ShowListing(const std::vector<TSearchRec>& found);
   void ShowPicture(const std::string& path, TLoadedPicture picture);
+  // No picture selected: the hint instead of the preview, the empty table.
+  void ShowNoSelection();
+  // True, and command kept to be run once they are shown, while a listing or
+  // selection is still on its worker: a command acts on what the window shows.
+  bool WaitingFor(const std::function<void()>& command);
+  void RunWaitingCommand();
+  // For a command on the selected picture: false when it waits (WaitingFor).
+  // Throws AppError when none is selected or its file cannot be read; a
+  // picture whose image data are broken is reported, and its table is used.
+  bool SelectedPictureReady(const std::function<void()>& command);
   // Lists the folder of a file or folder given from outside and selects the file.
   void OpenFromOutside(const std::string& path);
+  // Where the settings are written, and where they are read from.
   std::string SettingsPath() const;
+  std::string SettingsToRead() const;
 
   // Fields
   TIntArray sectionRows_;
@@ -151,9 +169,6 @@ class TForm1 : public QMainWindow {
   // that holding an arrow key does not list every folder on the way.
   QTimer* folderPause_ = nullptr;
   bool shown_ = false;
-  // Until the window is first shown: the table of the picture loaded at
-  // creation is not shown, as the showing loads it again.
-  bool creating_ = true;
   // The latest listing and selection started, shared with the workers so
   // that one superseded before it began does no work; a result is shown
   // only while its number is the latest.
@@ -162,8 +177,18 @@ class TForm1 : public QMainWindow {
   unsigned listingShown_ = 0;
   unsigned selectionShown_ = 0;
   bool cataloguing_ = false;
-  // The file the next listing selects instead of its first one, for a file opened from outside.
+  // The file the next listing selects instead of its first one: a file
+  // opened from outside, or the one selected when the program last ended.
   std::string pendingFileName_;
+  // The folder whose files the list shows.
+  std::string listedFolder_;
+  // Why the selected picture is not shown (the message box text); empty when it is.
+  QString selectedFailure_;
+  bool selectedUnreadable_ = false;
+  // A file opened by name, whose failure is shown in a box as well.
+  std::string openedPath_;
+  bool openingFile_ = false;  // the next listing selects a file opened by name
+  std::function<void()> waitingCommand_;
 };
 
 }  // namespace pixolyn

@@ -20,6 +20,7 @@
 #include "export/WorkbookFormat.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/ImageData.h"
+#include "support/JpegEncoder.h"
 #include "table/GridText.h"
 #include "table/MetaInfo.h"
 
@@ -165,9 +166,15 @@ class ExportCommandsTest : public QObject {
 #endif
     test::TempDir dir;
     const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
-    test::WindowFixture window;  // no picture loaded: the empty table
+    // A picture without metadata: its table is the empty one.
+    const std::string picture = dir.Write(
+        "a.jpg",
+        test::EncodeJpeg({.Width = 8, .Height = 8, .Pixel = [](int, int, unsigned char* rgb) {
+                            rgb[0] = rgb[1] = rgb[2] = 0;
+                          }}));
+    test::WindowFixture window(test::IniSelecting(dir.Path()));
     test::Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
-    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), GridToTabText(TableOf("")));
+    QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), GridToTabText(TableOf(picture)));
 
     test::Child<QFileDialog>(*window.form, "SaveDialog")
         ->setOption(QFileDialog::DontUseNativeDialog);
