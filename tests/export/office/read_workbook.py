@@ -4,6 +4,8 @@
 
     read_workbook.py BOOK            the workbook: BIFF version (0 unless .xls) and every sheet's cells
     read_workbook.py --xlsx OUT      writes a small real .xlsx workbook to OUT
+    read_workbook.py --odt OUT       writes a small OpenDocument text to OUT
+    read_workbook.py --docx OUT      writes a small Word document to OUT
 """
 import json
 import sys
@@ -120,9 +122,55 @@ def write_xlsx(path):
             book.writestr(name, text)
 
 
+def write_odt(path):
+    office = "urn:oasis:names:tc:opendocument:xmlns:office:1.0"
+    text = "urn:oasis:names:tc:opendocument:xmlns:text:1.0"
+    manifest = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"
+    mime = "application/vnd.oasis.opendocument.text"
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as document:
+        document.writestr(zipfile.ZipInfo("mimetype"), mime)  # stored, first
+        document.writestr("META-INF/manifest.xml",
+                          f'<?xml version="1.0" encoding="UTF-8"?><manifest:manifest xmlns:manifest="{manifest}" '
+                          'manifest:version="1.2">'
+                          f'<manifest:file-entry manifest:full-path="/" manifest:media-type="{mime}"/>'
+                          '<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/>'
+                          '</manifest:manifest>')
+        document.writestr("content.xml",
+                          f'<?xml version="1.0" encoding="UTF-8"?><office:document-content xmlns:office="{office}" '
+                          f'xmlns:text="{text}" office:version="1.2"><office:body><office:text>'
+                          '<text:p>Ein Brief</text:p></office:text></office:body></office:document-content>')
+
+
+def write_docx(path):
+    main = "http://schemas.openxmlformats.org/wordprocessingml/2006/main"
+    relationships = "http://schemas.openxmlformats.org/package/2006/relationships"
+    document = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+    header = '<?xml version="1.0" encoding="UTF-8"?>'
+    parts = {
+        "[Content_Types].xml":
+            header + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+            '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+            '<Default Extension="xml" ContentType="application/xml"/>'
+            '<Override PartName="/word/document.xml" ContentType="application/'
+            'vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/></Types>',
+        "_rels/.rels":
+            header + f'<Relationships xmlns="{relationships}">'
+            f'<Relationship Id="rId1" Type="{document}/officeDocument" Target="word/document.xml"/>'
+            '</Relationships>',
+        "word/document.xml":
+            header + f'<w:document xmlns:w="{main}"><w:body><w:p><w:r><w:t>Ein Brief</w:t></w:r></w:p>'
+            '</w:body></w:document>',
+    }
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as book:
+        for name, text in parts.items():
+            book.writestr(name, text)
+
+
+WRITERS = {"--xlsx": write_xlsx, "--odt": write_odt, "--docx": write_docx}
+
 if __name__ == "__main__":
-    if len(sys.argv) == 3 and sys.argv[1] == "--xlsx":
-        write_xlsx(sys.argv[2])
+    if len(sys.argv) == 3 and sys.argv[1] in WRITERS:
+        WRITERS[sys.argv[1]](sys.argv[2])
     elif len(sys.argv) == 2:
         json.dump(read(sys.argv[1]), sys.stdout, ensure_ascii=False)
     else:
