@@ -58,13 +58,14 @@ TCellArray CellsForWorkbook(const TMetaTable& grid) {
   return cells;
 }
 
-void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+bool ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
                           const std::string& title, const TExportCursor& cursor,
                           const TJobRunner& runner, const TCancelled& cancelled) {
   TCursorScope cursorScope(cursor);
   const TJobResult result = RunExportJob(
       {.FileName = fileName, .Title = title, .Cells = CellsForWorkbook(grid)}, runner, cancelled);
-  if (result.Status == TJobStatus::Saved || result.Status == TJobStatus::Cancelled) return;
+  if (result.Status == TJobStatus::Saved) return true;
+  if (result.Status == TJobStatus::Cancelled) return false;
   if (result.Status == TJobStatus::NoServer) cursorScope.EndWithArrow();
   throw TExportError(result.Message);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportProgress.h"
 #include "app/FileFind.h"
 #include "app/MetaGridModel.h"
 #include "app/PictureLoad.h"
@@ -61,7 +62,7 @@ class TForm1 : public QMainWindow {
   const std::string& CurrentPicture() const { return currentPicture_; }
   // The pictures the file list shows, in its order, as native paths.
   std::vector<std::string> ListedPictures() const;
-  // A listing, a selection or a catalogue runs on a worker and has not yet been shown.
+  // A listing, a selection, a catalogue or an export runs on a worker and has not yet been shown.
   bool Busy() const;
 
   // Handlers. They throw AppError; the event that ran them shows the message.
@@ -93,6 +94,8 @@ class TForm1 : public QMainWindow {
   void SelectionFinished();
   // The catalogue is written, cancelled or its failure reported.
   void CatalogFinished();
+  // The same for the workbook export of the table.
+  void ExportFinished();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -108,6 +111,7 @@ class TForm1 : public QMainWindow {
   // Runs a handler as an event does: a failure is shown, and the handler ends there.
   void RunEvent(const std::function<void()>& handler);
   void ShowMessage(const QString& message);
+  void ShowExportOutcome(const TExportOutcome& outcome);
   void SetStatus(const QString& text);
   void FillMetaGrid(TMetaTable table, TIntArray sectionRows);
   void ShowEmptyTable();
@@ -161,6 +165,7 @@ class TForm1 : public QMainWindow {
   std::shared_ptr<std::atomic<unsigned>> selectionGeneration_;
   unsigned listingShown_ = 0;
   unsigned selectionShown_ = 0;
+  // A catalogue or a workbook export runs.
   bool cataloguing_ = false;
   // The file the next listing selects instead of its first one, for a file opened from outside.
   std::string pendingFileName_;

@@ -44,9 +44,9 @@ TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner,
 TCellArray CellsForWorkbook(const TMetaTable& grid);
 
 // Writes grid into the sheet named title of the workbook fileName (created
-// when missing) from A1 on. Raises TExportError when nothing was saved; a
-// cancelled export returns with nothing changed.
-void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+// when missing) from A1 on. Raises TExportError when nothing was saved;
+// false when cancelled stopped it, leaving everything as it was.
+bool ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
                           const std::string& title, const TExportCursor& cursor = {},
                           const TJobRunner& runner = {}, const TCancelled& cancelled = {});
 
