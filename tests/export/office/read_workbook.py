@@ -88,38 +88,59 @@ def read(path):
     return {"biff": book.biff_version, "sheets": sheets}
 
 
-def write_xlsx(path):
-    main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
-    relationships = "http://schemas.openxmlformats.org/package/2006/relationships"
-    document = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
-    office = "application/vnd.openxmlformats-officedocument.spreadsheetml"
-    header = '<?xml version="1.0" encoding="UTF-8"?>'
-    parts = {
+XML_HEADER = '<?xml version="1.0" encoding="UTF-8"?>'
+OOXML_RELATIONSHIPS = "http://schemas.openxmlformats.org/package/2006/relationships"
+OOXML_DOCUMENT = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
+
+
+def write_ooxml(path, main_part, main_type, parts):
+    """An Office Open XML package: its content types, its main part and the other parts."""
+    parts = dict(parts)
+    overrides = "".join(f'<Override PartName="/{name}" ContentType="{kind}"/>'
+                        for name, (kind, _) in parts.items() if kind)
+    package = {
         "[Content_Types].xml":
-            header + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+            XML_HEADER + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
             '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
             '<Default Extension="xml" ContentType="application/xml"/>'
-            f'<Override PartName="/xl/workbook.xml" ContentType="{office}.sheet.main+xml"/>'
-            f'<Override PartName="/xl/worksheets/sheet1.xml" ContentType="{office}.worksheet+xml"/>'
-            '</Types>',
+            f'<Override PartName="/{main_part}" ContentType="{main_type}"/>{overrides}</Types>',
         "_rels/.rels":
-            header + f'<Relationships xmlns="{relationships}">'
-            f'<Relationship Id="rId1" Type="{document}/officeDocument" Target="xl/workbook.xml"/>'
+            XML_HEADER + f'<Relationships xmlns="{OOXML_RELATIONSHIPS}">'
+            f'<Relationship Id="rId1" Type="{OOXML_DOCUMENT}/officeDocument" Target="{main_part}"/>'
             '</Relationships>',
-        "xl/workbook.xml":
-            header + f'<workbook xmlns="{main}" xmlns:r="{document}">'
-            '<sheets><sheet name="Daten" sheetId="1" r:id="rId1"/></sheets></workbook>',
-        "xl/_rels/workbook.xml.rels":
-            header + f'<Relationships xmlns="{relationships}">'
-            f'<Relationship Id="rId1" Type="{document}/worksheet" Target="worksheets/sheet1.xml"/>'
-            '</Relationships>',
-        "xl/worksheets/sheet1.xml":
-            header + f'<worksheet xmlns="{main}"><sheetData><row r="1">'
-            '<c r="A1" t="inlineStr"><is><t>Wert</t></is></c></row></sheetData></worksheet>',
     }
-    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as book:
-        for name, text in parts.items():
-            book.writestr(name, text)
+    package.update((name, XML_HEADER + text) for name, (_, text) in parts.items())
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
+        for name, text in package.items():
+            archive.writestr(name, text)
+
+
+def write_xlsx(path):
+    main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+    office = "application/vnd.openxmlformats-officedocument.spreadsheetml"
+    write_ooxml(path, "xl/workbook.xml", f"{office}.sheet.main+xml", {
+        "xl/workbook.xml": (None,
+                            f'<workbook xmlns="{main}" xmlns:r="{OOXML_DOCUMENT}">'
+                            '<sheets><sheet name="Daten" sheetId="1" r:id="rId1"/></sheets></workbook>'),
+        "xl/_rels/workbook.xml.rels": (None,
+                                       f'<Relationships xmlns="{OOXML_RELATIONSHIPS}">'
+                                       f'<Relationship Id="rId1" Type="{OOXML_DOCUMENT}/worksheet" '
+                                       'Target="worksheets/sheet1.xml"/></Relationships>'),
+        "xl/worksheets/sheet1.xml": (f"{office}.worksheet+xml",
+                                     f'<worksheet xmlns="{main}"><sheetData><row r="1">'
+                                     '<c r="A1" t="inlineStr"><is><t>Wert</t></is></c></row></sheetData>'
+                                     '</worksheet>'),
+    })
+
+
+def write_docx(path):
+    main = "http://schemas.openxmlformats.org/wordprocessingml/2006/main"
+    write_ooxml(path, "word/document.xml",
+                "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml", {
+                    "word/document.xml": (None,
+                                          f'<w:document xmlns:w="{main}"><w:body><w:p><w:r><w:t>Ein Brief'
+                                          '</w:t></w:r></w:p></w:body></w:document>'),
+                })
 
 
 def write_odt(path):
@@ -130,40 +151,14 @@ def write_odt(path):
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as document:
         document.writestr(zipfile.ZipInfo("mimetype"), mime)  # stored, first
         document.writestr("META-INF/manifest.xml",
-                          f'<?xml version="1.0" encoding="UTF-8"?><manifest:manifest xmlns:manifest="{manifest}" '
-                          'manifest:version="1.2">'
+                          XML_HEADER + f'<manifest:manifest xmlns:manifest="{manifest}" manifest:version="1.2">'
                           f'<manifest:file-entry manifest:full-path="/" manifest:media-type="{mime}"/>'
                           '<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/>'
                           '</manifest:manifest>')
         document.writestr("content.xml",
-                          f'<?xml version="1.0" encoding="UTF-8"?><office:document-content xmlns:office="{office}" '
+                          XML_HEADER + f'<office:document-content xmlns:office="{office}" '
                           f'xmlns:text="{text}" office:version="1.2"><office:body><office:text>'
                           '<text:p>Ein Brief</text:p></office:text></office:body></office:document-content>')
-
-
-def write_docx(path):
-    main = "http://schemas.openxmlformats.org/wordprocessingml/2006/main"
-    relationships = "http://schemas.openxmlformats.org/package/2006/relationships"
-    document = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
-    header = '<?xml version="1.0" encoding="UTF-8"?>'
-    parts = {
-        "[Content_Types].xml":
-            header + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
-            '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
-            '<Default Extension="xml" ContentType="application/xml"/>'
-            '<Override PartName="/word/document.xml" ContentType="application/'
-            'vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/></Types>',
-        "_rels/.rels":
-            header + f'<Relationships xmlns="{relationships}">'
-            f'<Relationship Id="rId1" Type="{document}/officeDocument" Target="word/document.xml"/>'
-            '</Relationships>',
-        "word/document.xml":
-            header + f'<w:document xmlns:w="{main}"><w:body><w:p><w:r><w:t>Ein Brief</w:t></w:r></w:p>'
-            '</w:body></w:document>',
-    }
-    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as book:
-        for name, text in parts.items():
-            book.writestr(name, text)
 
 
 WRITERS = {"--xlsx": write_xlsx, "--odt": write_odt, "--docx": write_docx}
