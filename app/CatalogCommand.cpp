@@ -89,7 +89,11 @@ void WriteCatalogToChosenFile(QFileDialog& dialog, const std::string& folder,
   auto job = std::make_shared<TCatalogJob>(regional);
   job->Pictures = std::move(pictures);
   const QString shownFolder = FromNative(folder);
-  ChooseSaveTarget(dialog, shownFolder, QDir(shownFolder).dirName(), FromCp1252(kCatalogSheet),
+  // The root folder has no name to lend.
+  const QString folderName = QDir(shownFolder).dirName();
+  ChooseSaveTarget(dialog, shownFolder,
+                   folderName.isEmpty() ? FromCp1252(kCatalogSheet) : folderName,
+                   FromCp1252(kCatalogSheet),
                    [job, parent, finished = std::move(finished)](const std::string& fileName) {
                      if (fileName.empty()) {
                        finished({});

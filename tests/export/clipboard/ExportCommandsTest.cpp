@@ -149,14 +149,11 @@ class ExportCommandsTest : public QObject {
     QFileDialog dialog;
     SetUpDialog(dialog);
     dialog.setNameFilters(
-        {QStringLiteral("Excel-Datei (*.xls)"), QStringLiteral("Excel-Arbeitsmappe (*.xlsx)")});
-    for (const QString& filter : dialog.nameFilters()) {
-      dialog.selectNameFilter(filter);
-      QString shown;
-      WriteChoosing(dialog, QString(), &shown, "/elsewhere/IMG 1.jpg", dir.Path());
-      QCOMPARE(shown,
-               QString::fromStdString(dir.Path() + "/IMG 1.") + filter.section(u'.', 1).chopped(1));
-    }
+        {QStringLiteral("Excel-Datei (*.xls)"), QStringLiteral("Excel-Arbeitsmappe")});
+    dialog.selectNameFilter(QStringLiteral("Excel-Arbeitsmappe"));
+    QString shown;
+    WriteChoosing(dialog, QString(), &shown, "/elsewhere/IMG 1.jpg", dir.Path());
+    QCOMPARE(shown, QString::fromStdString(dir.Path() + "/IMG 1.xlsx"));
   }
 
   void passesANameWithoutExtensionUnchanged() {

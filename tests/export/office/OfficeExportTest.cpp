@@ -146,7 +146,7 @@ TEST_F(OfficeExport, LeavesFilesThatAreNoWorkbooksByteForByteUnchanged) {
                 std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\1\0\0\0\1\x08\x02\0\0\0", 29) +
                     std::string("\x90wS\xDE\0\0\0\0IEND\xAE\x42\x60\x82", 16));
   const std::string xlsx = dir.Path() + "/modern.xls";
-  test::WriteDocument("xlsx", xlsx);
+  test::WriteXlsx(xlsx);
   // A compound file without a workbook stream: the signature passes, the import does not.
   ASSERT_EQ(Export(EmptyTable(), book, "Metainfo f\xFCr a.jpg"), "");
   std::string damaged = test::FileBytes(book);

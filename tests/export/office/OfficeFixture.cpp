@@ -142,11 +142,11 @@ Workbook ReadWorkbook(const std::string& path) {
   return book;
 }
 
-void WriteDocument(const std::string& kind, const std::string& path) {
+void WriteXlsx(const std::string& path) {
   TempDir scratch;
   const CommandResult made =
-      Run(ShellQuoted(PIXOLYN_XLRD_PYTHON) + " " + ShellQuoted(PIXOLYN_WORKBOOK_READER) + " --" +
-              kind + " " + ShellQuoted(path),
+      Run(ShellQuoted(PIXOLYN_XLRD_PYTHON) + " " + ShellQuoted(PIXOLYN_WORKBOOK_READER) +
+              " --xlsx " + ShellQuoted(path),
           scratch.Path() + "/err");
   if (made.Status != 0) throw std::runtime_error("cannot write " + path + ": " + made.Err);
 }

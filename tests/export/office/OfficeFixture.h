@@ -28,8 +28,7 @@ struct Workbook {
 // Empty when python3-xlrd is missing; the office tests then skip.
 std::string WorkbookReaderProblem();
 Workbook ReadWorkbook(const std::string& path);
-// A small real document of kind "xlsx", "odt" (a text) or "docx" (a Word document) at path.
-void WriteDocument(const std::string& kind, const std::string& path);
+void WriteXlsx(const std::string& path);
 
 struct CommandResult {
   int Status = -1;

@@ -4,8 +4,6 @@
 
     read_workbook.py BOOK            the workbook: BIFF version (0 unless .xls) and every sheet's cells
     read_workbook.py --xlsx OUT      writes a small real .xlsx workbook to OUT
-    read_workbook.py --odt OUT       writes a small OpenDocument text to OUT
-    read_workbook.py --docx OUT      writes a small Word document to OUT
 """
 import json
 import sys
@@ -88,84 +86,43 @@ def read(path):
     return {"biff": book.biff_version, "sheets": sheets}
 
 
-XML_HEADER = '<?xml version="1.0" encoding="UTF-8"?>'
-OOXML_RELATIONSHIPS = "http://schemas.openxmlformats.org/package/2006/relationships"
-OOXML_DOCUMENT = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
-
-
-def write_ooxml(path, main_part, main_type, parts):
-    """An Office Open XML package: its content types, its main part and the other parts."""
-    parts = dict(parts)
-    overrides = "".join(f'<Override PartName="/{name}" ContentType="{kind}"/>'
-                        for name, (kind, _) in parts.items() if kind)
-    package = {
-        "[Content_Types].xml":
-            XML_HEADER + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
-            '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
-            '<Default Extension="xml" ContentType="application/xml"/>'
-            f'<Override PartName="/{main_part}" ContentType="{main_type}"/>{overrides}</Types>',
-        "_rels/.rels":
-            XML_HEADER + f'<Relationships xmlns="{OOXML_RELATIONSHIPS}">'
-            f'<Relationship Id="rId1" Type="{OOXML_DOCUMENT}/officeDocument" Target="{main_part}"/>'
-            '</Relationships>',
-    }
-    package.update((name, XML_HEADER + text) for name, (_, text) in parts.items())
-    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as archive:
-        for name, text in package.items():
-            archive.writestr(name, text)
-
-
 def write_xlsx(path):
     main = "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
+    relationships = "http://schemas.openxmlformats.org/package/2006/relationships"
+    document = "http://schemas.openxmlformats.org/officeDocument/2006/relationships"
     office = "application/vnd.openxmlformats-officedocument.spreadsheetml"
-    write_ooxml(path, "xl/workbook.xml", f"{office}.sheet.main+xml", {
-        "xl/workbook.xml": (None,
-                            f'<workbook xmlns="{main}" xmlns:r="{OOXML_DOCUMENT}">'
-                            '<sheets><sheet name="Daten" sheetId="1" r:id="rId1"/></sheets></workbook>'),
-        "xl/_rels/workbook.xml.rels": (None,
-                                       f'<Relationships xmlns="{OOXML_RELATIONSHIPS}">'
-                                       f'<Relationship Id="rId1" Type="{OOXML_DOCUMENT}/worksheet" '
-                                       'Target="worksheets/sheet1.xml"/></Relationships>'),
-        "xl/worksheets/sheet1.xml": (f"{office}.worksheet+xml",
-                                     f'<worksheet xmlns="{main}"><sheetData><row r="1">'
-                                     '<c r="A1" t="inlineStr"><is><t>Wert</t></is></c></row></sheetData>'
-                                     '</worksheet>'),
-    })
+    header = '<?xml version="1.0" encoding="UTF-8"?>'
+    parts = {
+        "[Content_Types].xml":
+            header + '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+            '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+            '<Default Extension="xml" ContentType="application/xml"/>'
+            f'<Override PartName="/xl/workbook.xml" ContentType="{office}.sheet.main+xml"/>'
+            f'<Override PartName="/xl/worksheets/sheet1.xml" ContentType="{office}.worksheet+xml"/>'
+            '</Types>',
+        "_rels/.rels":
+            header + f'<Relationships xmlns="{relationships}">'
+            f'<Relationship Id="rId1" Type="{document}/officeDocument" Target="xl/workbook.xml"/>'
+            '</Relationships>',
+        "xl/workbook.xml":
+            header + f'<workbook xmlns="{main}" xmlns:r="{document}">'
+            '<sheets><sheet name="Daten" sheetId="1" r:id="rId1"/></sheets></workbook>',
+        "xl/_rels/workbook.xml.rels":
+            header + f'<Relationships xmlns="{relationships}">'
+            f'<Relationship Id="rId1" Type="{document}/worksheet" Target="worksheets/sheet1.xml"/>'
+            '</Relationships>',
+        "xl/worksheets/sheet1.xml":
+            header + f'<worksheet xmlns="{main}"><sheetData><row r="1">'
+            '<c r="A1" t="inlineStr"><is><t>Wert</t></is></c></row></sheetData></worksheet>',
+    }
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as book:
+        for name, text in parts.items():
+            book.writestr(name, text)
 
-
-def write_docx(path):
-    main = "http://schemas.openxmlformats.org/wordprocessingml/2006/main"
-    write_ooxml(path, "word/document.xml",
-                "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml", {
-                    "word/document.xml": (None,
-                                          f'<w:document xmlns:w="{main}"><w:body><w:p><w:r><w:t>Ein Brief'
-                                          '</w:t></w:r></w:p></w:body></w:document>'),
-                })
-
-
-def write_odt(path):
-    office = "urn:oasis:names:tc:opendocument:xmlns:office:1.0"
-    text = "urn:oasis:names:tc:opendocument:xmlns:text:1.0"
-    manifest = "urn:oasis:names:tc:opendocument:xmlns:manifest:1.0"
-    mime = "application/vnd.oasis.opendocument.text"
-    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as document:
-        document.writestr(zipfile.ZipInfo("mimetype"), mime)  # stored, first
-        document.writestr("META-INF/manifest.xml",
-                          XML_HEADER + f'<manifest:manifest xmlns:manifest="{manifest}" manifest:version="1.2">'
-                          f'<manifest:file-entry manifest:full-path="/" manifest:media-type="{mime}"/>'
-                          '<manifest:file-entry manifest:full-path="content.xml" manifest:media-type="text/xml"/>'
-                          '</manifest:manifest>')
-        document.writestr("content.xml",
-                          XML_HEADER + f'<office:document-content xmlns:office="{office}" '
-                          f'xmlns:text="{text}" office:version="1.2"><office:body><office:text>'
-                          '<text:p>Ein Brief</text:p></office:text></office:body></office:document-content>')
-
-
-WRITERS = {"--xlsx": write_xlsx, "--odt": write_odt, "--docx": write_docx}
 
 if __name__ == "__main__":
-    if len(sys.argv) == 3 and sys.argv[1] in WRITERS:
-        WRITERS[sys.argv[1]](sys.argv[2])
+    if len(sys.argv) == 3 and sys.argv[1] == "--xlsx":
+        write_xlsx(sys.argv[2])
     elif len(sys.argv) == 2:
         json.dump(read(sys.argv[1]), sys.stdout, ensure_ascii=False)
     else:
