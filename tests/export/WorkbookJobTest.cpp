@@ -64,14 +64,6 @@ TEST_F(WorkbookJob, OverwritesTheLastSheetOfTheTitleInAnExistingWorkbook) {
                                  "SetRangeValues 4 A1:B9", "SaveAs " + job.FileName, "Close"}));
 }
 
-TEST_F(WorkbookJob, StoresIntoTheFileItIsGivenAndLeavesTheTargetToTheCaller) {
-  MakeExistingWorkbook();
-  job.SaveTo = dir.Path() + "/.book.xls.1";
-  EXPECT_EQ(Run().Status, TJobStatus::Saved);
-  EXPECT_EQ(server.Calls[1], "Open " + job.FileName);
-  EXPECT_EQ(server.Calls.end()[-2], "SaveAs " + job.SaveTo);
-}
-
 TEST_F(WorkbookJob, FindsTheSheetByTheNameTheFormatKeeps) {
   const std::string title = "Metainfo f\xFCr Ein_sehr_langer_Bildname_P1.jpg";
   const std::string cut = title.substr(0, 31);
