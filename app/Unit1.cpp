@@ -397,8 +397,8 @@ void TForm1::MetainfoinExcelDateischreiben1Click() {
 void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
   if (WaitingFor([this] { MetainfoallerBilderdesOrdnersinDateischreiben1Click(); })) return;
   cataloguing_ = true;
-  WriteCatalogToChosenFile(*CatalogDialog, listedFolder_, ListedPictures(),
-                           this, environment_.Regional, [this](const TExportOutcome& outcome) {
+  WriteCatalogToChosenFile(*CatalogDialog, listedFolder_, ListedPictures(), this,
+                           environment_.Regional, [this](const TExportOutcome& outcome) {
                              ShowExportOutcome(outcome);
                              emit CatalogFinished();
                            });
