@@ -47,7 +47,7 @@ int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSet
       continue;
     }
     out.clear();
-    if (headers) out.append("# ").append(path).append(lineEnd);
+    if (headers) out.append("# ").append(pixolyn::TabTextCell(path)).append(lineEnd);
     pixolyn::AppendTabText(out, sections, lineEnd);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }
