@@ -9,8 +9,7 @@
 
 namespace pixolyn {
 
-namespace {
-std::string ReasonOf(int error) {
+std::string UnreadableReason(int error) {
   switch (error) {
     case 0:
     case ENOENT:
@@ -18,12 +17,17 @@ std::string ReasonOf(int error) {
       return "Datei nicht gefunden";
     case EACCES:
     case EPERM:
-      return "keine Leseberechtigung";
+      return "Zugriff verweigert";
+    case ELOOP:
+      return "Verweisschleife";
+    case kNotRegularFile:
+      return "keine gew\xC3\xB6hnliche Datei";
     default:
       return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
 
+namespace {
 // The sections of the picture (those of no picture when it cannot be read),
 // and in fileError why it cannot be.
 TMetaSections LoadSections(const std::string& path, const RegionalSettings& regional,
@@ -41,7 +45,7 @@ std::string ReadPictureSections(const std::string& path, TMetaSections& sections
                                 const RegionalSettings& regional) {
   int fileError = 0;
   TMetaSections read = LoadSections(path, regional, fileError);
-  if (fileError != 0) return ReasonOf(fileError);
+  if (fileError != 0) return UnreadableReason(fileError);
   sections = std::move(read);
   return {};
 }

@@ -15,7 +15,8 @@
 
 namespace pixolyn {
 
-// The file could not be opened; Error is the system's error number.
+// The file could not be opened; Error is the system's error number, or
+// kNotRegularFile for a pipe, a device or a folder.
 struct TOpenError : std::runtime_error {
   explicit TOpenError(int error);
   int Error;
@@ -23,7 +24,8 @@ struct TOpenError : std::runtime_error {
 
 class HeadReader final : public TByteSource {
  public:
-  // Raises TOpenError with the system's text when the file cannot be opened.
+  // Raises TOpenError when the file cannot be opened or is not a regular
+  // one; never waits for the writer of a pipe.
   explicit HeadReader(const std::string& path);
   ~HeadReader();
   HeadReader(const HeadReader&) = delete;
