@@ -28,7 +28,7 @@ void Report(const std::string& text) {
 }
 
 void ReportUnreadable(const std::string& path, const std::string& reason) {
-  Report(path + ": " + reason);
+  Report(pixolyn::TabTextCell(path) + ": " + reason);  // no control character reaches the terminal
 }
 
 int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
