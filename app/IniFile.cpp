@@ -1,18 +1,11 @@
 #include "app/IniFile.h"
 
-#include <unistd.h>
-
-#include <array>
-#include <atomic>
-#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <optional>
 #include <vector>
 
-#include "metadata/RegularFile.h"
 #include "metadata/TextUtil.h"
-#include "table/PictureTable.h"
 
 namespace pixolyn {
 
@@ -60,38 +53,11 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   return KeyLine{TrimBlanks(line.substr(0, equals)), value};
 }
 
-// A settings file is small; what lies beyond this is not read.
-constexpr std::size_t kMaxFileSize = 1024 * 1024;
-
 // The file as lines, each without its "\n"; empty when it cannot be read.
-// A pipe or a device in its place is never waited on, but ignored with a note.
 std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
-  int error = 0;
-  const int fd = OpenRegularFile(path, error);
-  if (fd < 0) {
-    static std::atomic_flag noted;  // once, not for each key read
-    if (error == kNotRegularFile && !noted.test_and_set()) {
-      std::fprintf(stderr, "pixolyn: %s: %s, es gelten die Voreinstellungen\n", path.c_str(),
-                   UnreadableReason(error).c_str());
-    }
-    return lines;
-  }
-  std::string text;
-  std::array<char, 4096> buffer;
-  while (text.size() < kMaxFileSize) {
-    const ssize_t got = ::read(fd, buffer.data(), buffer.size());
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    text.append(buffer.data(), static_cast<std::size_t>(got));
-  }
-  ::close(fd);
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const auto end = rest.find('\n');
-    lines.emplace_back(rest.substr(0, end));
-    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-  }
+  std::ifstream in(path, std::ios::binary);
+  for (std::string line; std::getline(in, line);) lines.push_back(std::move(line));
   return lines;
 }
 

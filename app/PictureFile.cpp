@@ -1,13 +1,11 @@
 #include "app/PictureFile.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-
-#include "metadata/RegularFile.h"
-#include "table/PictureTable.h"
 
 namespace pixolyn {
 
@@ -19,24 +17,20 @@ FileOpenError::FileOpenError(std::string path, std::string systemText)
 namespace {
 
 [[noreturn]] void Fail(const std::string& path, int error) {
-  throw FileOpenError(path,
-                      error == kNotRegularFile ? UnreadableReason(error) : std::strerror(error));
+  throw FileOpenError(path, std::strerror(error));
 }
 
-// Only a regular file is opened, and a pipe never so that it waits.
 class FileHandle {
  public:
-  explicit FileHandle(const std::string& path) : fd_(OpenRegularFile(path, error_)) {}
+  explicit FileHandle(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
   ~FileHandle() {
     if (fd_ >= 0) ::close(fd_);
   }
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   int Fd() const { return fd_; }
-  int Error() const { return error_; }
 
  private:
-  int error_ = 0;
   int fd_;
 };
 
@@ -44,9 +38,10 @@ class FileHandle {
 
 std::string ReadPictureFile(const std::string& path) {
   FileHandle file(path);
-  if (file.Fd() < 0) Fail(path, file.Error());
+  if (file.Fd() < 0) Fail(path, errno);
   struct stat st {};
   if (::fstat(file.Fd(), &st) != 0) Fail(path, errno);
+  if (S_ISDIR(st.st_mode)) Fail(path, EISDIR);
   if (st.st_size > kMaxPictureFileSize) Fail(path, EFBIG);
   std::string bytes(static_cast<std::size_t>(st.st_size), '\0');
   std::size_t done = 0;

@@ -93,22 +93,13 @@ class TProgressLine {
 };
 
 int WriteCatalog(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
-  const std::vector<pixolyn::TListedPicture> pictures =
-      pixolyn::PicturesOf(options.Files, options.Recurse);
+  const std::vector<std::string> pictures = pixolyn::PicturesOf(options.Files, options.Recurse);
   int status = 0;
   pixolyn::TCatalogReader reader(regional);
   TProgressLine progress(pictures.size());
   for (std::size_t i = 0; i < pictures.size(); ++i) {
-    const pixolyn::TListedPicture& picture = pictures[i];
-    std::string reason;
-    if (picture.FolderError != 0) {
-      reason = pixolyn::UnreadableReason(picture.FolderError);
-      reader.AddFailure(picture.Path, reason);
-    } else {
-      reason = reader.Add(picture.Path);
-    }
-    if (!reason.empty()) {
-      ReportUnreadable(picture.Path, reason);
+    if (const std::string reason = reader.Add(pictures[i]); !reason.empty()) {
+      ReportUnreadable(pictures[i], reason);
       status = 1;
     }
     progress.Update(i + 1);

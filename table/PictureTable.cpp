@@ -9,7 +9,8 @@
 
 namespace pixolyn {
 
-std::string UnreadableReason(int error) {
+namespace {
+std::string ReasonOf(int error) {
   switch (error) {
     case 0:
     case ENOENT:
@@ -17,17 +18,12 @@ std::string UnreadableReason(int error) {
       return "Datei nicht gefunden";
     case EACCES:
     case EPERM:
-      return "Zugriff verweigert";
-    case ELOOP:
-      return "Verweisschleife";
-    case kNotRegularFile:
-      return "keine gew\xC3\xB6hnliche Datei";
+      return "keine Leseberechtigung";
     default:
       return "nicht lesbar (" + ValidUtf8(std::strerror(error)) + ")";
   }
 }
 
-namespace {
 // The sections of the picture (those of no picture when it cannot be read),
 // and in fileError why it cannot be.
 TMetaSections LoadSections(const std::string& path, const RegionalSettings& regional,
@@ -45,7 +41,7 @@ std::string ReadPictureSections(const std::string& path, TMetaSections& sections
                                 const RegionalSettings& regional) {
   int fileError = 0;
   TMetaSections read = LoadSections(path, regional, fileError);
-  if (fileError != 0) return UnreadableReason(fileError);
+  if (fileError != 0) return ReasonOf(fileError);
   sections = std::move(read);
   return {};
 }

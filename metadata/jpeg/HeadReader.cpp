@@ -1,8 +1,9 @@
 #include "jpeg/HeadReader.h"
 
 #include "metadata/ImageData.h"
-#include "metadata/RegularFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -11,14 +12,11 @@
 
 namespace pixolyn {
 
-TOpenError::TOpenError(int error)
-    : std::runtime_error(error == kNotRegularFile ? "not a regular file" : std::strerror(error)),
-      Error(error) {}
+TOpenError::TOpenError(int error) : std::runtime_error(std::strerror(error)), Error(error) {}
 
 HeadReader::HeadReader(const std::string& path) {
-  int error = 0;
-  fd_ = OpenRegularFile(path, error);
-  if (fd_ < 0) throw TOpenError(error);
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) throw TOpenError(errno);
 }
 
 HeadReader::~HeadReader() {
@@ -74,6 +72,12 @@ void HeadReader::ReadAppend(std::string& out, std::size_t count) {
     next_ += take;
     left -= take;
   }
+}
+
+int RegularFileError(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return errno;
+  return S_ISREG(st.st_mode) ? 0 : ENOENT;
 }
 
 }  // namespace pixolyn

@@ -15,8 +15,7 @@
 
 namespace pixolyn {
 
-// The file could not be opened; Error is the system's error number, or
-// kNotRegularFile for a pipe, a device or a folder.
+// The file could not be opened; Error is the system's error number.
 struct TOpenError : std::runtime_error {
   explicit TOpenError(int error);
   int Error;
@@ -24,8 +23,7 @@ struct TOpenError : std::runtime_error {
 
 class HeadReader final : public TByteSource {
  public:
-  // Raises TOpenError when the file cannot be opened or is not a regular
-  // one; never waits for the writer of a pipe.
+  // Raises TOpenError with the system's text when the file cannot be opened.
   explicit HeadReader(const std::string& path);
   ~HeadReader();
   HeadReader(const HeadReader&) = delete;

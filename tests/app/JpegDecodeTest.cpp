@@ -1,7 +1,6 @@
 #include "app/JpegDecode.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 // clang-format off
 #include <cstdio>
@@ -119,12 +118,7 @@ TEST(PictureFile, ReportsTheSystemErrorOfAFileThatCannotBeRead) {
     return std::string("read");
   };
   EXPECT_EQ(failure(dir.Path() + "/missing.jpg"), std::strerror(ENOENT));
-  // Neither a folder nor a pipe is opened for reading; the pipe would wait for a writer.
-  const std::string pipe = dir.Path() + "/pipe.jpg";
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  for (const std::string& special : {dir.Path(), pipe}) {
-    EXPECT_EQ(failure(special), "keine gew\xC3\xB6hnliche Datei");
-  }
+  EXPECT_EQ(failure(dir.Path()), std::strerror(EISDIR));
   EXPECT_EQ(ReadPictureFile(dir.Write("a.jpg", "abc")), "abc");
 }
 

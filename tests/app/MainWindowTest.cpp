@@ -1,6 +1,5 @@
 // The main window driven as a user drives it: choosing folders and files.
 
-#include <sys/stat.h>
 #include <unistd.h>
 #include <QHeaderView>
 #include <QLabel>
@@ -282,16 +281,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.form->MetaTable().RowCount(), 0);  // the rest of the creation was skipped
     window.Show();
     QCOMPARE(window.messages.size(), 2);
-  }
-
-  void aPipeNamedLikeAPictureIsReportedWithoutWaitingForAWriter() {
-    TempDir pictures;
-    QCOMPARE(::mkfifo((pictures.Path() + "/a.jpg").c_str(), 0600), 0);
-    WindowFixture window(IniSelecting(pictures.Path()));
-    window.Show();
-    QVERIFY(window.form->isVisible());
-    QVERIFY(!window.messages.isEmpty());
-    QVERIFY(window.messages.back().contains(QString::fromUtf8("keine gew\xC3\xB6hnliche Datei")));
   }
 
   void emptyListShowsTheEmptyTableAndNoPictureStatus() {

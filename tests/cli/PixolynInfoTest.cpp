@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -114,36 +112,6 @@ TEST(PixolynInfo, WritesTheCatalogueOfFoldersAndFiles) {
   const std::string csv = dir.Path() + "/katalog.csv";
   EXPECT_EQ(RunInfo("--catalog " + Quoted(csv) + " " + Quoted(dir.Path() + "/a.jpg")).status, 0);
   EXPECT_EQ(test::FileBytes(csv), header + "a.jpg" + folder + "\"x;y\"\r\n");
-}
-
-TEST(PixolynInfo, GivesEveryEntryWithAPicturesNameItsRowAndReason) {
-  test::TempDir dir;
-  const std::string path = dir.Path();
-  dir.Write("a.jpg", test::JpegBuilder().Comment("a").Bytes());
-  ASSERT_EQ(::mkfifo((path + "/pipe.jpg").c_str(), 0600), 0);
-  std::filesystem::create_symlink("loop.jpg", path + "/loop.jpg");
-  std::filesystem::create_symlink("nowhere.jpg", path + "/dangling.jpg");
-  std::filesystem::create_directories(path + "/sub");
-  const bool root = ::geteuid() == 0;  // reads every folder
-  if (!root) std::filesystem::permissions(path + "/sub", std::filesystem::perms::none);
-  const Result result = RunInfo("--catalog - -r --separator tab " + Quoted(path));
-  if (!root) std::filesystem::permissions(path + "/sub", std::filesystem::perms::owner_all);
-  EXPECT_EQ(result.status, 1);
-  EXPECT_NE(result.out.find("a.jpg\t" + path + "\t\ta\r\n"), std::string::npos);
-  const std::pair<std::string, std::string> failed[] = {
-      {"dangling.jpg", "Datei nicht gefunden"},
-      {"loop.jpg", "Verweisschleife"},
-      {"pipe.jpg", "keine gew\xC3\xB6hnliche Datei"},
-      {"sub", root ? "" : "Zugriff verweigert"},
-  };
-  for (const auto& [name, reason] : failed) {
-    if (reason.empty()) continue;
-    EXPECT_NE(result.out.find(name + "\t" + path + "\t" + reason + "\t\r\n"), std::string::npos)
-        << name << "\n"
-        << result.out;
-  }
-  // Printing the pipe's table does not wait for a writer either.
-  EXPECT_EQ(RunInfo(Quoted(path + "/pipe.jpg")).status, 1);
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "metadata/Regional.h"
-#include "metadata/RegularFile.h"
 
 namespace pixolyn {
 
@@ -44,8 +43,8 @@ class TImgData {
   tSection* CommentSection = nullptr;
   std::string ErrorText;
   // Why DecodeFile could not read the file: the system's error number of
-  // asking for it or opening it, kNotRegularFile for what is not a regular
-  // file; 0 when it could. A file of another kind is not opened, only asked about.
+  // asking for it or opening it (ENOENT for what is not a regular file); 0
+  // when it could. A file of another kind is not opened, only asked about.
   int FileError = 0;
   std::unique_ptr<TImageInfo> ExifInfo;
   std::unique_ptr<TIPTCdata> IptcInfo;
@@ -82,5 +81,9 @@ class TImgData {
   void DecodeExifSegment();
   bool ReadTiffHeader(TByteSource& source);
 };
+
+// 0 for a regular file; else the system's error number of asking for it, and
+// ENOENT for something that is not a regular file (it counts as missing).
+int RegularFileError(const std::string& path);
 
 }  // namespace pixolyn

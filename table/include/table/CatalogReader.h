@@ -2,7 +2,6 @@
 // Reads pictures one after another into a catalogue.
 
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "metadata/Regional.h"
@@ -19,15 +18,10 @@ class TCatalogReader {
   // cannot be read gets its row with the reason, which is returned (empty
   // when the picture was read). No decoder state outlives the call.
   std::string Add(const std::string& path);
-  // Adds the row of something that cannot be read (a folder), with the reason.
-  void AddFailure(const std::string& path, std::string_view reason);
 
   const TCatalog& Catalog() const { return catalog_; }
 
  private:
-  // The UTF-8 name and folder a path's row shows.
-  static std::pair<std::string, std::string> NameAndFolder(const std::string& path);
-
   RegionalSettings regional_;
   TCatalog catalog_;
 };

@@ -8,10 +8,6 @@
 
 namespace pixolyn {
 
-// Why a file or folder cannot be read, as a German UTF-8 text, from the
-// system's error number or kNotRegularFile.
-std::string UnreadableReason(int error);
-
 // Loads the picture and builds its sections in the given number and date
 // formats; the image record is freed again. Returns why the file cannot be
 // read, as a German UTF-8 text (sections are then left as they were), asking
