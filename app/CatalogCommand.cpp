@@ -1,6 +1,8 @@
 #include "app/CatalogCommand.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QProgressDialog>
 #include <QtConcurrent>
@@ -9,6 +11,7 @@
 
 #include "app/AppText.h"
 #include "app/Background.h"
+#include "app/SaveTarget.h"
 #include "export/CatalogExport.h"
 #include "table/CatalogCsv.h"
 #include "table/CatalogReader.h"
@@ -16,39 +19,6 @@
 namespace pixolyn {
 
 namespace {
-
-struct TFileFilter {
-  const char* Name;
-  const char* Extension;
-};
-// The first goes to the office as the name is typed, with or without extension.
-constexpr TFileFilter kWorkbookFilters[] = {
-    {"Excel-Datei", ".xls"}, {"Excel-Arbeitsmappe", ".xlsx"}, {"OpenDocument-Tabelle", ".ods"}};
-constexpr TFileFilter kCsvFilter = {"CSV-Datei", ".csv"};
-
-QString FilterText(const TFileFilter& filter) {
-  return QStringLiteral("%1 (*%2)")
-      .arg(QLatin1String(filter.Name), QLatin1String(filter.Extension));
-}
-
-QStringList CatalogNameFilters() {
-  return WorkbookNameFilters() << FilterText(kCsvFilter);
-}
-
-// The extension of the selected filter, which the dialog may show without its pattern.
-QString SelectedExtension(const QFileDialog& dialog) {
-  const QString selected = dialog.selectedNameFilter();
-  for (const TFileFilter& filter : kWorkbookFilters) {
-    if (selected.startsWith(QLatin1String(filter.Name) + u' ') ||
-        selected == QLatin1String(filter.Name)) {
-      return &filter == &kWorkbookFilters[0] ? QString() : QLatin1String(filter.Extension);
-    }
-  }
-  return selected.startsWith(QLatin1String(kCsvFilter.Name)) ? QLatin1String(kCsvFilter.Extension)
-                                                             : QString();
-}
-
-using TFinished = std::function<void(const QString& failure)>;
 
 // What the reading and the writing share: the reader fills the catalogue on
 // one worker, and the file is written from it on another once that is done.
@@ -61,46 +31,27 @@ struct TCatalogJob {
   std::atomic<bool> Cancelled{false};
 };
 
-QProgressDialog* CreateProgress(int total, QWidget* parent) {
-  auto* progress = new QProgressDialog(FromCp1252("Metainfo wird gelesen\x85"),
-                                       FromCp1252("Abbrechen"), 0, total, parent);
-  progress->setObjectName(QStringLiteral("CatalogProgress"));
-  progress->setWindowTitle(QStringLiteral("Pixolyn"));
-  progress->setWindowModality(Qt::WindowModal);
-  progress->setMinimumDuration(0);
-  progress->setAutoReset(false);
-  progress->setAutoClose(false);
-  progress->setAttribute(Qt::WA_DeleteOnClose);
-  return progress;
-}
-
 void WriteFile(const std::shared_ptr<TCatalogJob>& job, QProgressDialog* progress,
-               TFinished finished) {
-  // Past this point the file is being written: there is nothing left to cancel.
+               TExportFinished finished) {
   progress->setLabelText(
       QStringLiteral("%1 Bilder: die Datei wird geschrieben\u2026").arg(job->Pictures.size()));
-  progress->setCancelButton(nullptr);
-  RunInBackground(
-      progress,
-      [job] {
-        try {
-          WriteCatalog(job->Reader.Catalog(), job->FileName, kDefaultCsvSeparator);
-          return QString();
-        } catch (const TExportError& e) {
-          return FromCp1252(e.what());
-        }
+  WriteUnderProgress(
+      progress, job->FileName,
+      [job](const TCancelled& cancelled) {
+        return WriteCatalog(job->Reader.Catalog(), job->FileName, kDefaultCsvSeparator, {},
+                            cancelled);
       },
-      [progress, finished = std::move(finished)](const QString& failure) {
-        progress->close();
-        finished(failure);
-      });
+      std::move(finished));
 }
 
 // Reads the pictures on a worker, the progress dialog following; a cancel is
 // seen at the next picture.
-void ReadPictures(const std::shared_ptr<TCatalogJob>& job, QWidget* parent, TFinished finished) {
+void ReadPictures(const std::shared_ptr<TCatalogJob>& job, QWidget* parent,
+                  TExportFinished finished) {
   const int total = static_cast<int>(job->Pictures.size());
-  QProgressDialog* progress = CreateProgress(total, parent);
+  QProgressDialog* progress =
+      CreateExportProgress(FromCp1252("Metainfo wird gelesen\x85"), total, parent);
+  progress->setObjectName(QStringLiteral("CatalogProgress"));
   QObject::connect(progress, &QProgressDialog::canceled, progress,
                    [job] { job->Cancelled = true; });
   auto* watcher = new QFutureWatcher<void>(progress);
@@ -132,45 +83,25 @@ void ReadPictures(const std::shared_ptr<TCatalogJob>& job, QWidget* parent, TFin
 
 }  // namespace
 
-QStringList WorkbookNameFilters() {
-  QStringList filters;
-  for (const TFileFilter& filter : kWorkbookFilters) filters << FilterText(filter);
-  return filters;
-}
-
-QFileDialog* CreateCatalogDialog(QWidget* parent) {
-  auto* dialog = new QFileDialog(parent);
-  dialog->setObjectName(QStringLiteral("CatalogDialog"));
-  dialog->setAcceptMode(QFileDialog::AcceptSave);
-  dialog->setNameFilters(CatalogNameFilters());
-  dialog->setOption(QFileDialog::HideNameFilterDetails);
-  return dialog;
-}
-
-std::string WithChosenExtension(const QFileDialog& dialog, const QString& chosen) {
-  const std::string fileName = ToNative(chosen);
-  if (CatalogFormatOf(fileName) != TCatalogFormat::Unknown) return fileName;
-  return fileName + ToNative(SelectedExtension(dialog));
-}
-
-void WriteCatalogToChosenFile(QFileDialog& dialog, std::vector<std::string> pictures,
-                              QWidget* parent, const RegionalSettings& regional,
-                              TFinished finished) {
+void WriteCatalogToChosenFile(QFileDialog& dialog, const std::string& folder,
+                              std::vector<std::string> pictures, QWidget* parent,
+                              const RegionalSettings& regional, TExportFinished finished) {
   auto job = std::make_shared<TCatalogJob>(regional);
   job->Pictures = std::move(pictures);
-  // Answered once: the connection goes with this context object.
-  auto* answer = new QObject(&dialog);
-  QObject::connect(&dialog, &QDialog::finished, answer,
-                   [&dialog, answer, job, parent, finished = std::move(finished)](int result) {
-                     answer->deleteLater();
-                     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+  const QString shownFolder = FromNative(folder);
+  // The root folder has no name to lend.
+  const QString folderName = QDir(shownFolder).dirName();
+  ChooseSaveTarget(dialog, shownFolder,
+                   folderName.isEmpty() ? FromCp1252(kCatalogSheet) : folderName,
+                   FromCp1252(kCatalogSheet),
+                   [job, parent, finished = std::move(finished)](const std::string& fileName) {
+                     if (fileName.empty()) {
                        finished({});
                        return;
                      }
-                     job->FileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
+                     job->FileName = fileName;
                      ReadPictures(job, parent, finished);
                    });
-  dialog.open();
 }
 
 }  // namespace pixolyn

@@ -5,26 +5,20 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <QStatusBar>
+#include <chrono>
+#include <memory>
 
 #include "app/AppText.h"
-#include "app/CatalogCommand.h"
-#include "export/ExportGridToWorkbook.h"
+#include "app/SaveTarget.h"
 #include "export/ExportTitle.h"
 #include "table/GridText.h"
 
 namespace pixolyn {
 
 namespace {
-// Set on the dialog once a workbook was chosen with it; from then on it opens
-// where it was left, in the folder of the last export.
-constexpr const char* kWorkbookChosen = "pixolynWorkbookChosen";
-
-// The window's own cursor is the arrow, so either end of an export just drops the hourglass.
-TExportCursor OverrideCursor() {
-  return {.ShowHourglass = [] { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); },
-          .ShowArrow = [] { QApplication::restoreOverrideCursor(); },
-          .Restore = [] { QApplication::restoreOverrideCursor(); }};
-}
+constexpr auto kSavedShown = std::chrono::seconds(5);
 }  // namespace
 
 void CopyGridToClipboard(const TMetaTable& grid) {
@@ -32,19 +26,41 @@ void CopyGridToClipboard(const TMetaTable& grid) {
   QGuiApplication::clipboard()->setText(QString::fromStdString(GridToTabText(grid)));
 }
 
-void WriteGridToChosenWorkbook(QFileDialog& dialog, const TMetaTable& grid,
-                               const std::string& picturePath) {
-  if (!dialog.property(kWorkbookChosen).toBool() && !picturePath.empty()) {
-    dialog.setDirectory(QFileInfo(FromNative(picturePath)).absolutePath());
-  }
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  dialog.setProperty(kWorkbookChosen, true);
-  const std::string fileName = WithChosenExtension(dialog, dialog.selectedFiles().first());
-  try {
-    ExportGridToWorkbook(grid, fileName, ExportTitle(picturePath), OverrideCursor());
-  } catch (const TExportError& e) {
-    throw AppError(FromCp1252(e.what()));
-  }
+void WriteGridToChosenWorkbook(QFileDialog& dialog, TMetaTable grid, const std::string& picturePath,
+                               const std::string& folder, QWidget* parent,
+                               TExportFinished finished) {
+  const std::string title = ExportTitle(picturePath);
+  const QString baseName = picturePath.empty()
+                               ? QStringLiteral("Metainfo")
+                               : QFileInfo(FromNative(picturePath)).completeBaseName();
+  auto table = std::make_shared<const TMetaTable>(std::move(grid));
+  ChooseSaveTarget(
+      dialog, FromNative(folder), baseName, FromCp1252(title),
+      [table, title, parent, finished = std::move(finished)](const std::string& fileName) {
+        if (fileName.empty()) {
+          finished({});
+          return;
+        }
+        QProgressDialog* progress = CreateExportProgress(
+            FromCp1252("Die Tabelle wird in die Arbeitsmappe geschrieben\x85"), 0, parent);
+        // The window answers meanwhile; the busy cursor says that the export runs.
+        QApplication::setOverrideCursor(QCursor(Qt::BusyCursor));
+        WriteUnderProgress(
+            progress, fileName,
+            [table, title, fileName](const TCancelled& cancelled) {
+              return ExportGridToWorkbook(*table, fileName, title, {}, {}, cancelled);
+            },
+            [finished](const TExportOutcome& outcome) {
+              QApplication::restoreOverrideCursor();
+              finished(outcome);
+            });
+      });
+}
+
+void ShowSaved(QStatusBar& statusBar, const std::string& fileName) {
+  statusBar.showMessage(
+      QStringLiteral("Gespeichert: ") + QFileInfo(FromNative(fileName)).fileName(),
+      static_cast<int>(std::chrono::milliseconds(kSavedShown).count()));
 }
 
 }  // namespace pixolyn

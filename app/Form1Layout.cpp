@@ -14,10 +14,10 @@
 #include "app/AppText.h"
 #include "app/Banner.h"
 #include "app/Branding.h"
-#include "app/CatalogCommand.h"
 #include "app/ElidedLabel.h"
 #include "app/FolderTree.h"
 #include "app/PicturePreview.h"
+#include "app/SaveTarget.h"
 #include "app/Unit1.h"
 
 namespace pixolyn {
@@ -193,12 +193,7 @@ void TForm1::CreateControls() {
   titles->setHighlightSections(false);
   titles->setStretchLastSection(true);
 
-  SaveDialog = new QFileDialog(this);
-  SaveDialog->setObjectName(QStringLiteral("SaveDialog"));
-  SaveDialog->setAcceptMode(QFileDialog::AcceptSave);
-  SaveDialog->setNameFilters(WorkbookNameFilters());
-  SaveDialog->setOption(QFileDialog::DontConfirmOverwrite);
-  SaveDialog->setOption(QFileDialog::HideNameFilterDetails);  // shows "Excel-Datei" alone
+  SaveDialog = CreateWorkbookDialog(this);
   CatalogDialog = CreateCatalogDialog(this);
 
   CreateMenu();

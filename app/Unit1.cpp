@@ -386,18 +386,28 @@ void TForm1::MetainfoinZwischenablagekopieren1Click() {
 
 void TForm1::MetainfoinExcelDateischreiben1Click() {
   if (!SelectedPictureReady([this] { MetainfoinExcelDateischreiben1Click(); })) return;
-  WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), currentPicture_);
+  cataloguing_ = true;
+  WriteGridToChosenWorkbook(*SaveDialog, MetaTable(), currentPicture_, listedFolder_, this,
+                            [this](const TExportOutcome& outcome) {
+                              ShowExportOutcome(outcome);
+                              emit ExportFinished();
+                            });
 }
 
 void TForm1::MetainfoallerBilderdesOrdnersinDateischreiben1Click() {
   if (WaitingFor([this] { MetainfoallerBilderdesOrdnersinDateischreiben1Click(); })) return;
   cataloguing_ = true;
-  WriteCatalogToChosenFile(*CatalogDialog, ListedPictures(), this, environment_.Regional,
-                           [this](const QString& failure) {
-                             cataloguing_ = false;
-                             if (!failure.isEmpty()) ShowMessage(failure);
+  WriteCatalogToChosenFile(*CatalogDialog, listedFolder_, ListedPictures(), this,
+                           environment_.Regional, [this](const TExportOutcome& outcome) {
+                             ShowExportOutcome(outcome);
                              emit CatalogFinished();
                            });
+}
+
+void TForm1::ShowExportOutcome(const TExportOutcome& outcome) {
+  cataloguing_ = false;
+  if (!outcome.Failure.isEmpty()) ShowMessage(outcome.Failure);
+  if (!outcome.Saved.empty()) ShowSaved(*StatusBar, outcome.Saved);
 }
 
 std::vector<std::string> TForm1::ListedPictures() const {

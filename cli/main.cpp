@@ -28,7 +28,7 @@ void Report(const std::string& text) {
 }
 
 void ReportUnreadable(const std::string& path, const std::string& reason) {
-  Report(path + ": " + reason);
+  Report(pixolyn::TabTextCell(path) + ": " + reason);  // no control character reaches the terminal
 }
 
 int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSettings& regional) {
@@ -47,7 +47,7 @@ int PrintTables(const pixolyn::TInfoOptions& options, const pixolyn::RegionalSet
       continue;
     }
     out.clear();
-    if (headers) out.append("# ").append(path).append(lineEnd);
+    if (headers) out.append("# ").append(pixolyn::TabTextCell(path)).append(lineEnd);
     pixolyn::AppendTabText(out, sections, lineEnd);
     std::fwrite(out.data(), 1, out.size(), stdout);
   }

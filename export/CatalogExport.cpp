@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "export/ExportMessages.h"
+#include "export/ReplacingFile.h"
 #include "export/WorkbookFormat.h"
 #include "metadata/Cp1252.h"
 #include "metadata/TextUtil.h"
@@ -16,23 +17,43 @@ namespace pixolyn {
 namespace {
 constexpr std::string_view kCsvExtension = ".csv";
 
-void WriteCsv(const TCatalog& catalog, const std::string& fileName, char separator) {
-  const bool toStandardOutput = fileName == kStandardOutput;
-  std::FILE* out = toStandardOutput ? stdout : std::fopen(fileName.c_str(), "wb");
-  if (out == nullptr)
-    throw TExportError(SaveFailedMessage(fileName, Utf8ToCp1252(std::strerror(errno))));
+std::string SystemReason(int error) {
+  return Utf8ToCp1252(std::strerror(error));
+}
+
+// Writes the CSV text to out; false when a write failed or cancelled said
+// stop, with errno telling a failure.
+bool WriteCsvTo(std::FILE* out, const TCatalog& catalog, char separator,
+                const TCancelled& cancelled) {
   bool written = true;
+  bool stopped = false;
   WriteCatalogCsv(catalog, separator, [&](std::string_view piece) {
-    written = written && std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
+    stopped = stopped || (cancelled && cancelled());
+    written =
+        written && !stopped && std::fwrite(piece.data(), 1, piece.size(), out) == piece.size();
   });
+  if (stopped) errno = 0;
+  return std::fflush(out) == 0 && written;
+}
+
+bool WriteCsv(const TCatalog& catalog, const std::string& fileName, char separator,
+              const TCancelled& cancelled) {
+  if (fileName == kStandardOutput) {
+    if (WriteCsvTo(stdout, catalog, separator, {})) return true;
+    throw TExportError(SaveFailedMessage(fileName, SystemReason(errno)));
+  }
+  TReplacingFile file(fileName);
+  std::FILE* out = std::fopen(file.TemporaryPath().c_str(), "wb");
+  if (out == nullptr) throw TExportError(SaveFailedMessage(fileName, SystemReason(errno)));
+  bool written = WriteCsvTo(out, catalog, separator, cancelled);
   const int error = errno;
-  written = std::fflush(out) == 0 && written;
-  if (!toStandardOutput) written = std::fclose(out) == 0 && written;
-  if (written) return;
-  if (!toStandardOutput)
-    std::remove(fileName.c_str());  // a cut-off file would pass for the catalogue
-  throw TExportError(
-      SaveFailedMessage(fileName, Utf8ToCp1252(std::strerror(error != 0 ? error : errno))));
+  written = std::fclose(out) == 0 && written;
+  if (cancelled && cancelled()) return false;
+  if (!written) {
+    throw TExportError(SaveFailedMessage(fileName, SystemReason(error != 0 ? error : errno)));
+  }
+  file.Commit(fileName);
+  return true;
 }
 }  // namespace
 
@@ -60,18 +81,19 @@ TCellArray CatalogCells(const TCatalog& catalog) {
   return cells;
 }
 
-void WriteCatalog(const TCatalog& catalog, const std::string& fileName, char separator,
-                  const TJobRunner& runner) {
+bool WriteCatalog(const TCatalog& catalog, const std::string& fileName, char separator,
+                  const TJobRunner& runner, const TCancelled& cancelled) {
   if (fileName == kStandardOutput || CatalogFormatOf(fileName) == TCatalogFormat::Csv) {
-    WriteCsv(catalog, fileName, separator);
-    return;
+    return WriteCsv(catalog, fileName, separator, cancelled);
   }
   const TJobResult result = RunExportJob({.FileName = fileName,
                                           .Title = std::string(kCatalogSheet),
                                           .Cells = CatalogCells(catalog),
                                           .ReplaceSheet = true},
-                                         runner);
+                                         runner, cancelled);
+  if (result.Status == TJobStatus::Cancelled) return false;
   if (result.Status != TJobStatus::Saved) throw TExportError(result.Message);
+  return true;
 }
 
 }  // namespace pixolyn

@@ -1,7 +1,8 @@
 #include "export/ExportGridToWorkbook.h"
 
-#include <filesystem>
+#include <utility>
 
+#include "export/ReplacingFile.h"
 #include "export/WorkbookHelper.h"
 #include "table/GridText.h"
 
@@ -30,11 +31,19 @@ class TCursorScope {
 
 }  // namespace
 
-TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(job.FileName, error);
-  if (!error) job.FileName = absolute.string();
-  return runner ? runner(job) : RunWorkbookHelper(FindWorkbookHelper(), job);
+TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner, const TCancelled& cancelled) {
+  try {
+    TReplacingFile file(job.FileName);
+    const std::string shownName = std::exchange(job.FileName, file.Target());
+    job.SaveTo = file.TemporaryPath();
+    TJobResult result = runner ? runner(job) : RunWorkbookHelper(FindWorkbookHelper(), job);
+    if (result.Status != TJobStatus::Saved) return result;
+    if (cancelled && cancelled()) return {TJobStatus::Cancelled, {}};
+    file.Commit(shownName);
+    return result;
+  } catch (const TExportError& e) {
+    return {TJobStatus::Failed, e.what()};
+  }
 }
 
 TCellArray CellsForWorkbook(const TMetaTable& grid) {
@@ -49,13 +58,14 @@ TCellArray CellsForWorkbook(const TMetaTable& grid) {
   return cells;
 }
 
-void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+bool ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
                           const std::string& title, const TExportCursor& cursor,
-                          const TJobRunner& runner) {
+                          const TJobRunner& runner, const TCancelled& cancelled) {
   TCursorScope cursorScope(cursor);
-  const TJobResult result =
-      RunExportJob({.FileName = fileName, .Title = title, .Cells = CellsForWorkbook(grid)}, runner);
-  if (result.Status == TJobStatus::Saved) return;
+  const TJobResult result = RunExportJob(
+      {.FileName = fileName, .Title = title, .Cells = CellsForWorkbook(grid)}, runner, cancelled);
+  if (result.Status == TJobStatus::Saved) return true;
+  if (result.Status == TJobStatus::Cancelled) return false;
   if (result.Status == TJobStatus::NoServer) cursorScope.EndWithArrow();
   throw TExportError(result.Message);
 }

@@ -5,12 +5,13 @@
 namespace pixolyn {
 
 namespace {
-constexpr std::string_view kJobHeader = "pixolyn-xls-job 2\n";
+constexpr std::string_view kJobHeader = "pixolyn-xls-job 3\n";
 constexpr std::string_view kResultHeader = "pixolyn-xls-result 1\n";
 
 constexpr std::string_view kSaved = "saved";
 constexpr std::string_view kNoServer = "no-server";
 constexpr std::string_view kFailed = "failed";
+constexpr std::string_view kCancelled = "cancelled";
 
 void AppendField(std::string& out, std::string_view field) {
   out += std::to_string(field.size());
@@ -63,6 +64,7 @@ class TFieldReader {
 std::string EncodeJob(const TWorkbookJob& job) {
   std::string out(kJobHeader);
   AppendField(out, job.FileName);
+  AppendField(out, job.SaveTo);
   AppendField(out, job.Title);
   AppendField(out, job.ReplaceSheet ? "1" : "0");
   // Every row goes out as wide as the widest.
@@ -82,14 +84,17 @@ std::optional<TWorkbookJob> DecodeJob(std::string_view message) {
   if (!reader.Header(kJobHeader)) return std::nullopt;
   TWorkbookJob job;
   const auto fileName = reader.Field();
+  const auto saveTo = reader.Field();
   const auto title = reader.Field();
   const auto replace = reader.Count();
   const auto rows = reader.Count();
   const auto columns = reader.Count();
-  if (!fileName || !title || !replace || !rows || !columns || *replace > 1) return std::nullopt;
+  if (!fileName || !saveTo || !title || !replace || !rows || !columns || *replace > 1)
+    return std::nullopt;
   // The cells must all be there before anything is made for them.
   if (*columns == 0 ? *rows != 0 : *rows > reader.MostFieldsLeft() / *columns) return std::nullopt;
   job.FileName = *fileName;
+  job.SaveTo = *saveTo;
   job.Title = *title;
   job.ReplaceSheet = *replace == 1;
   job.Cells.assign(*rows, std::vector<std::string>(*columns));
@@ -116,6 +121,9 @@ std::string EncodeResult(const TJobResult& result) {
     case TJobStatus::Failed:
       AppendField(out, kFailed);
       break;
+    case TJobStatus::Cancelled:
+      AppendField(out, kCancelled);
+      break;
   }
   AppendField(out, result.Message);
   return out;
@@ -134,6 +142,8 @@ std::optional<TJobResult> DecodeResult(std::string_view message) {
     result.Status = TJobStatus::NoServer;
   } else if (*status == kFailed) {
     result.Status = TJobStatus::Failed;
+  } else if (*status == kCancelled) {
+    result.Status = TJobStatus::Cancelled;
   } else {
     return std::nullopt;
   }

@@ -14,11 +14,14 @@ namespace {
 // The office's sheets hold 1024 columns and 1,048,576 rows; .xls holds fewer.
 constexpr int kOfficeColumns = 1024;
 constexpr int kOfficeRows = 1048576;
+// The office cuts a sheet's name there when it writes an .xlsx file (an .xls
+// file keeps the whole name).
+constexpr std::size_t kXlsxSheetName = 31;
 
 const std::array<TWorkbookFormat, 3> kFormats = {{
     {".xls", "MS Excel 97", kOle2Signature, "Excel-Arbeitsmappe", 256, 65536},
     {".xlsx", "Calc MS Excel 2007 XML", kZipSignature, "Excel-Arbeitsmappe (.xlsx)", kOfficeColumns,
-     kOfficeRows},
+     kOfficeRows, kXlsxSheetName},
     {".ods", "calc8", kZipSignature, "OpenDocument-Tabelle", kOfficeColumns, kOfficeRows},
 }};
 
@@ -37,6 +40,10 @@ const TWorkbookFormat* FindFormat(std::string_view fileName) {
 const TWorkbookFormat& WorkbookFormatOf(std::string_view fileName) {
   const TWorkbookFormat* format = FindFormat(fileName);
   return format != nullptr ? *format : kFormats.front();
+}
+
+std::string_view StoredSheetName(std::string_view title, const TWorkbookFormat& format) {
+  return format.MaxSheetName == 0 ? title : title.substr(0, format.MaxSheetName);
 }
 
 bool HasWorkbookExtension(std::string_view fileName) {

@@ -68,7 +68,9 @@ std::string OpenExisting(TWorkbookServer& server, const std::string& fileName,
   }
   std::optional<TOpenedWorkbook> opened;
   try {
-    opened = server.Open(fileName, std::string(format.FilterName));
+    // Recognised by the server, not forced into the format: a text document
+    // forced through a spreadsheet filter would open as an empty workbook.
+    opened = server.Open(fileName);
   } catch (const TServerError&) {
     // A server that fails on the file cannot write it back either.
   }
@@ -94,10 +96,13 @@ struct TSheetChoice {
   std::string Refusal;  // set when no sheet can carry the title
 };
 
-// The last sheet named exactly as the title, else a new one. A sheet whose
-// name differs only in letter case belongs to another title: the server would
-// refuse the new name, and writing into that sheet would mix two tables.
-TSheetChoice FindOrAddSheet(TWorkbookServer& server, const std::string& title) {
+// The last sheet named exactly as the title, else a new one, the title cut as
+// the format stores sheet names. A sheet whose name differs only in letter
+// case belongs to another title: the server would refuse the new name, and
+// writing into that sheet would mix two tables.
+TSheetChoice FindOrAddSheet(TWorkbookServer& server, const std::string& fullTitle,
+                            const TWorkbookFormat& format) {
+  const std::string title(StoredSheetName(fullTitle, format));
   if (std::string refusal = SheetNameRefusal(title); !refusal.empty()) return {0, refusal};
   int found = 0;
   std::string differentCase;
@@ -172,7 +177,7 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
   TCloseWorkbook close(server);
 
   try {
-    const TSheetChoice choice = FindOrAddSheet(server, job.Title);
+    const TSheetChoice choice = FindOrAddSheet(server, job.Title, format);
     if (!choice.Refusal.empty()) return Failure(choice.Refusal);
     // A new workbook holds this sheet alone, not the office's empty default sheet.
     const int sheet = existing ? choice.Sheet : KeepOnlySheet(server, choice.Sheet);
@@ -186,15 +191,10 @@ TJobResult RunWorkbookJob(TWorkbookServer& server, const TWorkbookJob& job) {
     return Failure(ServerFailureMessage(e.what()));
   }
 
-  if (!existing && !FolderExists(job.FileName)) {
-    return Failure(SaveFailedMessage(job.FileName, kMissingFolder));
-  }
+  const std::string& target = job.SaveTo.empty() ? job.FileName : job.SaveTo;
+  if (!FolderExists(target)) return Failure(SaveFailedMessage(job.FileName, kMissingFolder));
   try {
-    if (existing) {
-      server.Save();
-    } else {
-      server.SaveAs(job.FileName, std::string(format.FilterName));
-    }
+    server.SaveAs(target, std::string(format.FilterName));
   } catch (const TServerError& e) {
     return Failure(SaveFailedMessage(job.FileName, e.what()));
   }

@@ -83,7 +83,10 @@ void TCatalog::AddSections(std::string_view file, std::string_view folder,
   for (const TMetaSection& section : sections) {
     const int kind = static_cast<int>(section.Kind);
     int caption = -1;  // the column a row without caption continues
-    for (const TSectionRow& row : section.Rows) {
+    // A dataset of many lines keeps them in its own column.
+    const std::vector<TSectionRow>& rows =
+        section.JoinedRows.empty() ? section.Rows : section.JoinedRows;
+    for (const TSectionRow& row : rows) {
       if (!row.Caption.empty()) {
         caption = ColumnOf(kind, row.Caption);
       } else if (caption < 0) {

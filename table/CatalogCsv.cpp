@@ -1,5 +1,6 @@
 #include "table/CatalogCsv.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace pixolyn {
@@ -20,17 +21,41 @@ void AppendLine(std::string& out, const Cells& cells, char separator) {
 }
 }  // namespace
 
+bool CsvReadsAsFormula(std::string_view field) {
+  if (field.empty()) return false;
+  switch (field.front()) {
+    case '=':
+    case '+':
+    case '@':
+    case '\t':
+    case '\r':
+      return true;
+    case '-':
+      return field.size() < 2 || field[1] < '0' || field[1] > '9';
+    default:
+      return false;
+  }
+}
+
 void AppendCsvField(std::string& line, std::string_view field, char separator) {
-  if (field.find_first_of(std::string{separator, '"', '\r', '\n'}) == std::string_view::npos) {
+  const bool formula = CsvReadsAsFormula(field);
+  const bool quoted =
+      formula || field.find_first_of(std::string{separator, '"'}) != std::string_view::npos;
+  const bool control = std::any_of(field.begin(), field.end(), [](char c) {
+    return static_cast<unsigned char>(c) < 0x20 && c != '\t';
+  });
+  if (!quoted && !control) {
     line += field;
     return;
   }
-  line += '"';
-  for (char c : field) {
+  if (quoted) line += '"';
+  // The apostrophe makes a spreadsheet take the cell for text, not a formula.
+  if (formula) line += '\'';
+  for (const char c : field) {
     if (c == '"') line += '"';
-    line += c;
+    line += static_cast<unsigned char>(c) < 0x20 && c != '\t' ? '.' : c;
   }
-  line += '"';
+  if (quoted) line += '"';
 }
 
 void WriteCatalogCsv(const TCatalog& catalog, char separator,

@@ -10,10 +10,13 @@
 namespace pixolyn {
 
 namespace {
-// Whether the cell goes in as it is: no CR and no rich text. Two memchr
-// scans beat one look at each byte in a loop of our own.
+bool IsControl(char c) {
+  return static_cast<unsigned char>(c) < 0x20;
+}
+
+// Whether the cell goes in as it is: no control character and no rich text.
 bool IsPlainCell(std::string_view cell) {
-  if (cell.find('\r') != std::string_view::npos) return false;
+  if (std::any_of(cell.begin(), cell.end(), IsControl)) return false;
   for (auto brace = cell.find('{'); brace != std::string_view::npos;
        brace = cell.find('{', brace + 1)) {
     if (brace + 1 < cell.size() && cell[brace + 1] == '\\') return false;
@@ -21,38 +24,35 @@ bool IsPlainCell(std::string_view cell) {
   return true;
 }
 
-// Appends the text with each CR LF written as lineEnd.
-void AppendWithLineEnds(std::string& out, std::string_view text, std::string_view lineEnd) {
-  for (auto crlf = text.find("\r\n"); crlf != std::string_view::npos; crlf = text.find("\r\n")) {
-    out.append(text.substr(0, crlf));
-    out.append(lineEnd);
-    text.remove_prefix(crlf + 2);
-  }
-  out.append(text);
+// A TAB, CR or LF would split the cell or its line; other control
+// characters would reach the terminal.
+char TabTextCharacter(char c) {
+  if (c == '\t' || c == '\r' || c == '\n') return ' ';
+  return IsControl(c) ? '.' : c;
 }
 
-// Appends the cell (indent and text) as the clipboard takes it; most cells go
-// in unchanged. Only rich text brings line breaks of its own, written as the
-// rows' lineEnd. An indent is blanks alone.
-void AppendClipboardCell(std::string& out, std::string_view indent, std::string_view text,
-                         std::string_view lineEnd) {
+// Appends the cell (indent and text) as a tab-separated line takes it; most
+// cells go in unchanged. Rich text gives its plain text. An indent is blanks alone.
+void AppendTabCell(std::string& out, std::string_view indent, std::string_view text) {
+  if (!indent.empty()) out += indent;
   if (IsPlainCell(text)) {
-    if (!indent.empty()) out += indent;
     out += text;
     return;
   }
-  std::string cell(indent);
-  cell += text;
-  if (cell.find('\r') != std::string::npos) cell = '"' + CellForWorkbook(cell) + '"';
-  if (cell.find("{\\") != std::string::npos) cell = RichTextToPlain(cell);
-  AppendWithLineEnds(out, cell, lineEnd);
+  const std::string plain =
+      text.find("{\\") != std::string_view::npos ? RichTextToPlain(text) : std::string(text);
+  for (std::size_t i = 0; i < plain.size(); ++i) {
+    // A CR LF pair is one line break, and one blank.
+    if (plain[i] == '\r' && i + 1 < plain.size() && plain[i + 1] == '\n') continue;
+    out += TabTextCharacter(plain[i]);
+  }
 }
 
 void AppendRow(std::string& out, std::string_view indent, std::string_view caption,
                std::string_view value, std::string_view lineEnd) {
-  AppendClipboardCell(out, indent, caption, lineEnd);
+  AppendTabCell(out, indent, caption);
   out += '\t';
-  AppendClipboardCell(out, {}, value, lineEnd);
+  AppendTabCell(out, {}, value);
   for (const char c : lineEnd) out += c;  // one or two bytes: cheaper than a memcpy call
 }
 
@@ -66,9 +66,16 @@ bool IsIgnoredDestination(std::string_view word) {
 std::string CellForWorkbook(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char c : text) {
-    if (c != '\r') out += c;
+  for (const char c : text) {
+    if (c == '\r') continue;
+    out += c == '\t' || c == '\n' ? ' ' : IsControl(c) ? '.' : c;
   }
+  return out;
+}
+
+std::string TabTextCell(std::string_view text) {
+  std::string out;
+  AppendTabCell(out, {}, text);
   return out;
 }
 

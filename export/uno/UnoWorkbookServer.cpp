@@ -147,13 +147,11 @@ bool TUnoWorkbookServer::Connect() {
   return StartAndResolve();
 }
 
-std::optional<TOpenedWorkbook> TUnoWorkbookServer::Open(const std::string& fileName,
-                                                        const std::string& filterName) {
+std::optional<TOpenedWorkbook> TUnoWorkbookServer::Open(const std::string& fileName) {
   const uno::Sequence<css::beans::PropertyValue> arguments = Properties(
       {Property("Hidden", uno::Any(true)),
        Property("MacroExecutionMode", uno::Any(css::document::MacroExecMode::NEVER_EXECUTE)),
-       Property("UpdateDocMode", uno::Any(css::document::UpdateDocMode::NO_UPDATE)),
-       Property("FilterName", uno::Any(Utf8ToOUString(filterName)))});
+       Property("UpdateDocMode", uno::Any(css::document::UpdateDocMode::NO_UPDATE))});
   try {
     document_ = desktop_->loadComponentFromURL(DocumentUrl(fileName), "_blank", 0, arguments);
   } catch (const css::lang::IllegalArgumentException&) {
@@ -256,13 +254,10 @@ void TUnoWorkbookServer::SaveAs(const std::string& fileName, const std::string& 
   const uno::Sequence<css::beans::PropertyValue> arguments =
       Properties({Property("FilterName", uno::Any(Utf8ToOUString(filterName))),
                   Property("Overwrite", uno::Any(true))});
+  // A copy: an opened workbook stays bound to its own file, which is replaced only by renaming.
   Store([&](const uno::Reference<css::frame::XStorable>& storable) {
-    storable->storeAsURL(DocumentUrl(fileName), arguments);
+    storable->storeToURL(DocumentUrl(fileName), arguments);
   });
-}
-
-void TUnoWorkbookServer::Save() {
-  Store([](const uno::Reference<css::frame::XStorable>& storable) { storable->store(); });
 }
 
 void TUnoWorkbookServer::Close() {

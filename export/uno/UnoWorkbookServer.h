@@ -21,8 +21,7 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   bool Connect() override;
   // An office an earlier export started and could not end counts as started here.
   bool StartedByThisExport() const override { return office_.has_value() || leftOver_ > 0; }
-  std::optional<TOpenedWorkbook> Open(const std::string& fileName,
-                                      const std::string& filterName) override;
+  std::optional<TOpenedWorkbook> Open(const std::string& fileName) override;
   bool New() override;
   int SheetCount() override;
   std::string SheetName(int sheet) override;
@@ -31,7 +30,6 @@ class TUnoWorkbookServer final : public TWorkbookServer {
   void ClearSheet(int sheet) override;
   void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) override;
   void SaveAs(const std::string& fileName, const std::string& filterName) override;
-  void Save() override;
   void Close() override;
   void Quit() override;
 

@@ -106,7 +106,7 @@ void DriveTagValue(TFuzzInput& input, uint8_t flags) {
 
 void DrivePrintable(const std::string& text) {
   const std::string shown = MakePrintable(text);
-  Require(shown.size() <= 50, "printable text longer than 50 characters");
+  Require(shown.size() == text.size(), "printable text not of the text's length");
   for (const char c : shown) {
     Require(static_cast<unsigned char>(c) >= 32, "control character in printable text");
   }

@@ -16,8 +16,9 @@ constexpr std::string_view kLineBreak = "\r\n";
 
 // Names of the setting values.
 constexpr TValueName kMacroModeNames[] = {{1, "Macro"}, {2, "Normal"}};
+// Canon's own quality codes.
 constexpr TValueName kCompressionRateNames[] = {
-    {0, "SuperFine"}, {1, "Fine"}, {2, "Normal"}, {3, "Basic"}, {5, "SuperFine"}};
+    {1, "Economy"}, {2, "Normal"}, {3, "Fine"}, {4, "RAW"}, {5, "SuperFine"}};
 constexpr TValueName kFlashModeNames[] = {
     {0, "Not fired"}, {1, "Auto"},         {2, "On"},         {3, "Red-eye"},
     {4, "Slow sync"}, {5, "Auto+red-eye"}, {6, "On+red eye"}, {16, "External flash"}};
@@ -81,14 +82,15 @@ constexpr TValueName kSuperimposedDisplayNames[] = {{0, " On"}, {1, " Off"}};
 struct TArraySetting {
   const char* Label;
   int Element;
-  TValueNames ValueMap;  // none: the element as shown
+  TValueNames ValueMap;       // none: the element as shown
+  bool ShowsUnnamed = false;  // a code the map lacks shows as stored, not as nothing
 };
 
 // clang-format off
 constexpr TArraySetting kCameraSettings[] = {
     {"Macro mode", 1, kMacroModeNames},
-    {"Self Timer", 1, {}},
-    {"Compression Rate", 3, kCompressionRateNames},
+    {"Self Timer", 2, {}},
+    {"Compression Rate", 3, kCompressionRateNames, true},
     {"Flash Mode", 4, kFlashModeNames},
     {"Drive Mode", 5, kDriveModeNames},
     {"Focus Mode", 7, kFocusModeNames},
@@ -180,12 +182,20 @@ std::optional<int64_t> KeyOfField(std::string_view field) {
 // (after its separator's blank) when the setting has none.
 void AppendSetting(std::string& out, const TTypedValue& value, const TArraySetting& setting) {
   const auto k = static_cast<std::size_t>(setting.Element);
+  const auto appendName = [&out, &setting](int64_t key, auto appendStored) {
+    const std::string_view name = NameOfValue(setting.ValueMap, key);
+    if (name.empty() && setting.ShowsUnnamed) {
+      appendStored();
+    } else {
+      out += name;
+    }
+  };
   if (IsText(value)) {
     const std::string_view field = TextField(value.Text, setting.Element);
     if (setting.ValueMap.empty()) {
       out += field;
     } else if (const auto key = KeyOfField(field)) {
-      out += NameOfValue(setting.ValueMap, *key);
+      appendName(*key, [&out, field] { out += TrimControlAndBlank(field); });
     }
     return;
   }
@@ -194,7 +204,8 @@ void AppendSetting(std::string& out, const TTypedValue& value, const TArraySetti
     if (k > 0) out += ' ';
     AppendComponentText(out, value, k, {});
   } else if (IsIntegerType(value.Type)) {
-    out += NameOfValue(setting.ValueMap, IntegerComponent(value, k));
+    appendName(IntegerComponent(value, k),
+               [&out, &value, k] { AppendComponentText(out, value, k, {}); });
   }
 }
 

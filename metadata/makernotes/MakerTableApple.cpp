@@ -53,8 +53,9 @@ std::string FormatAcceleration(const TTypedValue& value, const RegionalSettings&
 // The nearest and farthest distance in focus, in metres.
 std::string FormatFocusDistanceRange(const TTypedValue& value, const RegionalSettings& regional) {
   if (!IsFractionType(value.Type) || ComponentCount(value) != 2) return std::string(value.Text);
+  // minmax of values, not of references to temporaries
   const auto [nearest, farthest] =
-      std::minmax(FractionQuotient(value, 0), FractionQuotient(value, 1));
+      std::minmax({FractionQuotient(value, 0), FractionQuotient(value, 1)});
   return FormatFixed(nearest, 0, 2, regional) + " - " + FormatFixed(farthest, 0, 2, regional) +
          " m";
 }

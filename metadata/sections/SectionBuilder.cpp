@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "metadata/Cp1252.h"
@@ -15,12 +16,14 @@ constexpr std::array<std::string_view, 4> kTitles = {
     "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)"};
 
 // The comment's lines, neither trimmed nor filtered: the first under "Text",
-// the others continuing it.
+// the others continuing it. A comment that is well-formed UTF-8 beyond ASCII
+// was written in it; any other is Windows-1252.
 TMetaSection CommentSection(std::string_view comment) {
   TMetaSection section{.Kind = TSectionKind::Comment};
-  ForEachCrLfLine(comment, [&section](std::string_view line) {
-    section.Rows.push_back(
-        {.Caption = section.Rows.empty() ? "Text" : "", .Value = Cp1252ToUtf8(line)});
+  const bool utf8 = IsUtf8(comment);
+  ForEachCrLfLine(comment, [&section, utf8](std::string_view line) {
+    section.Rows.push_back({.Caption = section.Rows.empty() ? "Text" : "",
+                            .Value = utf8 ? std::string(line) : Cp1252ToUtf8(line)});
   });
   section.ShowsPlaceholder = section.Rows.empty();
   return section;
@@ -54,9 +57,16 @@ TMetaSections BuildSections(TImgData* image) {
   sections.push_back(CommentSection(meta.Comment));
 
   TMetaSection& iptc = sections.emplace_back(TMetaSection{.Kind = TSectionKind::Iptc});
-  iptc.Rows = TagListRows(
-      meta.IptcTags, meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252, regional);
+  const TTextCoding iptcCoding = meta.IptcTextsAreUtf8 ? TTextCoding::Utf8 : TTextCoding::Cp1252;
+  iptc.Rows = TagListRows(meta.IptcTags, iptcCoding, regional);
   iptc.ShowsPlaceholder = iptc.Rows.empty();
+  if (std::any_of(meta.IptcTags.begin(), meta.IptcTags.end(), [](const TTagEntry& tag) {
+        return tag.Text.find("\r\n") != std::string::npos;
+      })) {
+    ForEachTagRow(
+        meta.IptcTags, iptcCoding, regional,
+        [&iptc](TSectionRow&& row) { iptc.JoinedRows.push_back(std::move(row)); }, TLines::Joined);
+  }
 
   TMetaSection standard{.Kind = TSectionKind::ExifStandard};
   TMetaSection maker{.Kind = TSectionKind::ExifMaker};

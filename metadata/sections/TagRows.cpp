@@ -34,14 +34,31 @@ void SettingLineRow(std::string_view line, TTextCoding coding,
         .Caption = ToUtf8(TrimControlAndBlank(line.substr(0, equals)), coding),
         .Value = ToUtf8(TrimControlAndBlank(line.substr(equals + 1)), coding)});
 }
+// The lines of a multi-line value, trimmed, without the empty ones, joined.
+std::string JoinedLines(std::string_view text) {
+  std::string joined;
+  ForEachCrLfLine(text, [&joined](std::string_view line) {
+    line = TrimControlAndBlank(line);
+    if (line.empty()) return;
+    if (!joined.empty()) joined += kJoinedLinesSeparator;
+    joined += line;
+  });
+  return joined;
+}
 }  // namespace
 
 void ForEachTagRow(std::span<const TTagEntry> tags, TTextCoding texts,
-                   const RegionalSettings& regional,
-                   const std::function<void(TSectionRow&&)>& sink) {
+                   const RegionalSettings& regional, const std::function<void(TSectionRow&&)>& sink,
+                   TLines lines) {
   for (const TTagEntry& tag : tags) {
     if (TrimControlAndBlank(tag.Text).empty()) continue;
     if (tag.Text.find("\r\n") != std::string::npos) {
+      if (lines == TLines::Joined) {
+        sink({.Group = static_cast<int16_t>(tag.Group),
+              .Caption = TCaption::Constant(ConstantUtf8(tag.Label)),
+              .Value = ToUtf8(JoinedLines(tag.Text), texts)});
+        continue;
+      }
       ForEachCrLfLine(tag.Text, [&](std::string_view line) { SettingLineRow(line, texts, sink); });
       continue;
     }

@@ -133,6 +133,15 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = AsciiPrefixLength(text); i < text.size();) {
+    const TUtf8Char c = Utf8CharAt(text, i);
+    if (!WellFormed(c)) return false;
+    i += static_cast<std::size_t>(c.Length);
+  }
+  return true;
+}
+
 std::string ValidUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());

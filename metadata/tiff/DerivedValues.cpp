@@ -13,39 +13,56 @@ namespace pixolyn {
 namespace {
 constexpr int kUnitInch = 2;
 constexpr int kUnitCentimetre = 3;
+constexpr int kUnitMillimetre = 4;
+constexpr int kUnitMicrometre = 5;
+
+// The width or height of the sensor in mm; 0 when it is not known.
+double SensorSide(int pixels, double resolution, double mmPerUnit) {
+  if (pixels <= 0 || !(resolution > 0)) return 0;
+  return pixels / resolution * mmPerUnit;
+}
 }  // namespace
 
 double MillimetresPerUnit(int resolutionUnit) {
-  if (resolutionUnit == kUnitInch) return 25.4;
-  if (resolutionUnit == kUnitCentimetre) return 10.0;
-  return 0;
+  switch (resolutionUnit) {
+    case kUnitInch:
+      return 25.4;
+    case kUnitCentimetre:
+      return 10.0;
+    case kUnitMillimetre:
+      return 1.0;
+    case kUnitMicrometre:
+      return 0.001;
+    default:
+      return 0;
+  }
 }
 
 std::optional<double> FocalLength35(const TFocalLengthInputs& inputs) {
   const double mmPerUnit = MillimetresPerUnit(inputs.resolutionUnit);
-  if (mmPerUnit == 0 || inputs.focalLength == 0) return std::nullopt;
-  double sensorWidth = 0;
-  double sensorHeight = 0;
-  if (inputs.xResolution > 0) sensorWidth = inputs.pixelWidth * mmPerUnit / inputs.xResolution;
-  if (inputs.yResolution > 0) sensorHeight = inputs.pixelHeight * mmPerUnit / inputs.yResolution;
-  const double factor =
-      sensorWidth * sensorHeight > 0
-          ? kFilmDiagonalMm / std::sqrt(sensorWidth * sensorWidth + sensorHeight * sensorHeight)
-          : inputs.defaultCropFactor;
-  return inputs.focalLength * factor;
+  if (inputs.focalLength == 0) return std::nullopt;
+  const double width = SensorSide(inputs.pixelWidth, inputs.xResolution, mmPerUnit);
+  const double height = SensorSide(inputs.pixelHeight, inputs.yResolution, mmPerUnit);
+  const double diagonal = std::hypot(width, height);
+  if (width == 0 || height == 0 || !(diagonal >= kLeastSensorDiagonalMm) ||
+      !(diagonal <= kGreatestSensorDiagonalMm)) {
+    return std::nullopt;
+  }
+  return inputs.focalLength * kFilmDiagonalMm / diagonal;
 }
 
 void TImageInfo::AddFocalLength35() {
   if (FindTagByName("FocalLengthin35mmFilm") >= 0) return;  // the file's own value stands
   TFocalLengthInputs inputs;
   inputs.resolutionUnit = TagIntegerByName("FocalPlaneResolutionUnit");
-  if (inputs.resolutionUnit <= 0) inputs.resolutionUnit = TagIntegerByName("ResolutionUnit");
   inputs.focalLength = TagNumberByName("FocalLength");
-  inputs.xResolution = TagIntegerByName("FocalPlaneXResolution");
-  inputs.yResolution = TagIntegerByName("FocalPlaneYResolution");
-  inputs.pixelWidth = PixelWidth;
-  inputs.pixelHeight = PixelHeight;
-  inputs.defaultCropFactor = DefaultCropFactor();
+  inputs.xResolution = TagNumberByName("FocalPlaneXResolution");
+  inputs.yResolution = TagNumberByName("FocalPlaneYResolution");
+  // The size of the picture the camera took; the picture's own where the file does not say.
+  const int exifWidth = TagIntegerByName("ExifImageWidth");
+  const int exifHeight = TagIntegerByName("ExifImageLength");
+  inputs.pixelWidth = exifWidth > 0 ? exifWidth : PixelWidth;
+  inputs.pixelHeight = exifHeight > 0 ? exifHeight : PixelHeight;
   const std::optional<double> focal35 = FocalLength35(inputs);
   if (!focal35) return;
 
@@ -68,10 +85,6 @@ double TImageInfo::TagNumberByName(std::string_view name) const {
 
 int TImageInfo::TagIntegerByName(std::string_view name) const {
   return RoundHalfEven(TagNumberByName(name));
-}
-
-double TImageInfo::DefaultCropFactor() const {
-  return kDefaultCropFactor;
 }
 
 }  // namespace pixolyn

@@ -74,7 +74,35 @@ std::string_view ComponentName(unsigned char byte) {
   return byte < kNames.size() ? kNames[byte] : "";
 }
 
+// The APEX number of a value of one whole number or fraction; none for a
+// fraction over zero or a value of another kind.
+std::optional<double> ApexNumber(const TTypedValue& value) {
+  if (ComponentCount(value) == 0) return std::nullopt;
+  if (IsIntegerType(value.Type)) return static_cast<double>(IntegerComponent(value, 0));
+  if (!IsFractionType(value.Type) || FractionComponent(value, 0).Denominator == 0) {
+    return std::nullopt;
+  }
+  return FractionQuotient(value, 0);
+}
+
 }  // namespace
+
+std::string FormatShutterSpeed(const TTypedValue& value, const RegionalSettings& regional) {
+  const std::optional<double> apex = ApexNumber(value);
+  const double seconds = apex ? std::exp2(-*apex) : 0;
+  if (!std::isfinite(seconds) || !(seconds > 0)) return std::string(value.Text);
+  if (seconds >= 1) return FormatFixed(seconds, 0, 1, regional) + " Sec";
+  const double perSecond = std::nearbyint(1 / seconds);
+  if (!std::isfinite(perSecond)) return std::string(value.Text);
+  return "1/" + FormatFixed(perSecond, 0, 0, regional) + " Sec";
+}
+
+std::string FormatAperture(const TTypedValue& value, const RegionalSettings& regional) {
+  const std::optional<double> apex = ApexNumber(value);
+  const double fNumber = apex ? std::exp2(*apex / 2) : 0;
+  if (!std::isfinite(fNumber) || !(fNumber > 0)) return std::string(value.Text);
+  return FormatNumberPattern("F%0.1f", std::span(&fNumber, 1), regional);
+}
 
 std::string FormatComponents(const TTypedValue& value, const RegionalSettings&) {
   // Undefined bytes count up to the first zero; a text is read from its

@@ -22,4 +22,13 @@ std::string FormatGpsPosition(const TTypedValue& value, const RegionalSettings& 
 // Hours, minutes and seconds as "14:5:3".
 std::string FormatGpsTime(const TTypedValue& value, const RegionalSettings& regional);
 
+// An APEX shutter speed v as the time 2^-v it stands for: "1/166 Sec" below
+// one second, "2,5 Sec" from one second on. A value that does not convert
+// is shown as stored.
+std::string FormatShutterSpeed(const TTypedValue& value, const RegionalSettings& regional);
+
+// An APEX aperture v as the f-number 2^(v/2), e.g. "F7,0"; a value that does
+// not convert is shown as stored.
+std::string FormatAperture(const TTypedValue& value, const RegionalSettings& regional);
+
 }  // namespace pixolyn

@@ -178,8 +178,6 @@ double ParseRationalText(std::string_view text) {
 }
 
 std::string MakePrintable(std::string text) {
-  constexpr std::size_t kMaxLength = 50;
-  if (text.size() > kMaxLength) text.resize(kMaxLength);
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 32) c = '.';
   }

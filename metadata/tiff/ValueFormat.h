@@ -74,7 +74,7 @@ double TagValueAsNumber(std::string_view raw, int type, bool bigEndian);
 // 0 on any failure, 0/0 and x/0 included.
 double ParseRationalText(std::string_view text);
 
-// At most the first 50 characters, every character below 32 replaced by ".".
+// The whole text, every character below 32 replaced by ".".
 std::string MakePrintable(std::string text);
 
 }  // namespace pixolyn

@@ -1,8 +1,11 @@
 // The viewer's catalogue of the listed pictures: written through the save
 // dialog and the progress dialog, or not at all when cancelled.
 
+#include <QDir>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <filesystem>
@@ -80,6 +83,37 @@ class CatalogCommandTest : public QObject {
     QVERIFY(finished.wait());
     QCOMPARE(window.messages, QStringList());
     QVERIFY(!std::filesystem::exists(chosen));
+  }
+
+  void asksBeforeWritingTheFileWithTheAddedExtension() {
+    TempDir pictures;
+    pictures.Write("a.jpg", MakeJpeg(8, 8, "erstes"));
+    WindowFixture window(IniSelecting(pictures.Path()));
+    auto* dialog = Child<QFileDialog>(*window.form, "CatalogDialog");
+    QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
+    const std::string existing = pictures.Write("Katalog.csv", "alt");
+    for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
+      AnswerDialogs(*dialog, QString::fromStdString(pictures.Path() + "/Katalog"),
+                    QStringLiteral("CSV-Datei (*.csv)"), false);
+      Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+      QMessageBox* question = nullptr;
+      QTRY_VERIFY((question = window.form->findChild<QMessageBox*>("OverwriteQuestion")));
+      QVERIFY(question->text().contains(QStringLiteral("Katalog.csv")));
+      const qsizetype before = finished.count();
+      question->button(button)->click();
+      QTRY_COMPARE_WITH_TIMEOUT(finished.count(), before + 1, 60000);
+      QCOMPARE(test::FileBytes(existing) == "alt", button == QMessageBox::No);
+    }
+    // The dialog opens in the listed folder and suggests its name.
+    QString shown;
+    QTimer::singleShot(0, dialog, [dialog, &shown] {
+      shown = dialog->selectedFiles().value(0);
+      dialog->reject();
+    });
+    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    QVERIFY(finished.wait());
+    const QString folder = QString::fromStdString(pictures.Path());
+    QCOMPARE(shown, folder + u'/' + QDir(folder).dirName() + QStringLiteral(".csv"));
   }
 };
 

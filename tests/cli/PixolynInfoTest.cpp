@@ -3,10 +3,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "export/FileBytes.h"
 #include "fixtures/JpegBuilder.h"
@@ -147,6 +150,32 @@ TEST(PixolynInfo, GivesEveryPictureEntryOfAFolderItsRowWithTheTrueReason) {
   ::chmod((at + "sub").c_str(), 0700);
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, expected);
+}
+
+TEST(PixolynInfo, CataloguesWrittenAtOnceToOneFileLeaveOneOfThemWhole) {
+  test::TempDir dir;
+  constexpr int kWriters = 4;
+  std::vector<std::string> alone;
+  std::string together;
+  for (int writer = 0; writer < kWriters; ++writer) {
+    const std::string folder = dir.Path() + "/" + std::to_string(writer);
+    std::filesystem::create_directory(folder);
+    // Large enough that the writes overlap, and of different lengths.
+    const std::string comment(1000 * (writer + 1), static_cast<char>('a' + writer));
+    for (int picture = 0; picture < 300; ++picture) {
+      dir.Write(std::to_string(writer) + "/" + std::to_string(picture) + ".jpg",
+                test::JpegBuilder().Comment(comment).Bytes());
+    }
+    alone.push_back(RunInfo("--catalog - " + Quoted(folder)).out);
+    together += std::string(PIXOLYN_INFO_EXE) + " --catalog " + Quoted(dir.Path() + "/out/k.csv") +
+                " " + Quoted(folder) + " & ";
+  }
+  std::filesystem::create_directory(dir.Path() + "/out");
+  for (int round = 0; round < 3; ++round) {
+    ASSERT_EQ(std::system((together + "wait").c_str()), 0);
+    EXPECT_NE(std::ranges::find(alone, test::FileBytes(dir.Path() + "/out/k.csv")), alone.end());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path() + "/out"), {}), 1);
+  }
 }
 
 }  // namespace

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <stdexcept>
 
+#include "FileBytes.h"
 #include "export/ExportMessages.h"
+#include "support/TestFiles.h"
 
 namespace pixolyn {
 namespace {
@@ -14,12 +17,15 @@ using Events = std::vector<std::string>;
 
 class ExportGrid : public ::testing::Test {
  protected:
-  ExportGrid() {
+  // In a folder of its own: the export makes relative names absolute and writes there.
+  ExportGrid() : home_(std::filesystem::current_path()) {
+    std::filesystem::current_path(dir.Path());
     grid.SetRowCount(2);
     grid.SetCell(0, 0, "  Kommentar");
     grid.SetCell(1, 0, "lone\rcr");
     grid.SetCell(0, 1, "\r\r");
   }
+  ~ExportGrid() override { std::filesystem::current_path(home_); }
 
   TExportCursor Cursor() {
     return {.ShowHourglass = [this] { events.push_back("hourglass"); },
@@ -42,6 +48,8 @@ class ExportGrid : public ::testing::Test {
     return "saved";
   }
 
+  std::filesystem::path home_;
+  test::TempDir dir;
   TMetaTable grid;
   Events events;
   TWorkbookJob seen;
@@ -78,6 +86,21 @@ TEST_F(ExportGrid, RestoresTheCursorWhenTheRunnerThrows) {
                            [](const TWorkbookJob&) -> TJobResult { throw std::bad_alloc(); }),
       std::bad_alloc);
   EXPECT_EQ(events, (Events{"hourglass", "restore"}));
+}
+
+TEST_F(ExportGrid, ReplacesTheWorkbookOnlyWithAWholeSavedOne) {
+  for (const bool cancel : {false, true}) {
+    const std::string book = dir.Write("book.xls", "old");
+    const auto saveInto = [&](const TWorkbookJob& job) {
+      EXPECT_EQ(std::filesystem::path(job.SaveTo).parent_path(), dir.Path());
+      dir.Write(std::filesystem::path(job.SaveTo).filename(), "new");
+      return TJobResult{TJobStatus::Saved, ""};
+    };
+    EXPECT_EQ(ExportGridToWorkbook(grid, book, "t", {}, saveInto, [&] { return cancel; }), !cancel);
+    EXPECT_EQ(test::FileBytes(book), cancel ? "old" : "new");
+    // Nothing but the workbook is left in its folder.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+  }
 }
 
 TEST_F(ExportGrid, RunsWithoutCursorHooks) {

@@ -21,14 +21,12 @@ class FakeWorkbookServer : public TWorkbookServer {
   // What it was asked.
   std::vector<std::string> Calls;
   TCellArray Written;
-  std::string Filter;  // of the last Open or SaveAs
+  std::string Filter;  // of the last SaveAs
 
   bool Connect() override { return Record("Connect"), Available; }
   bool StartedByThisExport() const override { return Available && StartsOffice; }
-  std::optional<TOpenedWorkbook> Open(const std::string& fileName,
-                                      const std::string& filterName) override {
+  std::optional<TOpenedWorkbook> Open(const std::string& fileName) override {
     Record("Open " + fileName);
-    Filter = filterName;
     return OpenAnswer;
   }
   bool New() override { return Record("New"), NewAnswer; }
@@ -55,7 +53,6 @@ class FakeWorkbookServer : public TWorkbookServer {
     Record("SaveAs " + fileName);
     Filter = filterName;
   }
-  void Save() override { Record("Save"); }
   void Close() override { Record("Close"); }
   void Quit() override { Record("Quit"); }
 

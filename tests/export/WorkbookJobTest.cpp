@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "FakeWorkbookServer.h"
@@ -58,9 +59,33 @@ TEST_F(WorkbookJob, OverwritesTheLastSheetOfTheTitleInAnExistingWorkbook) {
   MakeExistingWorkbook();
   server.Sheets = {"Sheet1", kTitle, "other", kTitle};
   EXPECT_EQ(Run().Status, TJobStatus::Saved);
-  EXPECT_EQ(server.Calls,
-            (Calls{"Connect", "Open " + job.FileName, "SheetCount", "SheetName 1", "SheetName 2",
-                   "SheetName 3", "SheetName 4", "SetRangeValues 4 A1:B9", "Save", "Close"}));
+  EXPECT_EQ(server.Calls, (Calls{"Connect", "Open " + job.FileName, "SheetCount", "SheetName 1",
+                                 "SheetName 2", "SheetName 3", "SheetName 4",
+                                 "SetRangeValues 4 A1:B9", "SaveAs " + job.FileName, "Close"}));
+}
+
+TEST_F(WorkbookJob, FindsTheSheetByTheNameTheFormatKeeps) {
+  const std::string title = "Metainfo f\xFCr Ein_sehr_langer_Bildname_P1.jpg";
+  const std::string cut = title.substr(0, 31);
+  const struct {
+    const char* name;
+    std::string sheet;  // in the workbook
+    std::string call;   // that fills the sheet found or adds one
+  } cases[] = {
+      {"a.xlsx", cut, "SetRangeValues 1 A1:B9"},  {"b.xlsx", "Sheet1", "AddSheet " + cut},
+      {"a.xls", title, "SetRangeValues 1 A1:B9"}, {"b.xls", cut, "AddSheet " + title},
+      {"a.ods", title, "SetRangeValues 1 A1:B9"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    job.FileName = dir.Write(c.name, std::string(WorkbookFormatOf(c.name).Signature));
+    job.Title = title;
+    server.Calls.clear();
+    server.Sheets = {c.sheet};
+    server.OpenAnswer->FilterName = WorkbookFormatOf(c.name).FilterName;
+    EXPECT_EQ(Run().Status, TJobStatus::Saved);
+    EXPECT_EQ(std::ranges::count(server.Calls, c.call), 1);
+  }
 }
 
 TEST_F(WorkbookJob, PassesANameWithoutExtensionUnchanged) {
@@ -166,7 +191,7 @@ TEST_F(WorkbookJob, EmptiesAnExistingSheetBeforeReplacingIt) {
   EXPECT_EQ(Run().Status, TJobStatus::Saved);
   EXPECT_EQ(server.Calls,
             (Calls{"Connect", "Open " + job.FileName, "SheetCount", "SheetName 1", "SheetName 2",
-                   "ClearSheet 1", "SetRangeValues 1 A1:B9", "Save", "Close"}));
+                   "ClearSheet 1", "SetRangeValues 1 A1:B9", "SaveAs " + job.FileName, "Close"}));
 }
 
 TEST_F(WorkbookJob, RefusesAFolderNamedLikeAWorkbook) {
@@ -244,7 +269,7 @@ TEST_F(WorkbookJob, ReportsAFailedSaveWithTheReason) {
     SCOPED_TRACE(existing);
     if (existing) MakeExistingWorkbook();
     server.Calls.clear();
-    server.FailingCall = existing ? "Save" : "SaveAs";
+    server.FailingCall = "SaveAs";
     const TJobResult result = Run();
     EXPECT_EQ(result.Status, TJobStatus::Failed);
     EXPECT_EQ(result.Message, SaveFailedMessage(job.FileName, "boom"));

@@ -32,28 +32,13 @@ TTestValue Shorts(std::size_t count, std::vector<std::pair<int, int>> values) {
 }
 
 TEST(CanonCameraSettings, WritesTwentyLinesInOrder) {
-  const TTestValue value = Shorts(33, {{1, 2},
-                                       {3, 5},
-                                       {4, 16},
-                                       {5, 1},
-                                       {7, 2},
-                                       {10, 6},
-                                       {11, 6},
-                                       {13, 65535},
-                                       {14, 1},
-                                       {15, 0},
-                                       {16, 0},
-                                       {17, 5},
-                                       {19, 12291},
-                                       {20, 5},
-                                       {23, 55},
-                                       {24, 18},
-                                       {25, 1},
-                                       {28, 7},
-                                       {32, 1}});
+  const TTestValue value =
+      Shorts(33, {{1, 2},  {2, 100},    {3, 5},   {4, 16}, {5, 1},  {7, 2},  {10, 6},
+                  {11, 6}, {13, 65535}, {14, 1},  {15, 0}, {16, 0}, {17, 5}, {19, 12291},
+                  {20, 5}, {23, 55},    {24, 18}, {25, 1}, {28, 7}, {32, 1}});
   const std::vector<std::string> expected = {
       "Macro mode = Normal",
-      "Self Timer =  2",  // the raw element keeps the blank after its comma
+      "Self Timer =  100",  // the raw element keeps the blank after its comma
       "Compression Rate = SuperFine",
       "Flash Mode = External flash",
       "Drive Mode = Continuous",
@@ -91,19 +76,34 @@ TEST(CanonCameraSettings, MissingOrUnmappedElementsLeaveTheirLinesEmpty) {
 }
 
 TEST(CanonCameraSettings, FractionsHaveNoMappedWordsButShowAsRawElements) {
-  const TTestValue fractions = TTestValue::Fractions(kTypeRational, {{1, 1}, {2, 1}});
+  const TTestValue fractions = TTestValue::Fractions(kTypeRational, {{1, 1}, {2, 1}, {3, 1}});
   const std::vector<std::string> lines =
       SettingLines(FormatCanonCameraSettings(fractions.View(), kGerman), fractions);
   EXPECT_EQ(lines[0], "Macro mode = ");
-  EXPECT_EQ(lines[1], "Self Timer =  2/1");
+  EXPECT_EQ(lines[1], "Self Timer =  3/1");
 }
 
 TEST(CanonCameraSettings, TextValueIsSplitAtItsCommas) {
-  const TTestValue text = TTestValue::Text(kTypeAscii, "x,2,y", "\"x,2,y\"");
+  const TTestValue text = TTestValue::Text(kTypeAscii, "x,2,y, 7,0", "\"x,2,y, 7,0\"");
   const std::vector<std::string> lines =
       SettingLines(FormatCanonCameraSettings(text.View(), kGerman), text);
   EXPECT_EQ(lines[0], "Macro mode = Normal");
-  EXPECT_EQ(lines[1], "Self Timer = 2");
+  EXPECT_EQ(lines[1], "Self Timer = y");
+  EXPECT_EQ(lines[2], "Compression Rate = 7");
+}
+
+TEST(CanonCameraSettings, CompressionRateNamesCanonsCodesAndShowsOthersAsStored) {
+  const struct {
+    int code;
+    const char* expected;
+  } cases[] = {{1, "Economy"},   {2, "Normal"}, {3, "Fine"}, {4, "RAW"},
+               {5, "SuperFine"}, {0, "0"},      {7, "7"}};
+  for (const auto& c : cases) {
+    const TTestValue value = Shorts(4, {{3, c.code}});
+    const std::vector<std::string> lines =
+        SettingLines(FormatCanonCameraSettings(value.View(), kGerman), value);
+    EXPECT_EQ(lines[2], std::string("Compression Rate = ") + c.expected);
+  }
 }
 
 TEST(CanonShotInfo, WritesSixLines) {

@@ -55,7 +55,7 @@ std::unique_ptr<TImgData> ReadCamera(const Camera& camera, bool bigEndian = fals
 
 class FocalLength35mm : public ::testing::Test {};  // German settings: decimal comma
 
-TEST_F(FocalLength35mm, DerivesTheValueFromSensorSizeOrDefaultFactor) {
+TEST_F(FocalLength35mm, DerivesTheValueFromTheSensor) {
   const struct {
     const char* what;
     Camera camera;
@@ -63,10 +63,14 @@ TEST_F(FocalLength35mm, DerivesTheValueFromSensorSizeOrDefaultFactor) {
   } cases[] = {
       {"7.5 mm x 5 mm sensor", {{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}, "48,00"},
       {"inch unit", {{{63, 10}}, {}, {2}, {{11520, 1}}, {{11520, 1}}, 2592, 1944}, "38,16"},
-      {"no focal-plane resolution", {{{50, 1}}, {2}, {}, {}, {}, 3000, 2000}, "225,00"},
-      {"only the x resolution", {{{58, 10}}, {2}, {}, {{11520, 1}}, {}, 2592, 1944}, "26,10"},
-      {"no picture size", {{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 0, 0}, "45,00"},
-      {"short result padded", {{{1, 10}}, {2}, {}, {}, {}, 0, 0}, " 0,45"},
+      {"135 mm on a 22.2 mm x 14.8 mm sensor",
+       {{{135, 1}}, {}, {4}, {{38880, 222}}, {{25920, 148}}, 3888, 2592},
+       "218,92"},
+      {"5 micrometre pixels, 20 mm x 15 mm",
+       {{{10, 1}}, {}, {5}, {{1, 5}}, {{1, 5}}, 4000, 3000},
+       "17,31"},
+      {"resolutions not rounded", {{{10, 1}}, {}, {4}, {{5, 2}}, {{5, 2}}, 20, 10}, "48,37"},
+      {"short result padded", {{{1, 10}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}, " 0,48"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -85,17 +89,22 @@ TEST_F(FocalLength35mm, DerivesTheValueFromSensorSizeOrDefaultFactor) {
   }
 }
 
-TEST_F(FocalLength35mm, AddsNothingWithoutAUnitOrAFocalLength) {
+TEST_F(FocalLength35mm, AddsNothingWithoutAKnownPlausibleSensor) {
   const struct {
     const char* what;
     Camera camera;
   } cases[] = {
-      {"focal-plane unit 1 hides the resolution unit", {{{50, 1}}, {2}, {1}, {}, {}, 100, 100}},
-      {"resolution unit 1", {{{50, 1}}, {1}, {}, {}, {}, 100, 100}},
-      {"no unit at all", {{{50, 1}}, {}, {}, {{100, 1}}, {{100, 1}}, 100, 100}},
-      {"focal length 0/1", {{{0, 1}}, {2}, {}, {}, {}, 100, 100}},
-      {"focal length n/0", {{{50, 0}}, {2}, {}, {}, {}, 100, 100}},
-      {"no focal length", {{}, {2}, {3}, {{100, 1}}, {{100, 1}}, 100, 100}},
+      {"no focal-plane resolution", {{{50, 1}}, {2}, {2}, {}, {}, 3000, 2000}},
+      {"only the x resolution", {{{58, 10}}, {2}, {2}, {{11520, 1}}, {}, 2592, 1944}},
+      {"no picture size", {{{10, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 0, 0}},
+      {"only the picture's resolution unit",
+       {{{50, 1}}, {2}, {}, {{100, 1}}, {{100, 1}}, 100, 100}},
+      {"focal-plane unit 1", {{{50, 1}}, {2}, {1}, {{100, 1}}, {{100, 1}}, 100, 100}},
+      {"diagonal 0.69 mm", {{{135, 1}}, {}, {2}, {{166000, 1}}, {{166000, 1}}, 3888, 2592}},
+      {"diagonal 90 mm", {{{50, 1}}, {}, {4}, {{1, 1}}, {{1, 1}}, 72, 54}},
+      {"focal length 0/1", {{{0, 1}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}},
+      {"focal length n/0", {{{50, 0}}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}},
+      {"no focal length", {{}, {}, {3}, {{4000, 1}}, {{4000, 1}}, 3000, 2000}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -131,12 +140,17 @@ TEST_F(FocalLength35mm, ComesAfterEveryTagReadFromTheFile) {
   tiff.Short(main, kResolutionUnit, {2}).SubDirectory(main, kExifOffset, exif);
   tiff.SubDirectory(main, 0x8825, gps).Ascii(main, 0x0131, "Last in file");
   tiff.Rational(exif, kFocalLength, {{50, 1}}).MakerNote(exif, "vendor bytes");
+  tiff.Long(exif, kExifImageWidth, {3000}).Long(exif, kExifImageLength, {2000});
+  tiff.Rational(exif, kFocalPlaneX, {{4000, 1}}).Rational(exif, kFocalPlaneY, {{4000, 1}});
+  tiff.Short(exif, kFocalPlaneUnit, {3});
   tiff.Ascii(gps, 0x0001, "N");
   const auto image = test::ReadJpegWithExif(tiff.Build());
   EXPECT_EQ(
       test::StoredNames(*image->ExifInfo),
       (std::vector<std::string>{"ResolutionUnit", "ExifOffset", "FocalLength", "MakerNote",
-                                "GPSInfo", "GPSLatitudeRef", "Software", "FocalLengthin35mmFilm"}));
+                                "ExifImageWidth", "ExifImageLength", "FocalPlaneXResolution",
+                                "FocalPlaneYResolution", "FocalPlaneResolutionUnit", "GPSInfo",
+                                "GPSLatitudeRef", "Software", "FocalLengthin35mmFilm"}));
 }
 
 TEST(TagNumbers, ReadStoredValuesByNameAndRoundHalvesToEven) {
@@ -160,25 +174,13 @@ TEST(TagNumbers, ReadStoredValuesByNameAndRoundHalvesToEven) {
   }
 }
 
-TEST(TagNumbers, DefaultCropFactorIsFourAndAHalf) {
-  TImageInfo info(nullptr);
-  EXPECT_EQ(info.DefaultCropFactor(), 4.5);
-}
-
 TEST(FocalLength35, NeverDividesByZero) {
-  TFocalLengthInputs inputs{.focalLength = 10, .resolutionUnit = 2};
-  EXPECT_EQ(FocalLength35(inputs), 45.0);
+  TFocalLengthInputs inputs{.focalLength = 10, .resolutionUnit = 3, .pixelWidth = 100};
   inputs.xResolution = -5;
-  inputs.pixelWidth = 100;
-  EXPECT_EQ(FocalLength35(inputs), 45.0);
+  EXPECT_EQ(FocalLength35(inputs), std::nullopt);
   inputs.xResolution = 100;
-  inputs.yResolution = 100;
-  inputs.pixelHeight = 0;  // a sensor of no height falls back to the default factor
-  EXPECT_EQ(FocalLength35(inputs), 45.0);
-  EXPECT_EQ(MillimetresPerUnit(2), 25.4);
-  EXPECT_EQ(MillimetresPerUnit(3), 10.0);
-  EXPECT_EQ(MillimetresPerUnit(1), 0);
-  EXPECT_EQ(FocalLength35({.focalLength = 10, .resolutionUnit = 4}), std::nullopt);
+  inputs.yResolution = 100;  // a sensor of no height is not known
+  EXPECT_EQ(FocalLength35(inputs), std::nullopt);
 }
 
 TEST(TagNumberByName, ReadsAnEntryInItsOwnByteOrder) {

@@ -1,5 +1,6 @@
 // The standard EXIF values we read from the sample pictures, checked against
-// ExifTool's dumps of the same files (numbers as stored, -n).
+// ExifTool's dumps of the same files (numbers as stored, -n); and the rows we
+// show for values that need a conversion, against ExifTool's converted numbers.
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,8 @@
 #include "metadata/Cp1252.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/ImageData.h"
+#include "metadata/Sections.h"
+#include "tiff/FixedPoint.h"
 #include "tiff/ValueFormat.h"
 
 namespace pixolyn {
@@ -170,6 +173,83 @@ TEST(ExifCorpusOracle, StandardValuesAgreeWithExifTool) {
     }
   }
   EXPECT_GT(compared, 100);
+}
+
+// The value of the first row of that caption in the section.
+std::string ShownValue(const TMetaSections& sections, TSectionKind kind, std::string_view caption) {
+  for (const TMetaSection& section : sections) {
+    for (const TSectionRow& row : section.Rows) {
+      if (section.Kind == kind && row.Caption == caption) return row.Value;
+    }
+  }
+  return "(no row)";
+}
+
+const RegionalSettings kGerman;
+
+// ExifTool's converted number, written the way we write the row.
+std::string Seconds(double t) {
+  return t >= 1 ? FormatFixed(t, 0, 1, kGerman) + " Sec"
+                : "1/" + std::to_string(std::lround(1 / t)) + " Sec";
+}
+std::string FNumber(double f) {
+  return FormatNumberPattern("F%0.1f", std::span(&f, 1), kGerman);
+}
+std::string Millimetres(double mm) {
+  return FormatFixed(mm, 5, 2, kGerman) + " mm";
+}
+std::string CanonQuality(double code) {
+  const char* const kNames[] = {"", "Economy", "Normal", "Fine", "RAW", "SuperFine"};
+  return code >= 1 && code <= 5 ? kNames[static_cast<int>(code)] : std::to_string(int(code));
+}
+std::string Whole(double n) {
+  return std::to_string(static_cast<int>(n));
+}
+
+TEST(ExifCorpusOracle, ConvertedRowsAgreeWithExifTool) {
+  if (test::CorpusDir().empty()) GTEST_SKIP() << "sample pictures not present";
+  const struct {
+    const char* theirs;
+    TSectionKind section;
+    const char* caption;
+    std::string (*written)(double);
+  } kRows[] = {
+      {"ExifIFD:ShutterSpeedValue", TSectionKind::ExifStandard, "Verschlußzeit", Seconds},
+      {"ExifIFD:ApertureValue", TSectionKind::ExifStandard, "Blendenöffnung", FNumber},
+      {"ExifIFD:MaxApertureValue", TSectionKind::ExifStandard, "max. Blendenöffnung", FNumber},
+      {"ExifIFD:FocalLengthIn35mmFormat", TSectionKind::ExifStandard, "Brennweite (35mm)",
+       Millimetres},
+      {"Canon:SelfTimer", TSectionKind::ExifMaker, "Self Timer", Whole},
+      {"Canon:Quality", TSectionKind::ExifMaker, "Compression Rate", CanonQuality},
+  };
+  int compared = 0;
+  int derived = 0;
+  for (const fs::path& picture : CorpusPictures()) {
+    SCOPED_TRACE(picture.filename().string());
+    const nlohmann::json theirs = test::ReadJsonFile(picture.string() + ".exiftool.json")[0];
+    TImgData image;
+    image.ReadImageFile(picture.string());
+    const TMetaSections sections = BuildSections(&image);
+    for (const auto& row : kRows) {
+      const auto it = theirs.find(row.theirs);
+      if (it == theirs.end()) continue;
+      // ExifTool writes some numbers as text, and 0 for a time it gives up on.
+      const double number = it->is_number() ? it->get<double>() : std::stod(test::JsonText(*it));
+      if (number == 0 && row.written == Seconds) continue;
+      EXPECT_EQ(ShownValue(sections, row.section, row.caption), row.written(number)) << row.theirs;
+      ++compared;
+    }
+    // ExifTool finds a sensor in more places; where we derive the value, we agree.
+    std::string focal35 = ShownValue(sections, TSectionKind::ExifStandard, "Brennweite (35mm)");
+    if (focal35 != "(no row)" && !theirs.contains("ExifIFD:FocalLengthIn35mmFormat")) {
+      std::replace(focal35.begin(), focal35.end(), ',', '.');
+      const double efl = theirs.at("Composite:FocalLength35efl").get<double>();
+      EXPECT_NEAR(std::stod(focal35), efl, 0.005 * efl);
+      ++derived;
+    }
+  }
+  EXPECT_GT(compared, 50);
+  EXPECT_GT(derived, 0);
 }
 
 }  // namespace

@@ -113,5 +113,29 @@ TEST(FormatGpsTime, WritesHoursMinutesSecondsWithoutLeadingZeros) {
   }
 }
 
+TEST(FormatApex, ShowsTheTimeAndTheFNumberTheValuesStandFor) {
+  using Formatter = std::string (*)(const TTypedValue&, const RegionalSettings&);
+  const struct {
+    Formatter format;
+    TTestValue value;
+    const char* expected;
+  } cases[] = {
+      {FormatShutterSpeed, TTestValue::Fractions(kTypeSRational, {{7375, 1000}}), "1/166 Sec"},
+      {FormatShutterSpeed, TTestValue::Fractions(kTypeSRational, {{-4, 3}}), "2,5 Sec"},
+      {FormatShutterSpeed, TTestValue::Fractions(kTypeSRational, {{0, 1}}), "1,0 Sec"},
+      {FormatShutterSpeed, TTestValue::Integers(kTypeSShort, {7}), "1/128 Sec"},
+      {FormatShutterSpeed, TTestValue::Fractions(kTypeSRational, {{5, 0}}), "5/0"},
+      {FormatShutterSpeed, TTestValue::Fractions(kTypeSRational, {{-2000000, 1}}), "-2000000/1"},
+      {FormatShutterSpeed, TTestValue::Text(kTypeAscii, "7", "7"), "7"},
+      {FormatAperture, TTestValue::Fractions(kTypeRational, {{56, 10}}), "F7,0"},
+      {FormatAperture, TTestValue::Fractions(kTypeRational, {{3, 1}}), "F2,8"},
+      {FormatAperture, TTestValue::Fractions(kTypeRational, {{0, 0}}), "0/0"},
+      {FormatAperture, TTestValue::Integers(kTypeShort, {}), ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.format(c.value.View(), kGerman), c.expected) << c.value.Shown();
+  }
+}
+
 }  // namespace
 }  // namespace pixolyn

@@ -62,7 +62,7 @@ TEST(ExifReadBudget, HoldsAValueThatEveryEntryPointsToOnlyAFewTimesOver) {
   const TImageInfo& info = *image->ExifInfo;
   ASSERT_GT(info.TagCount, 0);
   EXPECT_EQ(info.TagList[0].RawText, std::string(10000, '\x07'));
-  EXPECT_EQ(info.TagList[0].Text, "7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,");
+  EXPECT_TRUE(info.TagList[0].Text.starts_with("7, 7, 7, "));
   EXPECT_LE(RawBytesHeld(info), 64 * 1024 + 16 * (block.size() + 10));
 }
 

@@ -296,6 +296,7 @@ TEST_P(MakerNote, DirectoryRunningPastTheNoteGivesNoRowsAndTheWalkGoesOn) {
 TEST_P(MakerNote, CanonArraysBecomeSettingRows) {
   std::vector<uint16_t> settings(33, 0);
   settings[1] = 2;       // macro mode: normal
+  settings[2] = 20;      // self timer: 2 s
   settings[4] = 1;       // flash: auto
   settings[13] = 65535;  // contrast: low
   std::vector<uint16_t> shot(19, 0);
@@ -325,7 +326,7 @@ TEST_P(MakerNote, CanonArraysBecomeSettingRows) {
   }
   ASSERT_EQ(rows.size(), 20u + 6u + 3u);
   EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"Macro mode", "Normal"}));
-  EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Self Timer", "2"}));
+  EXPECT_EQ(rows[1], (std::pair<std::string, std::string>{"Self Timer", "20"}));
   EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"Flash Mode", "Auto"}));
   EXPECT_EQ(rows[8], (std::pair<std::string, std::string>{"Contrast", "Low"}));
   EXPECT_EQ(rows[20], (std::pair<std::string, std::string>{"White balance", "Sunny"}));

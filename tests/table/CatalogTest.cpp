@@ -91,7 +91,7 @@ TEST(Catalog, GivesAnUnreadablePictureItsRowWithTheReasonAndGoesOn) {
   EXPECT_EQ(lines[2], "good.jpg;" + dir.Path() + ";;ok;");
 }
 
-TEST(CatalogCsv, QuotesOnlyWhatNeedsIt) {
+TEST(CatalogCsv, QuotesWhatNeedsItAndDisarmsFormulas) {
   struct Case {
     std::string field;
     char separator;
@@ -102,9 +102,22 @@ TEST(CatalogCsv, QuotesOnlyWhatNeedsIt) {
       {"F2,8", ',', "\"F2,8\""},
       {"a;b", ';', "\"a;b\""},
       {"say \"hi\"", ';', "\"say \"\"hi\"\"\""},
-      {"two\r\nlines", ';', "\"two\r\nlines\""},
-      {"lone\rcr", '\t', "\"lone\rcr\""},
       {"tab\there", '\t', "\"tab\there\""},
+      {"tab\there", ';', "tab\there"},
+      // Control characters but TAB never reach a cell.
+      {"two\r\nlines", ';', "two..lines"},
+      {"lone\rcr", '\t', "lone.cr"},
+      {std::string("nul\0bel\a", 8), ';', "nul.bel."},
+      // What a spreadsheet would take for a formula is text behind an apostrophe.
+      {"=HYPERLINK(\"http://x\")", ';', "\"'=HYPERLINK(\"\"http://x\"\")\""},
+      {"+cmd|' /C calc'!A0", ';', "\"'+cmd|' /C calc'!A0\""},
+      {"@SUM(A1)", ';', "\"'@SUM(A1)\""},
+      {"-cmd", ';', "\"'-cmd\""},
+      {"-", ';', "\"'-\""},
+      {"\t=1", ';', "\"'\t=1\""},
+      {"\r=1", ';', "\"'.=1\""},
+      {"-2/3", ';', "-2/3"},
+      {"a=b", ';', "a=b"},
   };
   for (const Case& c : cases) {
     std::string line;

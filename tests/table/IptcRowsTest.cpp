@@ -7,6 +7,7 @@
 #include "fixtures/IptcBuilder.h"
 #include "fixtures/JpegBuilder.h"
 #include "metadata/Regional.h"
+#include "table/Catalog.h"
 #include "table/MetaInfo.h"
 
 namespace pixolyn {
@@ -58,6 +59,26 @@ TEST_F(IptcRows, ShowsTheCreationDateInTheShortDateFormat) {
 TEST_F(IptcRows, ShowsThePlaceholderWhenTheRecordHoldsNothingWeKnow) {
   EXPECT_EQ(IptcSectionOf(IptcDataset(2, 0, std::string("\0\2", 2))),
             (std::vector<std::string>{"  - keine Daten vorhanden -|"}));
+}
+
+// A caption holding an EXIF dump: rows in the viewer, one column in the catalogue.
+TEST_F(IptcRows, ACaptionOfManyLinesKeepsItsOwnColumnInTheCatalogue) {
+  const std::string caption = "Make = Canon\r\n  Model = EOS \r\n\r\n1 2 3\r\nplain";
+  const std::string datasets = IptcDataset(2, 120, caption) + IptcDataset(2, 90, "Bonn");
+  EXPECT_EQ(IptcSectionOf(datasets),
+            (std::vector<std::string>{"  Make|Canon", "  Model|EOS", "  plain|", "  Ort|Bonn"}));
+
+  std::unique_ptr<TImgData> image;
+  LoadMetaInfoFromBytes("iptc.jpg", test::JpegWithIptc(datasets), image);
+  TCatalog catalog;
+  catalog.AddSections("iptc.jpg", "/f", BuildSections(image.get()));
+  EXPECT_EQ(catalog.Titles(),
+            (std::vector<std::string>{"Datei", "Ordner", "Objektbeschreibung", "Ort"}));
+  std::vector<std::string_view> cells;
+  catalog.RowCells(0, cells);
+  ASSERT_EQ(cells.size(), 4u);
+  EXPECT_EQ(cells[2], "Make = Canon | Model = EOS | 1 2 3 | plain");
+  EXPECT_EQ(cells[3], "Bonn");
 }
 
 }  // namespace

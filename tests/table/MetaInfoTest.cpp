@@ -117,20 +117,38 @@ TEST(MetaTable, SecondFillLeavesNothingOfTheFirst) {
     EXPECT_EQ(std::string(grid.Cell(0, r)) + std::string(grid.Cell(1, r)), "") << r;
 }
 
-TEST(TabText, QuotesCellsWithCarriageReturnsAndFlattensRichText) {
-  TMetaTable grid;
-  grid.SetRowCount(3);
-  grid.SetCell(0, 0, "lone\rcr");
-  grid.SetCell(1, 0, "line\nfeed");
-  grid.SetCell(0, 1, "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello \\b bold\\b0\\par world}");
-  grid.SetCell(1, 1, "tab\there");
-  EXPECT_EQ(GridToTabText(grid),
-            "\"lonecr\"\tline\nfeed\r\nHello bold\r\nworld\ttab\there\r\n\t\r\n");
-  EXPECT_EQ(CellForWorkbook("a\rb\r"), "ab");
+TEST(TabText, EveryLineKeepsTwoCellsAndNoControlCharacter) {
+  const struct {
+    const char* cell;
+    const char* tabText;
+    const char* workbook;
+  } cases[] = {
+      {"tab\there", "tab here", "tab here"},
+      {"lone\rcr", "lone cr", "lonecr"},
+      {"line\nfeed", "line feed", "line feed"},
+      {"two\r\nlines", "two lines", "two lines"},
+      {"bel\a esc\x1B unit\x1F", "bel. esc. unit.", "bel. esc. unit."},
+      {"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Hello \\b bold\\b0\\par world}",
+       "Hello bold world", nullptr},
+      {"\xC3\xA4 \x7F", "\xC3\xA4 \x7F", "\xC3\xA4 \x7F"},
+  };
+  for (const auto& c : cases) {
+    TMetaTable grid;
+    grid.SetRowCount(1);
+    grid.SetCell(0, 0, c.cell);
+    grid.SetCell(1, 0, c.cell);
+    EXPECT_EQ(GridToTabText(grid), std::string(c.tabText) + "\t" + c.tabText + "\r\n");
+    if (c.workbook) {
+      EXPECT_EQ(CellForWorkbook(c.cell), c.workbook);
+    }
+  }
+  const std::string nul("nul\0!", 5);
+  EXPECT_EQ(TabTextCell(nul), "nul.!");
+  EXPECT_EQ(CellForWorkbook(nul), "nul.!");
 }
 
 // pixolyn-info renders the sections straight to text: the same text the grid
-// gives, with every CR LF (rich text's own too) written as the chosen line end.
+// gives, with the chosen line end after every row.
 TEST(TabText, TheSectionsGiveTheGridsTextWithTheChosenLineEnds) {
   TMetaSections sections(2);
   sections[0].Rows = {{.Caption = "lone\rcr", .Value = "{\\rtf1 one\\par two}"},
@@ -140,7 +158,7 @@ TEST(TabText, TheSectionsGiveTheGridsTextWithTheChosenLineEnds) {
   TIntArray headers;
   ShowSections(grid, sections, headers);
   const std::string viaGrid = GridToTabText(grid);
-  ASSERT_NE(viaGrid.find("one\r\ntwo"), std::string::npos);
+  ASSERT_NE(viaGrid.find("lone cr\tone two\r\n"), std::string::npos);
   std::string crlf;
   AppendTabText(crlf, sections, "\r\n");
   EXPECT_EQ(crlf, viaGrid);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ExportProgress.h"
 #include "app/MetaGridModel.h"
 #include "app/PictureLoad.h"
 #include "table/FileFind.h"
@@ -65,7 +66,7 @@ class TForm1 : public QMainWindow {
   const std::string& CurrentPicture() const { return currentPicture_; }
   // The pictures the file list shows, in its order, as native paths.
   std::vector<std::string> ListedPictures() const;
-  // A listing, a selection or a catalogue runs on a worker and has not yet been shown.
+  // A listing, a selection, a catalogue or an export runs on a worker and has not yet been shown.
   bool Busy() const;
 
   // Handlers. They throw AppError; the event that ran them shows the message.
@@ -97,6 +98,8 @@ class TForm1 : public QMainWindow {
   void SelectionFinished();
   // The catalogue is written, cancelled or its failure reported.
   void CatalogFinished();
+  // The same for the workbook export of the table.
+  void ExportFinished();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -113,6 +116,7 @@ class TForm1 : public QMainWindow {
   // Runs a handler as an event does: a failure is shown, and the handler ends there.
   void RunEvent(const std::function<void()>& handler);
   void ShowMessage(const QString& message);
+  void ShowExportOutcome(const TExportOutcome& outcome);
   // A failure is shown in red.
   void SetStatus(const QString& text, bool failure = false);
   void FillMetaGrid(TMetaTable table, TIntArray sectionRows);
@@ -176,6 +180,7 @@ class TForm1 : public QMainWindow {
   std::shared_ptr<std::atomic<unsigned>> selectionGeneration_;
   unsigned listingShown_ = 0;
   unsigned selectionShown_ = 0;
+  // A catalogue or a workbook export runs.
   bool cataloguing_ = false;
   // The file the next listing selects instead of its first one: a file
   // opened from outside, or the one selected when the program last ended.

@@ -23,9 +23,10 @@ TCellArray CatalogCells(const TCatalog& catalog);
 
 // Writes the catalogue as its format asks: CSV with separator (to standard
 // output for "-"), or into the sheet "Katalog" of the workbook, which
-// replaces a sheet of that name whole and keeps the others. Raises
-// TExportError when nothing was saved.
-void WriteCatalog(const TCatalog& catalog, const std::string& fileName, char separator,
-                  const TJobRunner& runner = {});
+// replaces a sheet of that name whole and keeps the others. The file is
+// replaced whole or not at all. Raises TExportError when nothing was saved;
+// false when cancelled stopped it, leaving everything as it was.
+bool WriteCatalog(const TCatalog& catalog, const std::string& fileName, char separator,
+                  const TJobRunner& runner = {}, const TCancelled& cancelled = {});
 
 }  // namespace pixolyn

@@ -29,17 +29,25 @@ class TExportError : public std::runtime_error {
 // Runs a job against the spreadsheet server; by default through the workbook helper.
 using TJobRunner = std::function<TJobResult(const TWorkbookJob&)>;
 
-// Runs job with its file name made absolute (the helper's office has a
-// folder of its own): through runner, or the workbook helper when there is none.
-TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner);
+// Asked once the workbook is written, before it takes the place of the file:
+// true when the user gave up the export, which then changes nothing.
+using TCancelled = std::function<bool()>;
+
+// Runs job through runner, or the workbook helper when there is none, with
+// the workbook stored into a temporary file beside the target (its path
+// absolute: the helper's office has a folder of its own), which then replaces
+// the target unless cancelled says otherwise.
+TJobResult RunExportJob(TWorkbookJob job, const TJobRunner& runner,
+                        const TCancelled& cancelled = {});
 
 // The grid's texts as they go into the workbook: CR removed, no quoting.
 TCellArray CellsForWorkbook(const TMetaTable& grid);
 
 // Writes grid into the sheet named title of the workbook fileName (created
-// when missing) from A1 on. Raises TExportError when nothing was saved.
-void ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
+// when missing) from A1 on. Raises TExportError when nothing was saved;
+// false when cancelled stopped it, leaving everything as it was.
+bool ExportGridToWorkbook(const TMetaTable& grid, const std::string& fileName,
                           const std::string& title, const TExportCursor& cursor = {},
-                          const TJobRunner& runner = {});
+                          const TJobRunner& runner = {}, const TCancelled& cancelled = {});
 
 }  // namespace pixolyn

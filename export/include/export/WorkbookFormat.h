@@ -18,11 +18,16 @@ struct TWorkbookFormat {
   std::string_view Kind;        // the format's name in messages (Windows-1252)
   int MaxColumns = 0;           // what a sheet of the format holds in the office
   int MaxRows = 0;
+  std::size_t MaxSheetName = 0;  // characters of a sheet's name the file keeps; 0: all
 };
 
 // By the extension of fileName (any letter case); .xls for any other name,
 // which is passed to the office unchanged.
 const TWorkbookFormat& WorkbookFormatOf(std::string_view fileName);
+
+// The sheet name as a file of the format stores title (Windows-1252: a
+// character is a byte), and so as the server reads it back.
+std::string_view StoredSheetName(std::string_view title, const TWorkbookFormat& format);
 
 // True when fileName names one of the formats by its extension.
 bool HasWorkbookExtension(std::string_view fileName);

@@ -36,10 +36,9 @@ class TWorkbookServer {
   virtual bool Connect() = 0;
   virtual bool StartedByThisExport() const = 0;
 
-  // Opens an existing workbook with the named import filter; nullopt when the
-  // server cannot read it as such.
-  virtual std::optional<TOpenedWorkbook> Open(const std::string& fileName,
-                                              const std::string& filterName) = 0;
+  // Opens an existing file as the server recognises it; nullopt when it cannot
+  // read it as a workbook.
+  virtual std::optional<TOpenedWorkbook> Open(const std::string& fileName) = 0;
   // Creates a new workbook; false when the server cannot.
   virtual bool New() = 0;
 
@@ -54,8 +53,9 @@ class TWorkbookServer {
   virtual void ClearSheet(int sheet) = 0;
   virtual void SetRangeValues(int sheet, const std::string& range, const TCellArray& values) = 0;
 
+  // Writes the workbook into fileName in the filter's format; an opened
+  // workbook's own file is left as it is.
   virtual void SaveAs(const std::string& fileName, const std::string& filterName) = 0;
-  virtual void Save() = 0;
   // Closes the workbook without saving it.
   virtual void Close() = 0;
   virtual void Quit() = 0;

@@ -21,4 +21,7 @@ std::string Utf8ToCp1252(std::string_view text);
 // overlong form or a surrogate, becomes "?".
 std::string ValidUtf8(std::string_view text);
 
+// Whether every byte of text belongs to a well-formed UTF-8 character.
+bool IsUtf8(std::string_view text);
+
 }  // namespace pixolyn

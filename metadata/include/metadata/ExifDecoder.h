@@ -50,15 +50,13 @@ class TImageInfo {
   void ReadMakerNoteDirectory(const TTiffWalk& walk, std::string_view note,
                               const TMakerNoteWalk& maker);
 
-  // Appends "FocalLengthin35mmFilm" computed from the focal length, the
-  // picture size and the focal-plane resolution, unless the file holds it.
+  // Appends "FocalLengthin35mmFilm" computed from the focal length and the
+  // sensor (picture size over focal-plane resolution), unless the file holds it.
   void AddFocalLength35();
   // Numeric value of the first stored tag of that name; 0 if none.
   double TagNumberByName(std::string_view name) const;
   // The same, rounded with halves to the even neighbour.
   int TagIntegerByName(std::string_view name) const;
-  // Crop factor used when the sensor size is not known.
-  double DefaultCropFactor() const;
 
   int AddTag(const TTagEntry& entry);
   virtual int FindTagByName(std::string_view name) const;

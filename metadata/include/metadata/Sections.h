@@ -57,9 +57,15 @@ struct TSectionRow {
   std::string Value;
 };
 
+// Joins the lines of a value where they share one cell.
+inline constexpr std::string_view kJoinedLinesSeparator = " | ";
+
 struct TMetaSection {
   TSectionKind Kind = TSectionKind::Comment;
   std::vector<TSectionRow> Rows;
+  // The IPTC rows as a catalogue takes them, when a dataset holds several
+  // lines: one row per dataset, its lines joined; empty when Rows serve.
+  std::vector<TSectionRow> JoinedRows;
   // No rows, and the placeholder row shows instead. The standard EXIF
   // section of a picture with maker rows alone shows neither.
   bool ShowsPlaceholder = false;

@@ -13,7 +13,7 @@
 namespace pixolyn {
 
 // Joins the values of one caption within one picture.
-inline constexpr std::string_view kCatalogJoin = " | ";
+inline constexpr std::string_view kCatalogJoin = kJoinedLinesSeparator;
 
 class TCatalog {
  public:

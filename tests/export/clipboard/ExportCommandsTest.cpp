@@ -5,11 +5,13 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QMimeData>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 
 #include "app/AppText.h"
 #include "app/ExportCommands.h"
@@ -71,16 +73,17 @@ class ExportCommandsTest : public QObject {
     });
   }
 
-  // Runs the workbook command with the dialog answered; returns the message of a failure.
-  static QString WriteChoosing(QFileDialog& dialog, const QString& fileName,
-                               QString* shownName = nullptr) {
+  // Runs the workbook command for picture in folder with the dialog answered,
+  // and waits for its end.
+  static TExportOutcome WriteChoosing(QFileDialog& dialog, const QString& fileName,
+                                      QString* shownName = nullptr, const std::string& picture = "",
+                                      const std::string& folder = "/") {
     AnswerDialog(dialog, fileName, shownName);
-    try {
-      WriteGridToChosenWorkbook(dialog, TableOf(""), "");
-    } catch (const AppError& e) {
-      return e.Message();
-    }
-    return {};
+    std::optional<TExportOutcome> outcome;
+    WriteGridToChosenWorkbook(dialog, TableOf(picture), picture, folder, nullptr,
+                              [&](const TExportOutcome& ended) { outcome = ended; });
+    if (!QTest::qWaitFor([&] { return outcome.has_value(); }, 120000)) qFatal("export hangs");
+    return *outcome;
   }
 
   static void SetUpDialog(QFileDialog& dialog) {
@@ -113,36 +116,45 @@ class ExportCommandsTest : public QObject {
                                         "einheit\tInch\r\n")));
   }
 
-  void quotesACommentLineWithALoneCarriageReturnAndDropsIt() {
+  void writesALoneCarriageReturnInACommentLineAsABlank() {
     test::TempDir dir;
     const std::string picture =
         dir.Write("cr.jpg", test::JpegBuilder().Comment("eins\rzwei").StartOfScan().Bytes());
     CopyGridToClipboard(TableOf(picture));
-    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\t\"einszwei\"\r\n")));
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("\teins zwei\r\n")));
   }
 
   void doesNothingWhenTheDialogIsCancelled() {
     QFileDialog dialog;
     SetUpDialog(dialog);
-    QCOMPARE(WriteChoosing(dialog, QString()), QString());
+    const TExportOutcome outcome = WriteChoosing(dialog, QString());
+    QCOMPARE(outcome.Failure, QString());
+    QCOMPARE(outcome.Saved, std::string());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
   }
 
-  void reportsAMissingOfficeAndKeepsTheChosenName() {
+  void reportsAMissingOffice() {
     test::TempDir dir;
     const test::ScopedEnv cache("XDG_CACHE_HOME", dir.Path());
     const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
     QFileDialog dialog;
     SetUpDialog(dialog);
-    dialog.setDirectory(QString::fromStdString(dir.Path()));
     const QString chosen = QString::fromStdString(dir.Path() + "/Bilder.xls");
-    QCOMPARE(WriteChoosing(dialog, chosen), FromCp1252(NoServerMessage()));
+    QCOMPARE(WriteChoosing(dialog, chosen).Failure, FromCp1252(NoServerMessage()));
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QVERIFY(!std::filesystem::exists(dir.Path() + "/Bilder.xls"));
+  }
 
+  void opensInTheListedFolderSuggestingThePicturesName() {
+    test::TempDir dir;
+    QFileDialog dialog;
+    SetUpDialog(dialog);
+    dialog.setNameFilters(
+        {QStringLiteral("Excel-Datei (*.xls)"), QStringLiteral("Excel-Arbeitsmappe")});
+    dialog.selectNameFilter(QStringLiteral("Excel-Arbeitsmappe"));
     QString shown;
-    WriteChoosing(dialog, QString(), &shown);
-    QCOMPARE(shown, chosen);
+    WriteChoosing(dialog, QString(), &shown, "/elsewhere/IMG 1.jpg", dir.Path());
+    QCOMPARE(shown, QString::fromStdString(dir.Path() + "/IMG 1.xlsx"));
   }
 
   void passesANameWithoutExtensionUnchanged() {
@@ -154,7 +166,7 @@ class ExportCommandsTest : public QObject {
     QFileDialog dialog;
     SetUpDialog(dialog);
     const std::string chosen = dir.Path() + "/Bilder";
-    QCOMPARE(WriteChoosing(dialog, QString::fromStdString(chosen)), QString());
+    QCOMPARE(WriteChoosing(dialog, QString::fromStdString(chosen)).Saved, chosen);
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
     QVERIFY(!std::filesystem::exists(chosen + ".xls"));
@@ -181,16 +193,21 @@ class ExportCommandsTest : public QObject {
     const std::string chosen = dir.Path() + "/Bilder.xls";
     AnswerDialog(*test::Child<QFileDialog>(*window.form, "SaveDialog"),
                  QString::fromStdString(chosen));
+    QSignalSpy finished(window.form.get(), &TForm1::ExportFinished);
     test::Child<QAction>(*window.form, "MetainfoinExcelDateischreiben1")->trigger();
+    QVERIFY(finished.wait(120000));
     QCOMPARE(window.messages, QStringList());
     QCOMPARE(QApplication::overrideCursor(), nullptr);
     QCOMPARE(test::FileBytes(chosen).substr(0, 8), std::string(kOle2Signature));
+    QCOMPARE(test::Child<QStatusBar>(*window.form, "StatusBar")->currentMessage(),
+             QStringLiteral("Gespeichert: Bilder.xls"));
 
     // A failure reaches the window's message box.
     const test::ScopedEnv path("PATH", dir.Path() + "/no-programs-here");
     AnswerDialog(*test::Child<QFileDialog>(*window.form, "SaveDialog"),
                  QString::fromStdString(dir.Path() + "/Neu.xls"));
     test::Child<QAction>(*window.form, "MetainfoinExcelDateischreiben1")->trigger();
+    QVERIFY(finished.wait(120000));
     QCOMPARE(window.messages, QStringList{FromCp1252(NoServerMessage())});
   }
 };

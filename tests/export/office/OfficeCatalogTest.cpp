@@ -81,5 +81,17 @@ TEST_F(OfficeCatalog, ReplacesAnEarlierCatalogueWholeAndKeepsTheOtherSheets) {
   test::ExpectSheetHolds(*sheet, Expected());
 }
 
+TEST_F(OfficeCatalog, ACsvCellThatWouldBeAFormulaOpensAsText) {
+  paths = {Picture("f.jpg", "=HYPERLINK(\"http://x\")")};
+  const std::string csv = dir.Path() + "/Katalog.csv";
+  ASSERT_EQ(test::RunInfo({"--catalog", csv, paths[0]}).Status, 0);
+  const test::Workbook workbook = test::ReadWorkbook(test::CsvOpenedAsOds(csv));
+  ASSERT_EQ(workbook.Sheets.size(), 1u);
+  const auto& rows = workbook.Sheets[0].Rows;
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[1].back(),
+            (std::pair<std::string, std::string>{"text", "'=HYPERLINK(\"http://x\")"}));
+}
+
 }  // namespace
 }  // namespace pixolyn

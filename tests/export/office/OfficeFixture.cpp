@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "export/ExportGridToWorkbook.h"
@@ -149,6 +150,22 @@ void WriteXlsx(const std::string& path) {
               " --xlsx " + ShellQuoted(path),
           scratch.Path() + "/err");
   if (made.Status != 0) throw std::runtime_error("cannot write " + path + ": " + made.Err);
+}
+
+std::string CsvOpenedAsOds(const std::string& csv) {
+  TempDir scratch;
+  // As a spreadsheet opens it: ";" between fields, '"' around them, UTF-8.
+  const CommandResult made =
+      Run("cd " + ShellQuoted(scratch.Path()) +
+              " && soffice --headless -env:UserInstallation=file://" + scratch.Path() +
+              "/profile --infilter=CSV:59,34,76,1 --convert-to ods " + ShellQuoted(csv),
+          scratch.Path() + "/err");
+  if (made.Status != 0) throw std::runtime_error("cannot open " + csv + ": " + made.Err);
+  const std::filesystem::path name = std::filesystem::path(csv).stem().concat(".ods");
+  const std::filesystem::path ods = std::filesystem::path(csv).parent_path() / name;
+  std::filesystem::copy_file(std::filesystem::path(scratch.Path()) / name, ods,
+                             std::filesystem::copy_options::overwrite_existing);
+  return ods.string();
 }
 
 CommandResult RunInfo(const std::vector<std::string>& args) {

@@ -30,6 +30,9 @@ std::string WorkbookReaderProblem();
 Workbook ReadWorkbook(const std::string& path);
 void WriteXlsx(const std::string& path);
 
+// The .ods file (beside csv) the office makes of a catalogue's CSV file as it opens it.
+std::string CsvOpenedAsOds(const std::string& csv);
+
 struct CommandResult {
   int Status = -1;
   std::string Out;
