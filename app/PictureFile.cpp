@@ -1,7 +1,5 @@
 #include "app/PictureFile.h"
 
-#include <cstring>
-
 #include "metadata/ImageData.h"
 #include "table/PictureTable.h"
 
@@ -16,8 +14,7 @@ std::string ReadPictureFile(const std::string& path) {
   std::string bytes;
   int error = 0;
   if (ReadRegularFile(path, kMaxPictureFileSize, bytes, error)) return bytes;
-  throw FileOpenError(
-      path, error == kNotRegularFile ? FileErrorReason(error) : std::string(std::strerror(error)));
+  throw FileOpenError(path, SystemErrorText(error));
 }
 
 }  // namespace pixolyn

@@ -1,12 +1,13 @@
 #include "export/WorkbookFormat.h"
 
+#include <unistd.h>
+
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <stdexcept>
 
+#include "metadata/ImageData.h"
 #include "metadata/TextUtil.h"
+#include "table/PictureTable.h"
 
 namespace pixolyn {
 
@@ -51,11 +52,16 @@ bool HasWorkbookExtension(std::string_view fileName) {
 }
 
 bool FileStartsWith(const std::string& path, std::string_view signature) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) throw std::runtime_error(std::strerror(errno));
+  // Opened as a picture is, so that a pipe of that name is refused, not waited on.
+  int error = 0;
+  const int fd = OpenRegularFile(path, error);
+  if (fd < 0) {
+    throw std::runtime_error(SystemErrorText(error));
+  }
   std::string head(signature.size(), '\0');
-  file.read(head.data(), static_cast<std::streamsize>(head.size()));
-  return static_cast<std::size_t>(file.gcount()) == head.size() && head == signature;
+  const ssize_t got = ::pread(fd, head.data(), head.size(), 0);
+  ::close(fd);
+  return got == static_cast<ssize_t>(head.size()) && head == signature;
 }
 
 }  // namespace pixolyn

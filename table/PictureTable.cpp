@@ -41,6 +41,10 @@ std::string FileErrorReason(int error) {
   }
 }
 
+std::string SystemErrorText(int error) {
+  return error == kNotRegularFile ? FileErrorReason(error) : std::string(std::strerror(error));
+}
+
 std::string ReadPictureSections(const std::string& path, TMetaSections& sections,
                                 const RegionalSettings& regional) {
   int fileError = 0;

@@ -296,5 +296,13 @@ TEST_F(WorkbookJob, NamesAnUnreadableFile) {
   EXPECT_EQ(server.Calls, Calls{"Connect"});
 }
 
+TEST_F(WorkbookJob, RefusesAPipeNamedLikeAWorkbookWithoutWaitingOnIt) {
+  ASSERT_EQ(::mkfifo(job.FileName.c_str(), 0600), 0);
+  const TJobResult result = Run();
+  EXPECT_EQ(result.Status, TJobStatus::Failed);
+  EXPECT_NE(result.Message.find("(keine gew\xF6hnliche Datei)"), std::string::npos);
+  EXPECT_EQ(server.Calls, Calls{"Connect"});
+}
+
 }  // namespace
 }  // namespace pixolyn

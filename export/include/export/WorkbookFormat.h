@@ -32,7 +32,8 @@ std::string_view StoredSheetName(std::string_view title, const TWorkbookFormat& 
 // True when fileName names one of the formats by its extension.
 bool HasWorkbookExtension(std::string_view fileName);
 
-// Raises std::runtime_error with the system's text when the file cannot be opened.
+// Raises std::runtime_error with the system's text (UTF-8) when the file
+// cannot be opened, or the reason it is no regular file.
 bool FileStartsWith(const std::string& path, std::string_view signature);
 
 }  // namespace pixolyn

@@ -11,6 +11,9 @@ namespace pixolyn {
 // Why a file or folder cannot be read, as a German UTF-8 text, from the
 // error number of the engine's file reading (kNotRegularFile included).
 std::string FileErrorReason(int error);
+// The system's text of an error number (UTF-8 under a UTF-8 locale), or for
+// kNotRegularFile the reason above.
+std::string SystemErrorText(int error);
 
 // Loads the picture and builds its sections in the given number and date
 // formats; the image record is freed again. Returns why the file cannot be
