@@ -12,11 +12,12 @@ namespace {
 constexpr const char* kCaption =
     "Ordner oder Bild \xF6"
     "ffnen";
-constexpr const char* kPictures = "JPEG-Bilder (*.jpg *.jpeg *.jpe)";
+constexpr const char* kPictures = "JPEG-Bilder (*.jpg)";
 }  // namespace
 
 TOpenDialog::TOpenDialog(QWidget* parent) : QFileDialog(parent) {
-  // Qt's own dialog: it lists the pictures while it chooses a folder.
+  // Qt's own dialog: it lists the pictures while it chooses a folder. The
+  // pictures are those the file list shows.
   setOption(QFileDialog::DontUseNativeDialog);
   setFileMode(QFileDialog::Directory);
   setNameFilter(FromCp1252(kPictures));

@@ -10,7 +10,8 @@ QString FoldedForFinding(const QString& text) {
   // ligatures into their letters); the accents are then dropped.
   QString folded = text.normalized(QString::NormalizationForm_KD);
   folded.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-  return folded.toCaseFolded();
+  // Simple case folding keeps "ß"; a German reader types "ss" for it as well.
+  return folded.toCaseFolded().replace(QChar(0xDF), QLatin1String("ss"));
 }
 
 std::vector<int> TRowMatcher::ShownRows(const TMetaTable& table, const TIntArray& sectionRows,

@@ -14,7 +14,7 @@ class TOpenDialog : public QFileDialog {
   // Asks, starting in folder; the chosen folder or picture, empty when cancelled.
   QString Choose(const QString& folder);
 
- protected:
+  // A picture is taken as it is; a folder as the folder dialog takes it.
   void accept() override;
 
  private:
