@@ -41,14 +41,11 @@ QString Clipboard() {
   return QGuiApplication::clipboard()->text();
 }
 
-// Runs action while every modal dialog it opens is closed at once.
-void TriggerClosingDialogs(const std::function<void()>& action) {
-  QTimer closer;
-  closer.callOnTimeout([] {
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
-  });
-  closer.start(10);
-  action();
+// Shows the window with Karte.jpg selected, as the arrow keys select it.
+void ShowMapPicture(test::WindowFixture& window) {
+  window.Show();
+  Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(3);
+  window.Settle();
 }
 
 }  // namespace
@@ -71,9 +68,7 @@ class CommandsTest : public QObject {
 
   void keysReachTheirCommands() {
     test::WindowFixture window(test::IniSelecting(folder_.Path()));
-    window.Show();
-    Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(3);  // Karte.jpg
-    window.Settle();
+    ShowMapPicture(window);
     const std::pair<const char*, const char*> cases[] = {
         {"Ctrl+O", "Oeffnen1"},
         {"F5", "Aktualisieren1"},
@@ -83,12 +78,17 @@ class CommandsTest : public QObject {
         {"Ctrl+F", "Tabellefiltern1"},
         {"Ctrl+G", "PositionaufKartezeigen1"},
         {"Ctrl+Q", "Beenden1"}};
+    QTimer closer;  // closes the dialogs the commands open
+    closer.callOnTimeout([] {
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    closer.start(10);
     for (const auto& [keys, action] : cases) {
       // A dialog closed leaves no window active on this platform.
       window.form->activateWindow();
-      QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+      QTRY_VERIFY(QApplication::activeWindow() == window.form.get());
       QSignalSpy triggered(Child<QAction>(*window.form, action), &QAction::triggered);
-      TriggerClosingDialogs([&] { QTest::keySequence(window.form.get(), QKeySequence(keys)); });
+      QTest::keySequence(window.form.get(), QKeySequence(keys));
       QVERIFY2(triggered.count() == 1, keys);
       window.Settle();
     }
@@ -98,17 +98,16 @@ class CommandsTest : public QObject {
 
   void filterShowsMatchingRowsUnderTheirHeadersAndCopiesThem() {
     test::WindowFixture window(test::IniSelecting(folder_.Path()));
-    window.Show();
-    Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(3);
-    window.Settle();
+    ShowMapPicture(window);
     auto* filter = Child<QLineEdit>(*window.form, "FilterEdit");
     const QString title = QStringLiteral(" Feldbezeichnung\t Dateninhalte\r\n");
+    const QString comment =
+        title + "Kommentar\t\r\n  Text\tGr\u00FC\u00DFe aus K\u00F6ln, Canon\r\n";
     const std::pair<const char*, QString> cases[] = {
-        {"koln", title + "Kommentar\t\r\n  Text\tGr\u00FC\u00DFe aus K\u00F6ln, Canon\r\n"},
-        {"GRUSSE", title + "Kommentar\t\r\n  Text\tGr\u00FC\u00DFe aus K\u00F6ln, Canon\r\n"},
+        {"koln", comment},
+        {"GRUSSE", comment},
         {"kamerahersteller", title + "EXIF-Daten (standard)\t\r\n  Kamerahersteller\tCanon\r\n"},
-        {"canon", title + "Kommentar\t\r\n  Text\tGr\u00FC\u00DFe aus K\u00F6ln, Canon\r\n\t\r\n"
-                          "EXIF-Daten (standard)\t\r\n  Kamerahersteller\tCanon\r\n"},
+        {"canon", comment + "\t\r\nEXIF-Daten (standard)\t\r\n  Kamerahersteller\tCanon\r\n"},
         {"nirgends", title},
     };
     for (const auto& [text, copied] : cases) {
@@ -119,7 +118,7 @@ class CommandsTest : public QObject {
                copied.count(QStringLiteral("\r\n")) - 1);
     }
     window.form->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.form.get()));
+    QTRY_VERIFY(QApplication::activeWindow() == window.form.get());
     filter->setFocus();
     QTest::keyClick(filter, Qt::Key_Escape);
     QCOMPARE(filter->text(), QString());
@@ -129,9 +128,7 @@ class CommandsTest : public QObject {
 
   void contextMenuCopiesAndShowsTheMap() {
     test::WindowFixture window(test::IniSelecting(folder_.Path()));
-    window.Show();
-    Child<QListWidget>(*window.form, "FileListbox")->setCurrentRow(3);
-    window.Settle();
+    ShowMapPicture(window);
     auto* grid = Child<QTableView>(*window.form, "MetaGrid");
     const QModelIndex maker =
         grid->model()

@@ -2,12 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 #include "app/MapLink.h"
 #include "fixtures/ExifReading.h"
 #include "fixtures/TiffBuilder.h"
-#include "metadata/GpsPosition.h"
 #include "support/TestFiles.h"
 #include "table/MetaInfo.h"
 
@@ -16,98 +13,75 @@ namespace {
 
 using Dms = std::vector<std::pair<uint32_t, uint32_t>>;
 
-struct GpsCase {
-  const char* what;
-  bool bigEndian;
-  const char* latitudeRef;
-  Dms latitude;
-  const char* longitudeRef;
-  Dms longitude;  // empty for none
-  const char* status;
-  const char* url;  // nullptr: no position
-};
-
+// The link, or "" without a position.
 std::string MapUrlOf(const TImgData& image) {
-  const std::optional<TGpsPosition> position = GpsPositionOf(image.ExifInfo.get());
+  const auto position = GpsPositionOf(image.ExifInfo.get());
   return position ? OpenStreetMapUrl(*position).toString().toStdString() : "";
 }
 
+std::string Url(const std::string& lat, const std::string& lon) {
+  return "https://www.openstreetmap.org/?mlat=" + lat + "&mlon=" + lon + "#map=15/" + lat + "/" +
+         lon;
+}
+
 TEST(MapLink, FollowsTheGpsTags) {
-  const GpsCase cases[] = {
-      {"north east",
-       false,
+  struct {
+    bool bigEndian;
+    const char *latRef, *lonRef, *status;
+    Dms lat, lon;  // lon empty: none
+    std::string url;
+  } const cases[] = {
+      {false,
        "N",
-       {{48, 1}, {8, 1}, {225, 10}},
        "E",
-       {{11, 1}, {34, 1}, {30, 1}},
        "A",
-       "https://www.openstreetmap.org/?mlat=48.139583&mlon=11.575000#map=15/48.139583/11.575000"},
-      {"south east",
-       true,
+       {{48, 1}, {8, 1}, {225, 10}},
+       {{11, 1}, {34, 1}, {30, 1}},
+       Url("48.139583", "11.575000")},
+      {true,
        "S",
+       "E",
+       "",
        {{33, 1}, {52, 1}, {8, 1}},
-       "E",
        {{151, 1}, {12, 1}, {30, 1}},
-       "",
-       "https://www.openstreetmap.org/?mlat=-33.868889&mlon=151.208333#map=15/-33.868889/"
-       "151.208333"},
-      {"south west",
-       false,
+       Url("-33.868889", "151.208333")},
+      {false,
        "S",
-       {{22, 1}, {54, 1}, {30, 1}},
        "W",
+       "",
+       {{22, 1}, {54, 1}, {30, 1}},
        {{43, 1}, {11, 1}, {47, 1}},
-       "",
-       "https://www.openstreetmap.org/?mlat=-22.908333&mlon=-43.196389#map=15/-22.908333/"
-       "-43.196389"},
-      {"minutes with a fraction, seconds 0/0",
-       true,
+       Url("-22.908333", "-43.196389")},
+      // Minutes with a fraction and seconds 0/0; lower-case Refs.
+      {true,
        "n",
-       {{51, 1}, {305, 10}, {0, 0}},
        "w",
+       "",
+       {{51, 1}, {305, 10}, {0, 0}},
        {{0, 1}, {75, 10}, {0, 0}},
-       "",
-       "https://www.openstreetmap.org/?mlat=51.508333&mlon=-0.125000#map=15/51.508333/-0.125000"},
-      {"measurement void",
-       false,
-       "N",
-       {{48, 1}, {8, 1}, {0, 1}},
-       "E",
-       {{11, 1}, {34, 1}, {0, 1}},
-       "V",
-       nullptr},
-      {"no longitude", false, "N", {{48, 1}, {8, 1}, {0, 1}}, "E", {}, "", nullptr},
-      {"latitude beyond the pole",
-       false,
-       "N",
-       {{91, 1}, {0, 1}, {0, 1}},
-       "E",
-       {{1, 1}},
-       "",
-       nullptr},
+       Url("51.508333", "-0.125000")},
+      {false, "N", "E", "V", {{48, 1}}, {{11, 1}}, ""},  // measurement void
+      {false, "N", "E", "", {{48, 1}}, {}, ""},
+      {false, "N", "E", "", {{91, 1}}, {{11, 1}}, ""},  // beyond the pole
   };
-  for (const GpsCase& c : cases) {
+  for (const auto& c : cases) {
     test::TiffBuilder tiff(c.bigEndian);
     const auto main = tiff.Directory();
     const auto gps = tiff.Directory();
     tiff.SubDirectory(main, 0x8825, gps);
-    tiff.Ascii(gps, 0x0001, c.latitudeRef).Rational(gps, 0x0002, c.latitude);
-    tiff.Ascii(gps, 0x0003, c.longitudeRef);
-    if (!c.longitude.empty()) tiff.Rational(gps, 0x0004, c.longitude);
-    if (*c.status) tiff.Ascii(gps, 0x0009, c.status);
-    EXPECT_EQ(MapUrlOf(*test::ReadJpegWithExif(tiff.Build())), c.url ? c.url : "") << c.what;
+    tiff.Ascii(gps, 1, c.latRef).Rational(gps, 2, c.lat).Ascii(gps, 3, c.lonRef);
+    if (!c.lon.empty()) tiff.Rational(gps, 4, c.lon);
+    if (*c.status) tiff.Ascii(gps, 9, c.status);
+    EXPECT_EQ(MapUrlOf(*test::ReadJpegWithExif(tiff.Build())), c.url) << c.latRef << c.lonRef;
   }
 }
 
 // ExifTool reads this picture at 42.034575 N, 0.507502777 W.
 TEST(MapLink, AgreesWithExifToolOnASamplePicture) {
-  const std::string corpus = test::CorpusDir();
-  if (corpus.empty()) GTEST_SKIP() << "no sample pictures";
+  if (test::CorpusDir().empty()) GTEST_SKIP() << "no sample pictures";
   std::unique_ptr<TImgData> image;
-  LoadMetaInfo(corpus + "/Ricoh2.jpg", image);
-  EXPECT_EQ(MapUrlOf(*image),
-            "https://www.openstreetmap.org/?mlat=42.034575&mlon=-0.507503#map=15/42.034575/"
-            "-0.507503");
+  LoadMetaInfo(test::CorpusDir() + "/Ricoh2.jpg", image);
+  EXPECT_EQ(MapUrlOf(*image), Url("42.034575", "-0.507503"));
 }
 
 }  // namespace
