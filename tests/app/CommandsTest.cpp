@@ -28,9 +28,7 @@ std::string PictureWithGps() {
   tiff.Ascii(main, 0x010F, "Canon").SubDirectory(main, 0x8825, gps);
   tiff.Ascii(gps, 1, "N").Rational(gps, 2, {{48, 1}, {8, 1}, {225, 10}});
   tiff.Ascii(gps, 3, "E").Rational(gps, 4, {{11, 1}, {34, 1}, {30, 1}});
-  const std::string picture = test::MakeJpeg(32, 24,
-                                             "Gr\xFC\xDF"
-                                             "e aus K\xF6ln, Canon");
+  const std::string picture = test::MakeJpeg(32, 24, "Gr\xFC\xDF\x65 aus K\xF6ln, Canon");
   return test::JpegBuilder().App1Exif(tiff.Build()).Raw(picture.substr(2)).Bytes();
 }
 
@@ -96,10 +94,11 @@ class CommandsTest : public QObject {
     QVERIFY(!window.form->isVisible());
   }
 
-  void filterShowsMatchingRowsUnderTheirHeadersAndCopiesThem() {
+  void filterAndContextMenu() {
     test::WindowFixture window(test::IniSelecting(folder_.Path()));
     ShowMapPicture(window);
     auto* filter = Child<QLineEdit>(*window.form, "FilterEdit");
+    auto* grid = Child<QTableView>(*window.form, "MetaGrid");
     const QString title = QStringLiteral(" Feldbezeichnung\t Dateninhalte\r\n");
     const QString comment =
         title + "Kommentar\t\r\n  Text\tGr\u00FC\u00DFe aus K\u00F6ln, Canon\r\n";
@@ -114,8 +113,7 @@ class CommandsTest : public QObject {
       filter->setText(QString::fromUtf8(text));
       Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
       QCOMPARE(Clipboard(), copied);
-      QCOMPARE(Child<QTableView>(*window.form, "MetaGrid")->model()->rowCount(),
-               copied.count(QStringLiteral("\r\n")) - 1);
+      QCOMPARE(grid->model()->rowCount(), copied.count(QStringLiteral("\r\n")) - 1);
     }
     window.form->activateWindow();
     QTRY_VERIFY(QApplication::activeWindow() == window.form.get());
@@ -124,12 +122,8 @@ class CommandsTest : public QObject {
     QCOMPARE(filter->text(), QString());
     Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
     QCOMPARE(Clipboard().count(QStringLiteral("\r\n")), window.form->MetaTable().RowCount());
-  }
 
-  void contextMenuCopiesAndShowsTheMap() {
-    test::WindowFixture window(test::IniSelecting(folder_.Path()));
-    ShowMapPicture(window);
-    auto* grid = Child<QTableView>(*window.form, "MetaGrid");
+    // The context menu on the camera maker's row.
     const QModelIndex maker =
         grid->model()
             ->match(grid->model()->index(0, 1), Qt::DisplayRole, QStringLiteral("Canon"))

@@ -31,38 +31,16 @@ TEST(MapLink, FollowsTheGpsTags) {
     Dms lat, lon;  // lon empty: none
     std::string url;
   } const cases[] = {
-      {false,
-       "N",
-       "E",
-       "A",
-       {{48, 1}, {8, 1}, {225, 10}},
-       {{11, 1}, {34, 1}, {30, 1}},
-       Url("48.139583", "11.575000")},
-      {true,
-       "S",
-       "E",
-       "",
-       {{33, 1}, {52, 1}, {8, 1}},
-       {{151, 1}, {12, 1}, {30, 1}},
-       Url("-33.868889", "151.208333")},
-      {false,
-       "S",
-       "W",
-       "",
-       {{22, 1}, {54, 1}, {30, 1}},
-       {{43, 1}, {11, 1}, {47, 1}},
-       Url("-22.908333", "-43.196389")},
+      // clang-format off
+      {false, "N", "E", "A", {{48, 1}, {8, 1}, {225, 10}}, {{11, 1}, {34, 1}, {30, 1}}, Url("48.139583", "11.575000")},
+      {true, "S", "E", "", {{33, 1}, {52, 1}, {8, 1}}, {{151, 1}, {12, 1}, {30, 1}}, Url("-33.868889", "151.208333")},
+      {false, "S", "W", "", {{22, 1}, {54, 1}, {30, 1}}, {{43, 1}, {11, 1}, {47, 1}}, Url("-22.908333", "-43.196389")},
       // Minutes with a fraction and seconds 0/0; lower-case Refs.
-      {true,
-       "n",
-       "w",
-       "",
-       {{51, 1}, {305, 10}, {0, 0}},
-       {{0, 1}, {75, 10}, {0, 0}},
-       Url("51.508333", "-0.125000")},
+      {true, "n", "w", "", {{51, 1}, {305, 10}, {0, 0}}, {{0, 1}, {75, 10}, {0, 0}}, Url("51.508333", "-0.125000")},
       {false, "N", "E", "V", {{48, 1}}, {{11, 1}}, ""},  // measurement void
       {false, "N", "E", "", {{48, 1}}, {}, ""},
       {false, "N", "E", "", {{91, 1}}, {{11, 1}}, ""},  // beyond the pole
+      // clang-format on
   };
   for (const auto& c : cases) {
     test::TiffBuilder tiff(c.bigEndian);
@@ -72,7 +50,7 @@ TEST(MapLink, FollowsTheGpsTags) {
     tiff.Ascii(gps, 1, c.latRef).Rational(gps, 2, c.lat).Ascii(gps, 3, c.lonRef);
     if (!c.lon.empty()) tiff.Rational(gps, 4, c.lon);
     if (*c.status) tiff.Ascii(gps, 9, c.status);
-    EXPECT_EQ(MapUrlOf(*test::ReadJpegWithExif(tiff.Build())), c.url) << c.latRef << c.lonRef;
+    EXPECT_EQ(MapUrlOf(*test::ReadJpegWithExif(tiff.Build())), c.url) << "case " << &c - cases;
   }
 }
 
