@@ -58,9 +58,8 @@ void TForm1::SetSectionSpans() {
 }
 
 TMetaTable TForm1::ShownTable() const {
-  if (FilterEdit->text().trimmed().isEmpty()) return MetaTable();
-  const std::vector<int> rows = metaGridModel_->ShownRows();
-  return TableOfRows(MetaTable(), rows);
+  return metaGridModel_->Filtered() ? TableOfRows(MetaTable(), metaGridModel_->ShownRows())
+                                    : MetaTable();
 }
 
 }  // namespace pixolyn

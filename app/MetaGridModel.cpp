@@ -4,7 +4,6 @@
 #include <QHelpEvent>
 #include <QToolTip>
 #include <algorithm>
-#include <numeric>
 
 #include "app/AppText.h"
 
@@ -24,13 +23,6 @@ void TMetaGridModel::ShowRows(std::vector<int> rows) {
   filtered_ = true;
   rows_ = std::move(rows);
   endResetModel();
-}
-
-std::vector<int> TMetaGridModel::ShownRows() const {
-  if (filtered_) return rows_;
-  std::vector<int> rows(static_cast<std::size_t>(rowCount()));
-  std::iota(rows.begin(), rows.end(), 1);
-  return rows;
 }
 
 int TMetaGridModel::TableRow(int viewRow) const {

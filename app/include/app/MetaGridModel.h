@@ -26,8 +26,9 @@ class TMetaGridModel : public QAbstractTableModel {
   void ShowAllRows();
   // Only these rows of the table (from 1 on, in order).
   void ShowRows(std::vector<int> rows);
-  // The rows shown, from 1 on.
-  std::vector<int> ShownRows() const;
+  // Whether ShowRows() picked the rows shown, and which.
+  bool Filtered() const { return filtered_; }
+  const std::vector<int>& ShownRows() const { return rows_; }
 
   // The table row a row of the view shows, and back (-1 when not shown).
   int TableRow(int viewRow) const;
