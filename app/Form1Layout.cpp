@@ -15,6 +15,7 @@
 #include "app/Banner.h"
 #include "app/Branding.h"
 #include "app/ElidedLabel.h"
+#include "app/FileListbox.h"
 #include "app/FolderTree.h"
 #include "app/PicturePreview.h"
 #include "app/SaveTarget.h"
@@ -120,7 +121,7 @@ void TForm1::CreateControls() {
   Splitter3 = Splitter(Qt::Vertical, "Splitter3", Panel1);
   Column(Panel1)->addWidget(Splitter3);
   CheckFolder = Named(new TFolderTree(Splitter3), "CheckFolder");
-  FileListbox = Named(new QListWidget(Splitter3), "FileListbox");
+  FileListbox = Named(new TFileListbox(Splitter3), "FileListbox");
   FileListbox->setSelectionMode(QAbstractItemView::SingleSelection);
   FileListbox->setSortingEnabled(true);
   FileListbox->setUniformItemSizes(true);

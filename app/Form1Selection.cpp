@@ -22,6 +22,7 @@ void TForm1::ShowPicture(const std::string& path, TLoadedPicture picture) {
   selectedFailure_ = picture.Failure;
   selectedUnreadable_ = picture.Unreadable;
   Infolabel->hide();
+  position_ = picture.Position;
   FillMetaGrid(std::move(picture.Table), std::move(picture.SectionRows));
   if (selectedFailure_.isEmpty()) {
     SetStatus(QStringLiteral(" (%1x%2)   ")

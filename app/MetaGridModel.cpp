@@ -11,13 +11,36 @@ namespace pixolyn {
 
 TMetaGridModel::TMetaGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void TMetaGridModel::Reload() {
+void TMetaGridModel::ShowAllRows() {
   beginResetModel();
+  filtered_ = false;
+  rows_.clear();
   endResetModel();
 }
 
+void TMetaGridModel::ShowRows(std::vector<int> rows) {
+  beginResetModel();
+  filtered_ = true;
+  rows_ = std::move(rows);
+  endResetModel();
+}
+
+int TMetaGridModel::TableRow(int viewRow) const {
+  if (!filtered_) return viewRow + 1;
+  return viewRow >= 0 && viewRow < static_cast<int>(rows_.size())
+             ? rows_[static_cast<std::size_t>(viewRow)]
+             : -1;
+}
+
+int TMetaGridModel::ViewRow(int tableRow) const {
+  if (!filtered_) return tableRow > 0 && tableRow < table_.RowCount() ? tableRow - 1 : -1;
+  const auto found = std::lower_bound(rows_.begin(), rows_.end(), tableRow);
+  return found != rows_.end() && *found == tableRow ? static_cast<int>(found - rows_.begin()) : -1;
+}
+
 int TMetaGridModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : std::max(table_.RowCount() - 1, 0);
+  if (parent.isValid()) return 0;
+  return filtered_ ? static_cast<int>(rows_.size()) : std::max(table_.RowCount() - 1, 0);
 }
 
 int TMetaGridModel::columnCount(const QModelIndex& parent) const {
@@ -56,7 +79,10 @@ void TMetaGridDelegate::initStyleOption(QStyleOptionViewItem* option,
   QStyledItemDelegate::initStyleOption(option, index);
   option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
   TCellColors colors{option->palette.color(QPalette::Base), option->palette.color(QPalette::Text)};
-  if (getCellColor_) getCellColor_(TMetaGridModel::GridRow(index), index.column(), colors);
+  if (getCellColor_) {
+    const auto* model = static_cast<const TMetaGridModel*>(index.model());
+    getCellColor_(model->GridRow(index), index.column(), colors);
+  }
   option->backgroundBrush = colors.Brush;
   option->palette.setColor(QPalette::Text, colors.Font);
 }

@@ -52,6 +52,7 @@ TLoadedPicture LoadPictureForWindow(const std::string& path, TJpegSize cover,
   loaded.Orientation = OrientationOf(record.get());
   if (decoded) loaded.Display = MakeUpright(std::move(*decoded), loaded.Orientation, cover);
   ShowMetaInfo(loaded.Table, record.get(), loaded.SectionRows);
+  loaded.Position = GpsPositionOf(record ? record->ExifInfo.get() : nullptr);
   if (record) record->ResetImage();
   return loaded;
 }

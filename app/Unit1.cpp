@@ -114,6 +114,7 @@ TForm1::TForm1(TForm1Environment environment, QWidget* parent)
       selectionGeneration_(std::make_shared<std::atomic<unsigned>>(0)) {
   CreateControls();
   ConnectEvents();
+  AddCommands();
   RunEvent([this] { FormCreate(); });
 }
 
@@ -219,16 +220,14 @@ bool TForm1::Busy() const {
 void TForm1::FillMetaGrid(TMetaTable table, TIntArray sectionRows) {
   metaGridModel_->Table() = std::move(table);
   sectionRows_ = std::move(sectionRows);
-  metaGridModel_->Reload();
+  rowMatcher_.Forget();
+  ApplyFilter();
+  PositionaufKartezeigen1->setEnabled(position_.has_value());
   // Text margin on either side of a cell's text, as the item delegate draws it.
   const int padding =
       2 * (MetaGrid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, MetaGrid) + 1);
   MetaGrid->horizontalHeader()->resizeSection(
       0, CaptionColumnWidth(MetaTable(), sectionRows_, MetaGrid->fontMetrics(), padding));
-  MetaGrid->clearSpans();
-  for (const int row : sectionRows_) {
-    if (row > 0) MetaGrid->setSpan(row - 1, 0, 1, TMetaTable::kColumns);
-  }
   // A new table is read from its top, whatever the previous one showed.
   MetaGrid->scrollToTop();
 }
@@ -237,6 +236,7 @@ void TForm1::ShowEmptyTable() {
   TMetaTable table;
   TIntArray sectionRows;
   ShowMetaInfo(table, nullptr, sectionRows);
+  position_.reset();
   FillMetaGrid(std::move(table), std::move(sectionRows));
 }
 
@@ -381,7 +381,7 @@ void TForm1::Beenden1Click() {
 
 void TForm1::MetainfoinZwischenablagekopieren1Click() {
   if (!SelectedPictureReady([this] { MetainfoinZwischenablagekopieren1Click(); })) return;
-  CopyGridToClipboard(MetaTable());
+  CopyGridToClipboard(ShownTable());
 }
 
 void TForm1::MetainfoinExcelDateischreiben1Click() {
@@ -464,6 +464,14 @@ void TForm1::resizeEvent(QResizeEvent* event) {
   sizes[0] -= gained;
   sizes[1] += gained;
   Splitter1->setSizes(sizes);
+}
+
+void TForm1::AktualisierenClick() {
+  // The picture shown is selected again, if it is still there.
+  const QListWidgetItem* item = FileListbox->currentItem();
+  pendingFileName_ =
+      item && item->isSelected() ? item->data(kFileNameRole).toByteArray().toStdString() : "";
+  CheckFolderClick();
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

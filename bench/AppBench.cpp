@@ -1,5 +1,6 @@
 // The viewer's benchmarks: listing a big folder, previewing a big picture,
-// clicking through big pictures and writing the catalogue of a big folder, in the real main window
+// clicking through big pictures, writing the catalogue of a big folder and
+// filtering a big table, in the real main window
 // on the offscreen platform.
 
 #include <QApplication>
@@ -31,12 +32,14 @@ int main(int argc, char** argv) {
        TTarget{.Numerator = "LongestPauseWhileCatalogue/", .BudgetSeconds = 0.1, .WallTime = true},
        TTarget{.Numerator = "LongestPauseWhileClickingThrough/",
                .BudgetSeconds = 0.05,
-               .WallTime = true}},
+               .WallTime = true},
+       TTarget{.Numerator = "FilterKeystroke/", .BudgetSeconds = 0.05}},
       [&keep](const TBenchOptions&) {
         RegisterFileSearchBenchmarks(keep);
         RegisterPreviewBenchmarks(keep);
         RegisterCatalogBenchmarks(keep);
         RegisterClickThroughBenchmarks(keep);
+        RegisterFilterBenchmarks(keep);
       });
   keep.clear();
   return status;

@@ -16,5 +16,6 @@ void RegisterFileSearchBenchmarks(TKeeper& keep);
 void RegisterPreviewBenchmarks(TKeeper& keep);
 void RegisterCatalogBenchmarks(TKeeper& keep);
 void RegisterClickThroughBenchmarks(TKeeper& keep);
+void RegisterFilterBenchmarks(TKeeper& keep);
 
 }  // namespace pixolyn::bench

@@ -1,12 +1,14 @@
 #pragma once
 // The metadata grid's view of the table model, which it owns: grid row 0 is
-// the title row and shows as the header; grid rows from 1 on are the model's rows.
+// the title row and shows as the header; grid rows from 1 on are the model's
+// rows, all of them or those a filter picked.
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QFontMetrics>
 #include <QStyledItemDelegate>
 #include <functional>
+#include <vector>
 
 #include "table/TableModel.h"
 
@@ -19,11 +21,19 @@ class TMetaGridModel : public QAbstractTableModel {
   explicit TMetaGridModel(QObject* parent);
 
   const TMetaTable& Table() const { return table_; }
-  // The table to fill; Reload() after every fill.
+  // The table to fill; ShowAllRows() or ShowRows() after every fill.
   TMetaTable& Table() { return table_; }
-  void Reload();
+  void ShowAllRows();
+  // Only these rows of the table (from 1 on, in order).
+  void ShowRows(std::vector<int> rows);
+  // Whether ShowRows() picked the rows shown, and which.
+  bool Filtered() const { return filtered_; }
+  const std::vector<int>& ShownRows() const { return rows_; }
 
-  static int GridRow(const QModelIndex& index) { return index.row() + 1; }
+  // The table row a row of the view shows, and back (-1 when not shown).
+  int TableRow(int viewRow) const;
+  int ViewRow(int tableRow) const;
+  int GridRow(const QModelIndex& index) const { return TableRow(index.row()); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -33,6 +43,8 @@ class TMetaGridModel : public QAbstractTableModel {
 
  private:
   TMetaTable table_;
+  bool filtered_ = false;
+  std::vector<int> rows_;  // when filtered_
 };
 
 // Width of the caption column: the table's design width, made for a font of

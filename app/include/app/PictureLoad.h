@@ -5,10 +5,12 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/JpegDecode.h"
 #include "app/PicturePreview.h"
+#include "metadata/GpsPosition.h"
 #include "table/MetaInfo.h"
 #include "table/TableModel.h"
 
@@ -30,6 +32,8 @@ struct TLoadedPicture {
   // What the engine read from the file, also when its image data are broken.
   TMetaTable Table;
   TIntArray SectionRows;
+  // Where the picture was taken, when its GPS tags say so.
+  std::optional<TGpsPosition> Position;
 };
 
 // The picture at path (native bytes), its display decode just large enough to

@@ -6,12 +6,15 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ExportProgress.h"
 #include "app/MetaGridModel.h"
 #include "app/PictureLoad.h"
+#include "app/RowMatcher.h"
+#include "metadata/GpsPosition.h"
 #include "table/FileFind.h"
 #include "table/MetaInfo.h"
 #include "table/TableModel.h"
@@ -20,6 +23,7 @@ class QAction;
 class QFileDialog;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QSplitter;
 class QStatusBar;
@@ -30,6 +34,7 @@ namespace pixolyn {
 
 class TElidedLabel;
 class TFolderTree;
+class TOpenDialog;
 class TPicturePreview;
 
 // What the window takes from its surroundings.
@@ -58,8 +63,12 @@ class TForm1 : public QMainWindow {
   explicit TForm1(TForm1Environment environment, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // The table the grid shows, as the table builder wrote it.
+  // The picture's whole table, as the table builder wrote it.
   const TMetaTable& MetaTable() const { return metaGridModel_->Table(); }
+  // What the grid shows: the title row and the rows the filter field lets through.
+  TMetaTable ShownTable() const;
+  // Where the picture shown was taken, when its GPS tags say so.
+  const std::optional<TGpsPosition>& Position() const { return position_; }
   const TIntArray& SectionRows() const { return sectionRows_; }
   QString StatusText() const;
   // Native path of the selected picture once it is shown; empty when none is selected.
@@ -113,6 +122,17 @@ class TForm1 : public QMainWindow {
   void CreateControls();
   void CreateMenu();
   void ConnectEvents();
+  // The commands beside the menu's own: opening, refreshing, keys, the
+  // filter field, the grid's context menu and the map.
+  void AddCommands();
+  void AddFilterField();
+  // Shows the rows of the table that the filter field's text lets through.
+  void ApplyFilter();
+  void SetSectionSpans();
+  void ShowGridMenu(const QPoint& position);
+  void OeffnenClick();
+  void AktualisierenClick();
+  void PositionaufKartezeigenClick();
   // Runs a handler as an event does: a failure is shown, and the handler ends there.
   void RunEvent(const std::function<void()>& handler);
   void ShowMessage(const QString& message);
@@ -165,8 +185,16 @@ class TForm1 : public QMainWindow {
   QAction* MetainfoinExcelDateischreiben1;
   QAction* MetainfoallerBilderdesOrdnersinDateischreiben1;
   QAction* Programminfo1;
+  QAction* Oeffnen1 = nullptr;
+  QAction* Aktualisieren1 = nullptr;
+  QAction* Tabellefiltern1 = nullptr;
+  QAction* PositionaufKartezeigen1 = nullptr;
+  TOpenDialog* OpenDialog = nullptr;
+  QLineEdit* FilterEdit = nullptr;
 
   TMetaGridModel* metaGridModel_ = nullptr;
+  TRowMatcher rowMatcher_;
+  std::optional<TGpsPosition> position_;
   TForm1Environment environment_;
   TElidedLabel* statusLabel_ = nullptr;
   // Lists a folder reached by keyboard once the selection rests there, so
