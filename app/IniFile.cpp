@@ -1,10 +1,14 @@
 #include "app/IniFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <fstream>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "metadata/ImageData.h"
@@ -85,19 +89,24 @@ std::vector<std::string> ReadLines(const std::string& path) {
 
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
   // Written beside the file and moved over it, so that a failed write leaves the old file whole.
+  // The name is ours: whatever stands there (a stale file, a pipe) is removed, and the new
+  // file is created afresh, so that the write never waits on a special file.
   const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& line : lines) out << line << '\n';
-    out.flush();
-    if (!out) {
-      out.close();
-      std::remove(temporary.c_str());
-      return false;
-    }
+  std::remove(temporary.c_str());
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  std::string text;
+  for (const auto& line : lines) text.append(line).push_back('\n');
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const ssize_t written = ::write(fd, rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) break;
+    rest.remove_prefix(static_cast<std::size_t>(written));
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  const bool closed = ::close(fd) == 0;
+  const bool whole = rest.empty() && closed;
+  if (!whole || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::remove(temporary.c_str());
     return false;
   }

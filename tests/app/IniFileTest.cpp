@@ -36,6 +36,11 @@ TEST(IniFile, ASettingsFileThatIsAPipeIsNotWaitedOnButReadAsMissing) {
   const TIniFile pipe(dir.Path() + "/PIXOLYN.INI");
   ASSERT_EQ(::mkfifo(pipe.FileName().c_str(), 0600), 0);
   EXPECT_EQ(pipe.ReadString("mainwindow", "top", "7"), "7");
+  // Nor is a pipe where the new file is written before it takes the file's place.
+  const TIniFile file(dir.Path() + "/other.ini");
+  ASSERT_EQ(::mkfifo((file.FileName() + ".tmp").c_str(), 0600), 0);
+  ASSERT_TRUE(file.WriteString("s", "k", "v"));
+  EXPECT_EQ(Contents(file.FileName()), "[s]\nk=v\n");
 }
 
 TEST(IniFile, ComparesSectionsAndKeysWithoutRegardToCase) {
