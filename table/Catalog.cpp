@@ -84,6 +84,9 @@ void TCatalog::AddSections(std::string_view file, std::string_view folder,
     const int kind = static_cast<int>(section.Kind);
     int caption = -1;  // the column a row without caption continues
     for (const TSectionRow& row : section.Rows) {
+      // XMP properties without a caption of ours (Group 1) would bring a
+      // column for every setting an editor keeps: they stay out.
+      if (section.Kind == TSectionKind::Xmp && row.Group != 0) continue;
       if (!row.Caption.empty()) {
         caption = ColumnOf(kind, row.Caption);
       } else if (caption < 0) {

@@ -105,7 +105,7 @@ class MainWindowTest : public QObject {
     pictures.Write("notes.txt", "x");
     WindowFixture window(IniSelecting(pictures.Path()));
     QCOMPARE(ListItems(*window.form), QStringList({"   A.JPG", "   b.jpg"}));
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.form->MetaTable().RowCount(), 12);
     QCOMPARE(Cell(*window.form, 1, 2), QString());
     QVERIFY(Child<QLabel>(*window.form, "Infolabel")->isHidden());
     QCOMPARE(window.form->CurrentPicture(), pictures.Path() + "/A.JPG");
@@ -288,7 +288,7 @@ class MainWindowTest : public QObject {
     WindowFixture window(IniSelecting(empty.Path()));
     window.Show();
     QCOMPARE(Child<QListWidget>(*window.form, "FileListbox")->count(), 0);
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.form->MetaTable().RowCount(), 12);
     QCOMPARE(window.form->StatusText(), kNoPicture);
   }
 
@@ -297,7 +297,7 @@ class MainWindowTest : public QObject {
     WindowFixture window(WideIniSelecting(empty.Path()));
     window.Show();
     TForm1& form = *window.form;
-    QCOMPARE(form.SectionRows(), (TIntArray{1, 4, 7}));
+    QCOMPARE(form.SectionRows(), (TIntArray{1, 4, 7, 10}));
     const QColor highlight = form.palette().color(QPalette::Active, QPalette::Highlight);
     TCellColors colors{Qt::white, Qt::black};
     form.MetaGridGetCellColor(4, 1, colors);
