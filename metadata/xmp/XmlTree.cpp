@@ -113,7 +113,7 @@ struct TParserFree {
 TXmlTree ReadXmlTree(std::string_view xml) {
   if (xml.size() > kMaxXmlBytes) return {.Error = "Paket zu gro\xC3\x9F"};
   const std::unique_ptr<XML_ParserStruct, TParserFree> owner(
-      XML_ParserCreateNS("UTF-8", kNameSeparator));
+      XML_ParserCreateNS(nullptr, kNameSeparator));
   if (!owner) return {.Error = "Kein Speicher"};
   XML_Parser parser = owner.get();
   TTreeBuilder builder(parser);
