@@ -165,8 +165,9 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
     const auto rest = static_cast<std::size_t>(length - 2);
     if (slot.MarkerCode == kMarkerApp1) {
       // Phones put ICC or JFIF segments first and editors put XMP behind
-      // the EXIF block: the first EXIF APP1 wins wherever it stands, and
-      // other APP1 segments neither replace it nor count.
+      // the EXIF block: the first EXIF APP1 wins wherever it stands, so does
+      // the first XMP packet, and other APP1 segments (extended XMP chunks
+      // among them) neither replace them nor count.
       if (!ReadApp1(file, slot, rest)) --SectionCount;  // the slot is reused
       continue;
     }
