@@ -34,7 +34,7 @@ void DriveExifBlock(std::string_view bytes);
 // formatters on typed values, IptcStrToDateTime, TextToInt and their neighbours.
 void DriveValueText(std::string_view bytes);
 
-// An XMP packet, and after the first NUL byte an extension packet, read by
+// An XMP packet, and after four zero bytes an extension packet, read by
 // ReadXmpPacket and shown by XmpRows.
 void DriveXmpPacket(std::string_view bytes);
 

@@ -1,15 +1,17 @@
 #include "fuzz/drivers/FuzzChecks.h"
 #include "fuzz/drivers/FuzzDrivers.h"
+#include "fuzz/drivers/InputLayout.h"
 #include "metadata/Cp1252.h"
 #include "xmp/XmpPacket.h"
 
 namespace pixolyn::fuzz {
 
 void DriveXmpPacket(std::string_view bytes) {
-  const auto split = bytes.find('\0');
+  const auto split = bytes.find(kXmpExtensionSeparator);
   const TXmpPacket packet = ReadXmpPacket(bytes.substr(0, split));
-  const TXmpPacket extension =
-      ReadXmpPacket(split == std::string_view::npos ? std::string_view() : bytes.substr(split + 1));
+  const TXmpPacket extension = ReadXmpPacket(
+      split == std::string_view::npos ? std::string_view()
+                                      : bytes.substr(split + kXmpExtensionSeparator.size()));
   const std::vector<TSectionRow> rows = XmpRows(packet, &extension);
   for (const TSectionRow& row : rows) {
     Require(ValidUtf8(row.Value) == row.Value, "row value not UTF-8");

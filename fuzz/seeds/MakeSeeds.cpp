@@ -139,7 +139,7 @@ std::vector<std::string> App1Payloads(const std::string& jpeg, std::string_view 
   return payloads;
 }
 
-// The standard packet, a NUL and the extension's chunks joined by their offsets.
+// The standard packet, the separator and the extension's chunks joined by their offsets.
 std::string XmpSeed(const std::string& jpeg) {
   using namespace std::string_view_literals;
   const auto packets = App1Payloads(jpeg, "http://ns.adobe.com/xap/1.0/\0"sv);
@@ -153,8 +153,8 @@ std::string XmpSeed(const std::string& jpeg) {
     extension.resize(full);
     extension.replace(offset, data.size(), data);
   }
-  std::string seed = packets.front().substr(0, packets.front().find('\0'));
-  if (!extension.empty()) seed += '\0' + extension;
+  std::string seed = packets.front();
+  if (!extension.empty()) seed += std::string(kXmpExtensionSeparator) + extension;
   return seed;
 }
 
