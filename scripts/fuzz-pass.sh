@@ -39,13 +39,13 @@ for line in "${targets[@]}"; do
   read -r name max_len cpu_limit <<<"$line"
   mkdir -p "$work/$name" "$findings/$name"
   log="$findings/$name.log"
+  # A target with a dictionary of its own (fuzz/<target>.dict) uses it.
+  dict="$root/fuzz/$name.dict"
+  [ -f "$dict" ] || dict="$root/fuzz/pixolyn.dict"
   # New inputs go to the scratch corpus; the seeds and the saved regression
   # inputs (which must keep within the bounds too) stay as they are.
   corpora=("$work/$name" "$root/fuzz/corpus/$name")
   regressions="$root/tests/data/fuzz-regressions/$name"
-  # A target with a dictionary of its own (fuzz/<target>.dict) uses it.
-  dict="$root/fuzz/$name.dict"
-  [ -f "$dict" ] || dict="$root/fuzz/pixolyn.dict"
   [ -d "$regressions" ] && corpora+=("$regressions")
   if PIXOLYN_FUZZ_CPU_LIMIT_MS="$cpu_limit" "$build/fuzz/fuzz_$name" \
       -max_total_time="$seconds" -dict="$dict" -max_len="$max_len" \
