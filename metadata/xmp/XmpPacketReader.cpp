@@ -150,17 +150,16 @@ class TRdfWalk {
   uint32_t structures_ = 0;
 };
 
-// Bytes some writers leave around the packet that XML does not allow there.
-std::string_view TrimPadding(std::string_view xml) {
-  const auto first = xml.find_first_not_of(std::string_view(" \t\r\n\0", 5));
-  if (first == std::string_view::npos) return {};
-  const auto last = xml.find_last_not_of(std::string_view(" \t\r\n\0", 5));
-  return xml.substr(first, last - first + 1);
+// Blank lines some writers leave before the packet, where XML allows none.
+// Only ASCII blanks: a packet in UTF-16 begins with a zero byte that counts.
+std::string_view SkipLeadingBlanks(std::string_view xml) {
+  const auto first = xml.find_first_not_of(" \t\r\n");
+  return first == std::string_view::npos ? std::string_view() : xml.substr(first);
 }
 }  // namespace
 
 TXmpPacket ReadXmpPacket(std::string_view xml) {
-  const TXmlTree tree = ReadXmlTree(TrimPadding(xml));
+  const TXmlTree tree = ReadXmlTree(SkipLeadingBlanks(xml));
   TXmpPacket packet;
   if (!tree.Elements.empty()) TRdfWalk(tree, packet).FindRdf(tree.Elements.front());
   if (!tree.Error.empty()) packet.Error = tree.Error;
