@@ -40,6 +40,11 @@ struct TXmpPacket {
 // packet with a DOCTYPE is refused.
 TXmpPacket ReadXmpPacket(std::string_view xml);
 
+// The Group of XmpRows' rows: those of the captioned properties, and those
+// under a qualified name with the error row. The catalogue takes the first only.
+inline constexpr int16_t kXmpCaptionedGroup = 0;
+inline constexpr int16_t kXmpOtherGroup = 1;
+
 // The rows of the "XMP-Daten" section: the captioned properties first in
 // their fixed order, then every other property in the packets' order under
 // its qualified name. The extension's properties count after the packet's.

@@ -43,6 +43,7 @@ class TRowWriter {
 
   // caption: a constant, or empty to use the path as the caption.
   void Property(std::string_view constant, const TValues& values, bool isDate) {
+    group_ = constant.empty() ? kXmpOtherGroup : kXmpCaptionedGroup;
     const std::string_view path = values.front().Property->Path;
     const bool withLanguages = std::any_of(values.begin(), values.end(), [](const TSourced& value) {
       return !value.Property->Language.empty();
@@ -63,7 +64,8 @@ class TRowWriter {
   }
 
   void Error(const std::string& message) {
-    rows_.push_back({.Caption = TCaption::Constant(kErrorCaption), .Value = message});
+    rows_.push_back(
+        {.Group = kXmpOtherGroup, .Caption = TCaption::Constant(kErrorCaption), .Value = message});
   }
 
  private:
@@ -81,8 +83,9 @@ class TRowWriter {
     while (true) {
       const auto end = rest.find_first_of("\r\n");
       const std::string_view line = rest.substr(0, end);
-      rows_.push_back(
-          {.Caption = first ? std::move(caption) : TCaption(), .Value = std::string(line)});
+      rows_.push_back({.Group = group_,
+                       .Caption = first ? std::move(caption) : TCaption(),
+                       .Value = std::string(line)});
       first = false;
       if (end == std::string_view::npos) break;
       rest.remove_prefix(end + (rest.compare(end, 2, "\r\n") == 0 ? 2 : 1));
@@ -91,6 +94,7 @@ class TRowWriter {
   }
 
   std::vector<TSectionRow>& rows_;
+  int16_t group_ = kXmpCaptionedGroup;
 };
 
 // The structures of regions that are faces, by packet.

@@ -24,11 +24,12 @@ std::string Packet(const std::string& attributes, const std::string& body) {
          std::string(2, '\0');
 }
 
-// "caption=value" per row.
-std::vector<std::string> Rows(const TXmpPacket& packet) {
+// "caption=value" per row, "caption|value" for a row the catalogue leaves out.
+std::vector<std::string> Rows(const TXmpPacket& packet, const TXmpPacket* extension = nullptr) {
   std::vector<std::string> lines;
-  for (const TSectionRow& row : XmpRows(packet)) {
-    lines.push_back(std::string(row.Caption.View()) + "=" + row.Value);
+  for (const TSectionRow& row : XmpRows(packet, extension)) {
+    const char* joint = row.Group == kXmpCaptionedGroup ? "=" : "|";
+    lines.push_back(std::string(row.Caption.View()) + joint + row.Value);
   }
   return lines;
 }
@@ -42,12 +43,12 @@ TEST(XmpPacket, ReadsTheFormsOfRdf) {
       {"attributes, under the usual prefix whatever the packet calls it",
        " xap:Rating=\"-1\" my:Flag=\"ja\"",
        "",
-       {"Bewertung=abgelehnt", "my:Flag=ja"}},
+       {"Bewertung=abgelehnt", "my:Flag|ja"}},
       {"elements, captioned first, the rest in the packet's order",
        "",
        "<my:B>2</my:B><xap:CreateDate>2024-05-01T14:03:22+02:00</xap:CreateDate>"
        "<my:A>1</my:A><xap:ModifyDate>2024-05</xap:ModifyDate>",
-       {"Erstellt=01.05.2024 14:03:22 +02:00", "Geändert=05.2024", "my:B=2", "my:A=1"}},
+       {"Erstellt=01.05.2024 14:03:22 +02:00", "Geändert=05.2024", "my:B|2", "my:A|1"}},
       {"a Bag: one row per item, a comma inside an item stays",
        "",
        "<dc:subject><rdf:Bag><rdf:li>Strand, Nord</rdf:li><rdf:li>Meer</rdf:li>"
@@ -74,13 +75,13 @@ TEST(XmpPacket, ReadsTheFormsOfRdf) {
        "</Iptc4xmpCore:CreatorContactInfo>"
        "<my:S><rdf:Description my:X=\"1\"><my:Y>2</my:Y></rdf:Description></my:S>"
        "<my:T my:Z=\"3\"/>",
-       {"Iptc4xmpCore:CreatorContactInfo/Iptc4xmpCore:CiEmailWork=a@b.de", "my:S/my:X=1",
-        "my:S/my:Y=2", "my:T/my:Z=3"}},
+       {"Iptc4xmpCore:CreatorContactInfo/Iptc4xmpCore:CiEmailWork|a@b.de", "my:S/my:X|1",
+        "my:S/my:Y|2", "my:T/my:Z|3"}},
       {"rdf:resource and an rdf:value with a qualifier",
        "",
        "<my:Link rdf:resource=\"http://example.com/\"/>"
        "<my:Q rdf:parseType=\"Resource\"><rdf:value>wert</rdf:value><my:Note>n</my:Note></my:Q>",
-       {"my:Link=http://example.com/", "my:Q=wert", "my:Q/my:Note=n"}},
+       {"my:Link|http://example.com/", "my:Q|wert", "my:Q/my:Note|n"}},
       {"face regions captioned, other regions by name; long base64 as its size",
        "",
        "<mwg-rs:Regions rdf:parseType=\"Resource\"><mwg-rs:RegionList><rdf:Bag>"
@@ -89,9 +90,9 @@ TEST(XmpPacket, ReadsTheFormsOfRdf) {
        "</rdf:Bag></mwg-rs:RegionList></mwg-rs:Regions>"
        "<my:Data>" +
            std::string(400, 'Q') + "==</my:Data>",
-       {"Person (Bereich)=Eva", "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Name=Katze",
-        "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Type=Pet",
-        "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Type=Face", "my:Data=(Binärdaten, 300 Bytes)"}},
+       {"Person (Bereich)=Eva", "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Name|Katze",
+        "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Type|Pet",
+        "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Type|Face", "my:Data|(Binärdaten, 300 Bytes)"}},
   };
   for (const Case& c : cases) {
     const TXmpPacket packet = ReadXmpPacket(Packet(c.attributes, c.body));
@@ -104,7 +105,7 @@ TEST(XmpPacket, KeepsWhatWasReadBeforeAFault) {
   const TXmpPacket broken =
       ReadXmpPacket(Packet(" my:A=\"1\"", "<my:B>2</my:B>\n<my:C>3</my:D>\n"));
   EXPECT_EQ(Rows(broken),
-            (std::vector<std::string>{"my:A=1", "my:B=2", "Fehler=Falsches End-Tag in Zeile 12"}));
+            (std::vector<std::string>{"my:A|1", "my:B|2", "Fehler|Falsches End-Tag in Zeile 12"}));
 }
 
 TEST(XmpPacket, RefusesADoctypeAndNeverExpandsAnEntity) {
@@ -132,12 +133,8 @@ TEST(XmpPacket, ReadsThousandsOfKeywordsAndTheExtensionsGuid) {
 TEST(XmpPacket, ShowsTheExtensionsPropertiesAfterThePackets) {
   const TXmpPacket main = ReadXmpPacket(Packet(" my:A=\"1\" dc:format=\"image/jpeg\"", ""));
   const TXmpPacket extension = ReadXmpPacket(Packet(" my:A=\"2\" xap:Rating=\"4\"", ""));
-  std::vector<std::string> rows;
-  for (const TSectionRow& row : XmpRows(main, &extension)) {
-    rows.push_back(std::string(row.Caption.View()) + "=" + row.Value);
-  }
-  EXPECT_EQ(rows,
-            (std::vector<std::string>{"Bewertung=4", "my:A=1", "dc:format=image/jpeg", "my:A=2"}));
+  EXPECT_EQ(Rows(main, &extension),
+            (std::vector<std::string>{"Bewertung=4", "my:A|1", "dc:format|image/jpeg", "my:A|2"}));
 }
 
 }  // namespace
