@@ -15,6 +15,7 @@
 #include "fixtures/MakerNoteBuilder.h"
 #include "fixtures/SampleBlocks.h"
 #include "fixtures/TiffBuilder.h"
+#include "fixtures/XmpPacketBuilder.h"
 
 namespace fs = std::filesystem;
 using namespace pixolyn::test;
@@ -68,23 +69,9 @@ std::string OversizedDirectory(bool bigEndian) {
   return tiff.Build();
 }
 
-// A packet as editors write it, in RDF's element and attribute forms.
-std::string XmpPacket(const std::string& attributes, const std::string& elements) {
-  return "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>"
-         "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
-         "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
-         "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
-         "xmlns:xmp='http://ns.adobe.com/xap/1.0/' "
-         "xmlns:xmpNote='http://ns.adobe.com/xmp/note/' "
-         "xmlns:photoshop='http://ns.adobe.com/photoshop/1.0/' "
-         "xmlns:crs='http://ns.adobe.com/camera-raw-settings/1.0/' " +
-         attributes + ">" + elements +
-         "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end='w'?>";
-}
-
 void XmpPictures(TPictureWriter& out, const std::string& exif) {
   const std::string lightroom = XmpPacket(
-      "xmp:Rating='-1' xmp:CreateDate='2024-05-01T14:03:22+02:00' xmp:ModifyDate='2024-05' "
+      "xap:Rating='-1' xap:CreateDate='2024-05-01T14:03:22+02:00' xap:ModifyDate='2024-05' "
       "crs:Exposure2012='+0.35' photoshop:City='Westerland'",
       "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>Abend</rdf:li>"
       "<rdf:li xml:lang='en-US'>Evening</rdf:li><rdf:li xml:lang='de-DE'>Abend am Strand</rdf:li>"
@@ -104,7 +91,7 @@ void XmpPictures(TPictureWriter& out, const std::string& exif) {
   out.Write("xmp-extended.jpg",
             JpegBuilder()
                 .App1Xmp(XmpPacket("xmpNote:HasExtendedXMP='0123456789abcdef0123456789abcdef'",
-                                   "<xmp:Label>Rot</xmp:Label>"))
+                                   "<xap:Label>Rot</xap:Label>"))
                 .App1XmpChunk(guid, full, static_cast<uint32_t>(half), extension.substr(half))
                 .App1XmpChunk("FEDCBA9876543210FEDCBA9876543210", 4, 0, "lost")
                 .App1XmpChunk(guid, full, 0, extension.substr(0, half))
@@ -112,10 +99,10 @@ void XmpPictures(TPictureWriter& out, const std::string& exif) {
                 .Bytes());
   out.Write(
       "xmp-broken.jpg",
-      JpegBuilder().App1Xmp(XmpPacket("xmp:Label='Blau'", "<dc:title>")).EndOfImage().Bytes());
+      JpegBuilder().App1Xmp(XmpPacket("xap:Label='Blau'", "<dc:title>")).EndOfImage().Bytes());
   TiffBuilder tiff(true);
   const auto main = tiff.Directory();
-  tiff.Ascii(main, 0x010F, "Canon").Undefined(main, 0x02BC, XmpPacket("xmp:Rating='5'", ""));
+  tiff.Ascii(main, 0x010F, "Canon").Undefined(main, 0x02BC, XmpPacket("xap:Rating='5'", ""));
   out.Write("xmp-mm.tif", tiff.Build());
 }
 
