@@ -82,17 +82,18 @@ void XmpPictures(TPictureWriter& out, const std::string& exif) {
       "</rdf:Alt></dc:description>");
   out.Write("xmp-lightroom.jpg",
             JpegBuilder().App0().App1Exif(exif).App1Xmp(lightroom).StartOfScan().Bytes());
-  // The extension's chunks out of order, its GUID named in other letters,
-  // and a chunk of another packet between them.
+  // The extension's chunks out of order, beyond the 20 kept slots, its GUID
+  // named in other letters, and a chunk of another packet between them.
   const std::string extension = XmpPacket("photoshop:Headline='aus der Erweiterung'", "");
   const std::size_t half = extension.size() / 2;
   const auto full = static_cast<uint32_t>(extension.size());
   const std::string guid = "0123456789ABCDEF0123456789ABCDEF";
+  JpegBuilder extended;
+  extended.App1Xmp(XmpPacket("xmpNote:HasExtendedXMP='0123456789abcdef0123456789abcdef'",
+                             "<xap:Label>Rot</xap:Label>"));
+  for (int i = 0; i < 18; ++i) extended.Segment(0xDB, "q");
   out.Write("xmp-extended.jpg",
-            JpegBuilder()
-                .App1Xmp(XmpPacket("xmpNote:HasExtendedXMP='0123456789abcdef0123456789abcdef'",
-                                   "<xap:Label>Rot</xap:Label>"))
-                .App1XmpChunk(guid, full, static_cast<uint32_t>(half), extension.substr(half))
+            extended.App1XmpChunk(guid, full, static_cast<uint32_t>(half), extension.substr(half))
                 .App1XmpChunk("FEDCBA9876543210FEDCBA9876543210", 4, 0, "lost")
                 .App1XmpChunk(guid, full, 0, extension.substr(0, half))
                 .StartOfScan()
