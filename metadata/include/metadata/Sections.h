@@ -54,8 +54,10 @@ class TCaption {
 };
 
 struct TSectionRow {
-  int16_t Group = 0;  // the tag's Group; 1 for the lines of a multi-line value
-  TCaption Caption;   // empty: the row continues the caption before it
+  // The tag's Group; 1 for the lines of a multi-line value. XMP rows: 0 for
+  // the captioned properties, 1 for those under a qualified name.
+  int16_t Group = 0;
+  TCaption Caption;  // empty: the row continues the caption before it
   std::string Value;
 };
 
