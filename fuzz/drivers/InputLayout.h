@@ -9,9 +9,9 @@
 namespace pixolyn::fuzz {
 
 // exif_block: the first byte picks a make (modulo kExifMakes.size() + 1):
-// each of the eight makers as cameras write them, one that none knows, or
+// each maker with a table as cameras write it, one that none knows, or
 // (kMakeFromBlock) whatever the block's own Make tag says.
-inline constexpr std::array<std::string_view, 9> kExifMakes = {
+inline constexpr std::array<std::string_view, 15> kExifMakes = {
     "NIKON CORPORATION",
     "OLYMPUS OPTICAL CO.,LTD",
     "CASIO COMPUTER CO.,LTD.",
@@ -21,6 +21,12 @@ inline constexpr std::array<std::string_view, 9> kExifMakes = {
     "SANYO Electric Co.,Ltd.",
     "Minolta Co., Ltd.",
     "PENTAX Corporation",
+    "SONY",
+    "Panasonic",
+    "RICOH",
+    "SAMSUNG",
+    "Apple",
+    "KODAK",
 };
 inline constexpr std::size_t kMakeFromBlock = kExifMakes.size();
 // The second byte: bit 0 set reads the block as a TIFF file's head, else as

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "makernotes/MakerNoteTables.h"
+#include "makernotes/MovedNote.h"
 #include "metadata/ExifDecoder.h"
 #include "metadata/TextUtil.h"
 #include "tiff/ByteView.h"
@@ -39,6 +40,7 @@ struct TMakerLayout {
   TOffsets Offsets;
   TOrder Order;
   int64_t OrderMark = 0;
+  TMoveCheck Moves = TMoveCheck::None;  // of a note whose offsets count from the TIFF header
 };
 
 // clang-format off
@@ -46,17 +48,43 @@ constexpr TMakerLayout kMakerLayouts[] = {
     // Nikon cameras of the last twenty years: "Nikon", a zero byte, a version, two zero bytes, then a TIFF header.
     {.Key = "NIKON", .NotePrefix = std::string_view("Nikon\0", 6), .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromInnerHeader, .Order = TOrder::FromNote, .OrderMark = 10},
     {.Key = "NIKON", .NotePrefix = "Nikon", .Table = NikonTagTable1, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "NIKON", .NotePrefix = "", .Table = NikonTagTable2, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     // Current Olympus cameras: "OLYMPUS", a zero byte and the byte order of the note.
     {.Key = "OLYMP", .NotePrefix = std::string_view("OLYMPUS\0", 8), .Table = OlympusTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
-    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "OLYMP", .NotePrefix = "", .Table = OlympusTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     {.Key = "CASIO", .NotePrefix = std::string_view("QVC\0", 4), .Table = nullptr, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CASIO", .NotePrefix = "", .Table = CasioTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
     {.Key = "FUJIF", .NotePrefix = "", .Table = FujiTagTable, .DirStart = 12, .Offsets = TOffsets::FromNote, .Order = TOrder::Intel},
-    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
-    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif},
+    {.Key = "CANON", .NotePrefix = "", .Table = CanonTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::FooterOrValues},
+    {.Key = "SEIKO", .NotePrefix = "", .Table = SeikoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SANYO", .NotePrefix = "", .Table = SanyoTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "MINOL", .NotePrefix = "", .Table = MinoltaTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Sony: a twelve-byte header of the camera, video camera or phone line, or the directory alone.
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY DSC \0\0\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY CAM \0\0\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = std::string_view("SONY MOBILE\0", 12), .Table = SonyTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "SONY", .NotePrefix = "", .Table = SonyTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Panasonic, and the Leica models Panasonic builds: "Panasonic" and three zero bytes.
+    {.Key = "PANAS", .NotePrefix = std::string_view("Panasonic\0\0\0", 12), .Table = PanasonicTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "LEICA", .NotePrefix = std::string_view("Panasonic\0\0\0", 12), .Table = PanasonicTagTable, .DirStart = 12, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Pentax: "AOC", a zero byte and the note's byte order, or two blanks for the EXIF block's.
+    {.Key = "PENTA", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::FromNote, .OrderMark = 4, .Moves = TMoveCheck::Values},
+    {.Key = "PENTA", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Later Pentax cameras: "PENTAX ", a zero byte and the note's byte order.
+    {.Key = "PENTA", .NotePrefix = std::string_view("PENTAX \0", 8), .Table = PentaxTagTable, .DirStart = 10, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
+    // Ricoh Imaging's Pentax cameras carry the Pentax notes under the make RICOH.
+    {.Key = "RICOH", .NotePrefix = std::string_view("PENTAX \0", 8), .Table = PentaxTagTable, .DirStart = 10, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 8},
+    {.Key = "RICOH", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::FromNote, .OrderMark = 4, .Moves = TMoveCheck::Values},
+    {.Key = "RICOH", .NotePrefix = std::string_view("AOC\0", 4), .Table = PentaxTagTable, .DirStart = 6, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Ricoh cameras built by Pentax: "RICOH", a zero byte, the note's byte order, Pentax's directory.
+    {.Key = "RICOH", .NotePrefix = std::string_view("RICOH\0", 6), .Table = PentaxTagTable, .DirStart = 8, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 6},
+    // Ricoh's own: "RICOH" or "Ricoh" and three more bytes; the directory's byte order is found by its fit.
+    {.Key = "RICOH", .NotePrefix = "RICOH", .Table = RicohTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    {.Key = "RICOH", .NotePrefix = "Ricoh", .Table = RicohTagTable, .DirStart = 8, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // Samsung cameras and phones since about 2010: a directory at the note's first byte.
+    {.Key = "SAMSU", .NotePrefix = "", .Table = SamsungTagTable, .DirStart = 0, .Offsets = TOffsets::FromTiffHeader, .Order = TOrder::Exif, .Moves = TMoveCheck::Values},
+    // iPhones and iPads: "Apple iOS", a zero byte, a two-byte version and "MM".
+    {.Key = "APPLE", .NotePrefix = std::string_view("Apple iOS\0", 10), .Table = AppleTagTable, .DirStart = 14, .Offsets = TOffsets::FromNote, .Order = TOrder::FromNote, .OrderMark = 12},
 };
 // clang-format on
 
@@ -140,6 +168,7 @@ TMakerNotePlan PlanMakerNote(const TTiffWalk& walk, const TTiffEntry& entry,
   // A directory that fits in neither byte order is no directory: no rows rather than garbage.
   const auto order = OrderThatFits(note, dirStart, bigEndian);
   if (!order) return {.KnownMaker = true};
+  origin += MovedNoteShift(note, dirStart, origin, *order, layout->Moves);
   // A value that does not lie in the note is read from the walk's bytes at the
   // place its offset names, counted from the same origin.
   return {.KnownMaker = true,

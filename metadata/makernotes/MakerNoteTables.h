@@ -19,5 +19,11 @@ std::span<const TTagEntry> CanonTagTable();
 std::span<const TTagEntry> SeikoTagTable();
 std::span<const TTagEntry> SanyoTagTable();
 std::span<const TTagEntry> MinoltaTagTable();
+std::span<const TTagEntry> PentaxTagTable();  // also Ricoh-built Pentax and Pentax-built Ricoh
+std::span<const TTagEntry> RicohTagTable();
+std::span<const TTagEntry> SamsungTagTable();
+std::span<const TTagEntry> AppleTagTable();
+std::span<const TTagEntry> SonyTagTable();
+std::span<const TTagEntry> PanasonicTagTable();  // also the Leica models Panasonic builds
 
 }  // namespace pixolyn

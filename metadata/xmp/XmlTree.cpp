@@ -10,21 +10,6 @@ namespace {
 // Cannot stand in a well-formed document, so it cannot stand in a URI either.
 constexpr char kNameSeparator = '\x01';
 
-TXmlName SplitName(std::string_view name) {
-  TXmlName split;
-  const auto first = name.find(kNameSeparator);
-  if (first == std::string_view::npos) {
-    split.Local = name;
-    return split;
-  }
-  split.Namespace = name.substr(0, first);
-  name.remove_prefix(first + 1);
-  const auto second = name.find(kNameSeparator);
-  split.Local = name.substr(0, second);
-  if (second != std::string_view::npos) split.Prefix = name.substr(second + 1);
-  return split;
-}
-
 std::string_view ErrorText(XML_Error code) {
   switch (code) {
     case XML_ERROR_NO_ELEMENTS:
@@ -55,6 +40,21 @@ class TTreeBuilder {
 
   TXmlTree Tree;
 
+  TXmlName SplitName(std::string_view name) {
+    TXmlName split;
+    const auto first = name.find(kNameSeparator);
+    if (first == std::string_view::npos) {
+      split.Local = name;
+      return split;
+    }
+    split.Namespace = Intern(name.substr(0, first));
+    name.remove_prefix(first + 1);
+    const auto second = name.find(kNameSeparator);
+    split.Local = name.substr(0, second);
+    if (second != std::string_view::npos) split.Prefix = name.substr(second + 1);
+    return split;
+  }
+
   void Start(const XML_Char* name, const XML_Char** attributes) {
     if (open_.size() >= kMaxXmlDepth) return Stop("Zu tief verschachtelt");
     if (Tree.Elements.size() >= kMaxXmlElements) return Stop("Zu viele Elemente");
@@ -62,6 +62,9 @@ class TTreeBuilder {
     TXmlElement& element = Tree.Elements.emplace_back();
     element.Name = SplitName(name);
     // Each name and value is a piece of the document, so their sum is bounded by its size.
+    std::size_t count = 0;
+    while (attributes[count]) count += 2;
+    element.Attributes.reserve(count / 2);
     for (const XML_Char** attribute = attributes; *attribute; attribute += 2) {
       element.Attributes.push_back({SplitName(attribute[0]), attribute[1]});
     }
@@ -96,6 +99,14 @@ class TTreeBuilder {
   bool Complete() const { return !Tree.Elements.empty() && Tree.Elements.front().Closed; }
 
  private:
+  // A document names a handful of namespaces, most of them on every element.
+  std::string_view Intern(std::string_view uri) {
+    for (const auto& known : Tree.Namespaces) {
+      if (*known == uri) return *known;
+    }
+    return *Tree.Namespaces.emplace_back(std::make_unique<const std::string>(uri));
+  }
+
   XML_Parser parser_;
   std::vector<uint32_t> open_;
   bool stopped_ = false;

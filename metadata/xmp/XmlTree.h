@@ -5,6 +5,7 @@
 // well-formed keeps the elements read before the fault.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +13,9 @@
 namespace pixolyn {
 
 struct TXmlName {
-  std::string Namespace;  // URI; empty for an unqualified name
+  // URI, one copy per document kept by its tree (equal URIs share it, so
+  // the data pointer tells a namespace apart); empty for an unqualified name.
+  std::string_view Namespace;
   std::string Local;
   std::string Prefix;  // as the document wrote it; empty for the default namespace
   bool Is(std::string_view ns, std::string_view local) const {
@@ -38,6 +41,8 @@ struct TXmlTree {
   std::vector<TXmlElement> Elements;
   // Why the document could not be read to its end, in German with the line.
   std::string Error;
+  // The texts of the names' namespaces.
+  std::vector<std::unique_ptr<const std::string>> Namespaces;
 };
 
 inline constexpr int kMaxXmlDepth = 64;

@@ -4,6 +4,8 @@
 // (rdf:Bag, rdf:Seq, rdf:Alt), xml:lang, rdf:resource and rdf:value.
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "xmp/XmlTree.h"
 #include "xmp/XmpNamespaces.h"
@@ -56,20 +58,6 @@ bool IsArray(const TXmlElement& element) {
   return IsRdf(element, "Bag") || IsRdf(element, "Seq") || IsRdf(element, "Alt");
 }
 
-std::string QualifiedName(const TXmlName& name) {
-  std::string_view prefix = UsualXmpPrefix(name.Namespace);
-  if (prefix.empty()) prefix = name.Prefix;
-  if (prefix.empty()) return name.Local;
-  std::string qualified(prefix);
-  qualified += ':';
-  qualified += name.Local;
-  return qualified;
-}
-
-std::string Join(const std::string& path, const TXmlName& name) {
-  return path.empty() ? QualifiedName(name) : path + '/' + QualifiedName(name);
-}
-
 // Recursion follows the element tree, whose depth is bounded.
 class TRdfWalk {
  public:
@@ -86,6 +74,24 @@ class TRdfWalk {
 
  private:
   const TXmlElement& At(uint32_t index) const { return tree_.Elements[index]; }
+
+  // Looked up once per namespace of the document: its copy tells it apart.
+  std::string_view UsualPrefix(std::string_view ns) {
+    for (const auto& [known, prefix] : prefixes_) {
+      if (known == ns.data()) return prefix;
+    }
+    return prefixes_.emplace_back(ns.data(), UsualXmpPrefix(ns)).second;
+  }
+
+  std::string Join(const std::string& path, const TXmlName& name) {
+    std::string_view prefix = UsualPrefix(name.Namespace);
+    if (prefix.empty()) prefix = name.Prefix;
+    std::string joined;
+    joined.reserve(path.size() + prefix.size() + name.Local.size() + 2);
+    if (!path.empty()) joined.append(path).append(1, '/');
+    if (!prefix.empty()) joined.append(prefix).append(1, ':');
+    return joined.append(name.Local);
+  }
 
   void Emit(const std::string& path, std::string_view value, std::string_view language,
             uint32_t structure) {
@@ -148,6 +154,7 @@ class TRdfWalk {
   const TXmlTree& tree_;
   TXmpPacket& packet_;
   uint32_t structures_ = 0;
+  std::vector<std::pair<const char*, std::string_view>> prefixes_;
 };
 
 // Blank lines some writers leave before the packet, where XML allows none.

@@ -21,7 +21,7 @@ using test::MakerNoteBuilder;
 using test::ReadJpegWithExif;
 using test::TiffBuilder;
 
-constexpr uint16_t kTypeAscii = 2, kTypeShort = 3, kTypeUndefined = 7;
+constexpr uint16_t kTypeByte = 1, kTypeAscii = 2, kTypeShort = 3, kTypeUndefined = 7;
 constexpr uint16_t kExifImageWidth = 0xA002, kExifImageLength = 0xA003;
 const std::string kNikonHeader("Nikon\0\1\0\0\0\0\0", 8);
 const std::string kOlympusHeader("OLYMP\0\1\0", 8);
@@ -85,6 +85,14 @@ void DecodeAsJpegSegment(DecodedExif& decoded, const std::string& tiffBlock, boo
   segment += payload;
   decoded.info.ReadDirectory(segment, bigEndian, 16, 8, int64_t{length} + 3);
 }
+
+// A maker note of a make and the maker entries it gives.
+struct NoteCase {
+  const char* what;
+  const char* make;
+  MakerNoteBuilder note;
+  std::vector<MakerEntry> expected;
+};
 
 class MakerNote : public ::testing::TestWithParam<bool> {
  protected:
@@ -360,12 +368,7 @@ TEST_P(MakerNote, DirectoryTheTablesCannotReadGivesNoRows) {
   casioQvc.Short(0x0001, {1});
   const std::vector<MakerEntry> canonRows = {{0x0006, "ImageType", "\"IMG:PowerShot JPEG\""},
                                              {0x0008, "ImageNumber", "1181861"}};
-  const struct {
-    const char* what;
-    const char* make;
-    MakerNoteBuilder note;
-    std::vector<MakerEntry> expected;
-  } cases[] = {
+  const NoteCase cases[] = {
       {"Casio QVC layout", "CASIO COMPUTER CO.,LTD", casioQvc, {}},
       {"count fits only in the other byte order", "Canon", canon(!BigEndian()), canonRows},
   };
@@ -377,12 +380,197 @@ TEST_P(MakerNote, DirectoryTheTablesCannotReadGivesNoRows) {
   }
 }
 
+TEST_P(MakerNote, SonyAndPanasonicAreReadWithTheirLayouts) {
+  const auto sony = [this](std::string header) {
+    MakerNoteBuilder note(BigEndian(), std::move(header));
+    note.Long(0x0102, {2})
+        .Long(0xB029, {77})
+        .Ascii(0xB020, "Standard")
+        .Undefined(0x9400, "ciphered");
+    return note;
+  };
+  const std::vector<MakerEntry> sonyRows = {{0x0102, "Quality", "Fine"},
+                                            {0xB029, "Color Mode", "77"},
+                                            {0xB020, "Creative Style", "\"Standard\""}};
+  const std::string panasonicHeader("Panasonic\0\0\0", 12);
+  MakerNoteBuilder panasonic(BigEndian(), panasonicHeader);
+  panasonic.Short(0x0003, {1})
+      .Undefined(0x0002, std::string("\0\1\0\x08", 4))
+      .Raw(0x000F, kTypeByte, 2, BigEndian() ? 0x00010000 : 0x0100)
+      .Raw(0x000F, kTypeByte, 2, BigEndian() ? 0x20000000 : 0x0020)
+      .Undefined(0x0025, std::string("S000407190102\0\0\0", 16))
+      .Ascii(0x0051, "LUMIX G VARIO 14-42/F3.5-5.6");
+  const std::vector<MakerEntry> panasonicRows = {
+      {0x0003, "White Balance", "Auto"},
+      {0x0002, "Firmware Version", "0.1.0.8"},
+      {0x000F, "AF Area Mode", "0, 1"},  // another area on one model than on the others
+      {0x000F, "AF Area Mode", "Tracking"},
+      {0x0025, "Internal Serial Number", "\"S000407190102\""},
+      {0x0051, "Lens Type", "\"LUMIX G VARIO 14-42/F3.5-5.6\""}};
+  const NoteCase cases[] = {
+      {"camera header", "SONY", sony(std::string("SONY DSC \0\0\0", 12)), sonyRows},
+      {"video camera header", "SONY", sony(std::string("SONY CAM \0\0\0", 12)), sonyRows},
+      {"phone header", "SONY", sony(std::string("SONY MOBILE\0", 12)), sonyRows},
+      {"Sony directory alone", "SONY", sony(""), sonyRows},
+      {"Panasonic", "Panasonic", panasonic, panasonicRows},
+      {"Leica built by Panasonic", "LEICA CAMERA AG", panasonic, panasonicRows},
+      {"Leica of its own",
+       "LEICA CAMERA AG",
+       MakerNoteBuilder(BigEndian(), "LEICA\0\0\0").Short(0x0003, {1}),
+       {}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ExpectMakerEntriesOfJpegAndTiff(ExifWithMakerNote(BigEndian(), c.make, c.note), c.expected);
+  }
+}
+
+// A note that an editor moved keeps offsets that count from where it stood;
+// they are read where the values stand now.
+TEST_P(MakerNote, MovedNoteIsReadWhereItsValuesStandNow) {
+  const auto canon = [this](int64_t movedFrom) {
+    MakerNoteBuilder note(BigEndian(), "");
+    note.Ascii(0x0006, "IMG:PowerShot JPEG").Ascii(0x0009, "Ada").MovedFrom(movedFrom);
+    return note;
+  };
+  const auto olympus = [this](std::string header, int64_t movedFrom) {
+    MakerNoteBuilder note(BigEndian(), std::move(header));
+    note.Short(0x0201, {2}).Ascii(0x0207, "SR951").Undefined(0x0209, "OLYMPUS!");
+    return note.MovedFrom(movedFrom);
+  };
+  MakerNoteBuilder nikon(BigEndian(), "");
+  nikon.Ascii(0x0004, "FINE ").Rational(0x0086, {{100, 100}}).MovedFrom(-24);
+  // Only the footer can tell: a value behind the note leaves no shift that keeps every value in it.
+  MakerNoteBuilder canonBeyond = canon(56).CanonFooter();
+  canonBeyond.ValueAfterNote(0x000C, kTypeAscii, 6);
+
+  const std::vector<MakerEntry> canonRows = {{0x0006, "ImageType", "\"IMG:PowerShot JPEG\""},
+                                             {0x0009, "OwnerName", "\"Ada\""}};
+  const std::vector<MakerEntry> olympusRows = {{0x0201, "JpegQual", "HQ"},
+                                               {0x0207, "Firmware", "\"SR951\""},
+                                               {0x0209, "Camera ID", "\"OLYMPUS!\""}};
+  const NoteCase cases[] = {
+      {"Canon with footer, moved back", "Canon", canon(100).CanonFooter(), canonRows},
+      {"Canon with footer, moved on", "Canon", canon(-40).CanonFooter(), canonRows},
+      {"Canon without footer", "Canon", canon(100), canonRows},
+      {"Canon with footer and a value behind the note",
+       "Canon",
+       canonBeyond,
+       {canonRows[0], canonRows[1], {0x000C, "CameraSerialNumber", "\"SR951\""}}},
+      {"Nikon directory alone",
+       "NIKON",
+       nikon,
+       {{0x0004, "Quality", "\"FINE \""}, {0x0086, "DigitalZoom", "100/100"}}},
+      {"Olympus behind its header", "OLYMPUS OPTICAL CO.,LTD", olympus(kOlympusHeader, 64),
+       olympusRows},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string block =
+        ExifWithMakerNote(BigEndian(), c.make, c.note, {}, std::string("SR951\0", 6));
+    ExpectMakerEntriesOfJpegAndTiff(block, c.expected);
+  }
+}
+
 TEST_P(MakerNote, MakesOfNoKnownMakerGiveNoEntries) {
   MakerNoteBuilder note(BigEndian(), "");
   note.Short(0x0000, {1}).Short(0x0E00, {2}).Short(0x0001, {1});
-  for (const char* make : {"KONICA MINOLTA", "SONY", "Leica", "", "C A N O N"}) {
+  for (const char* make : {"KONICA MINOLTA", "KODAK", "Leica", "", "C A N O N"}) {
     SCOPED_TRACE(make);
     EXPECT_TRUE(MakerEntriesOfJpeg(ExifWithMakerNote(BigEndian(), make, note)).empty());
+  }
+}
+
+// The layouts of the makers beyond the eight, each with a value in its entry
+// and one out of line, which lands only where the layout's offsets count from.
+TEST_P(MakerNote, LaterMakersNotesAreReadWithTheirLayouts) {
+  using Offsets = MakerNoteBuilder::Offsets;
+  using Fill = void (*)(MakerNoteBuilder&);
+  const struct {
+    const char* layout;
+    const char* make;
+    std::string before;  // header bytes before the note's byte-order mark
+    bool marked;         // "II" or "MM" follows; else the directory's order is found by its fit
+    Offsets offsets;
+    Fill fill;
+    std::vector<MakerEntry> expected;
+  } cases[] = {
+      {"Pentax AOC",
+       "PENTAX Corporation",
+       std::string("AOC\0", 4),
+       true,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) {
+         n.Short(0x0008, {1}).Short(0x000E, {6}).Ascii(0x0229, "4711 K10");
+       },
+       {{0x0008, "Quality", "Better"},
+        {0x000E, "AF Point Selected", "6"},
+        {0x0229, "Serial Number", "\"4711 K10\""}}},
+      {"Pentax AOC, blanks",
+       "PENTAX",
+       std::string("AOC\0  ", 6),
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) {
+         n.Short(0x0034, {1, 16}).Ascii(0x0230, "1.00.01");
+       },
+       {{0x0034, "Drive Mode", "Continuous; Mirror Lock-up"},
+        {0x0230, "Firmware Version", "\"1.00.01\""}}},
+      {"Pentax",
+       "RICOH IMAGING COMPANY, LTD.",
+       std::string("PENTAX \0", 8),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) { n.Short(0x0019, {9}).Ascii(0x0229, "8800123"); },
+       {{0x0019, "White Balance", "Flash"}, {0x0229, "Serial Number", "\"8800123\""}}},
+      {"Pentax-built Ricoh",
+       "RICOH",
+       std::string("RICOH\0", 6),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) { n.Short(0x000D, {273}).Ascii(0x0230, "GR 1.10"); },
+       {{0x000D, "Focus Mode", "AF-C (Release-priority)"},
+        {0x0230, "Firmware Version", "\"GR 1.10\""}}},
+      {"Ricoh",
+       "RICOH",
+       std::string("Ricoh\0\0\0", 8),
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) { n.Ascii(0x0002, "Rev2219").Long(0x1003, {2}).Short(0x1006, {9}); },
+       {{0x0002, "Firmware Version", "\"Rev2219\""},
+        {0x1003, "Sharpness", "Soft"},
+        {0x1006, "Focus Mode", "Pinpoint AF"}}},
+      {"Samsung",
+       "SAMSUNG",
+       "",
+       false,
+       Offsets::FromTiffHeader,
+       [](MakerNoteBuilder& n) { n.Long(0x0002, {0x12000}).Ascii(0xA002, "R21F8"); },
+       {{0x0002, "Device Type", "Cell Phone"}, {0xA002, "Serial Number", "\"R21F8\""}}},
+      {"Apple",
+       "Apple",
+       std::string("Apple iOS\0\0\1", 12),
+       true,
+       Offsets::FromNote,
+       [](MakerNoteBuilder& n) {
+         n.Undefined(0x0003, "bplist00")
+             .Long(0x000A, {3})
+             .Rational(0x000C, {{175, 256}, {69, 128}})
+             .Ascii(0x0011, "5D2C-4F1A");
+       },
+       {{0x0003, "Run Time Since Power Up", ""},
+        {0x000A, "HDR Image Type", "HDR Image"},
+        {0x000C, "Focus Distance Range", "0,54 - 0,68 m"},
+        {0x0011, "Content Identifier", "\"5D2C-4F1A\""}}},
+  };
+  for (const auto& c : cases) {
+    for (const bool noteBigEndian : {false, true}) {
+      SCOPED_TRACE(std::string(c.layout) + (noteBigEndian ? ", note MM" : ", note II"));
+      const std::string mark = c.marked ? (noteBigEndian ? "MM" : "II") : "";
+      MakerNoteBuilder note(noteBigEndian, c.before + mark, c.offsets);
+      c.fill(note);
+      ExpectMakerEntriesOfJpegAndTiff(ExifWithMakerNote(BigEndian(), c.make, note), c.expected);
+    }
   }
 }
 
@@ -397,7 +585,8 @@ TEST(MakerNotePlan, TellsWhetherTheMakeIsKnownWhateverTheNoteHolds) {
       {"SANYO", true},
       {"MINOLTA CO.,LTD", true},
       {"KONICA MINOLTA", false},
-      {"SONY", false},
+      {"SONY", true},
+      {"Panasonic", false},  // Panasonic and Leica only with Panasonic's header
       {"", false},
       {" CANON", false},
   };

@@ -130,6 +130,17 @@ TEST(XmpPacket, ReadsThousandsOfKeywordsAndTheExtensionsGuid) {
   EXPECT_EQ(rows[2999], "Schlüsselwörter=k2999");
 }
 
+TEST(XmpPacket, ReadsAPacketInUtf16) {
+  // ASCII as UTF-16, big-endian: every text byte after a zero byte, the
+  // first zero byte included, the last byte closing the document.
+  const std::string packet = Packet(" my:A=\"1\"", "");
+  std::string utf16;
+  for (const char c : packet.substr(0, packet.find("</x:xmpmeta>") + 12)) {
+    utf16 += std::string(1, '\0') + c;
+  }
+  EXPECT_EQ(Rows(ReadXmpPacket(utf16)), (std::vector<std::string>{"my:A|1"}));
+}
+
 TEST(XmpPacket, ShowsTheExtensionsPropertiesAfterThePackets) {
   const TXmpPacket main = ReadXmpPacket(Packet(" my:A=\"1\" dc:format=\"image/jpeg\"", ""));
   const TXmpPacket extension = ReadXmpPacket(Packet(" my:A=\"2\" xap:Rating=\"4\"", ""));
