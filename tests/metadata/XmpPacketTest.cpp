@@ -3,26 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "fixtures/XmpPacketBuilder.h"
 #include "xmp/XmpPacket.h"
 
 namespace pixolyn {
 namespace {
 
-// A packet as writers wrap it, with one rdf:Description holding attributes and body.
-std::string Packet(const std::string& attributes, const std::string& body) {
-  return "<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
-         "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
-         "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
-         "<rdf:Description rdf:about=\"\"\n"
-         " xmlns:dc=\"http://purl.org/dc/elements/1.1/\"\n"
-         " xmlns:xap=\"http://ns.adobe.com/xap/1.0/\"\n"
-         " xmlns:Iptc4xmpCore=\"http://iptc.org/std/Iptc4xmpCore/1.0/xmlns/\"\n"
-         " xmlns:mwg-rs=\"http://www.metadataworkinggroup.com/schemas/regions/\"\n"
-         " xmlns:my=\"http://example.com/my/\"\n" +
-         attributes + ">\n" + body +
-         "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>" +
-         std::string(2, '\0');
-}
+using test::XmpPacket;
 
 // "caption=value" per row, "caption|value" for a row the catalogue leaves out.
 std::vector<std::string> Rows(const TXmpPacket& packet, const TXmpPacket* extension = nullptr) {
@@ -95,7 +82,7 @@ TEST(XmpPacket, ReadsTheFormsOfRdf) {
         "mwg-rs:Regions/mwg-rs:RegionList/mwg-rs:Type|Face", "my:Data|(Binärdaten, 300 Bytes)"}},
   };
   for (const Case& c : cases) {
-    const TXmpPacket packet = ReadXmpPacket(Packet(c.attributes, c.body));
+    const TXmpPacket packet = ReadXmpPacket(XmpPacket(c.attributes, c.body));
     EXPECT_EQ(packet.Error, "") << c.form;
     EXPECT_EQ(Rows(packet), c.rows) << c.form;
   }
@@ -103,9 +90,9 @@ TEST(XmpPacket, ReadsTheFormsOfRdf) {
 
 TEST(XmpPacket, KeepsWhatWasReadBeforeAFault) {
   const TXmpPacket broken =
-      ReadXmpPacket(Packet(" my:A=\"1\"", "<my:B>2</my:B>\n<my:C>3</my:D>\n"));
+      ReadXmpPacket(XmpPacket(" my:A=\"1\"", "<my:B>2</my:B>\n<my:C>3</my:D>\n"));
   EXPECT_EQ(Rows(broken),
-            (std::vector<std::string>{"my:A|1", "my:B|2", "Fehler|Falsches End-Tag in Zeile 12"}));
+            (std::vector<std::string>{"my:A|1", "my:B|2", "Fehler|Falsches End-Tag in Zeile 15"}));
 }
 
 TEST(XmpPacket, RefusesADoctypeAndNeverExpandsAnEntity) {
@@ -121,9 +108,8 @@ TEST(XmpPacket, ReadsThousandsOfKeywordsAndTheExtensionsGuid) {
   std::string items;
   for (int i = 0; i < 3000; ++i) items += "<rdf:li>k" + std::to_string(i) + "</rdf:li>";
   const TXmpPacket packet =
-      ReadXmpPacket(Packet(" xmlns:xmpNote=\"http://ns.adobe.com/xmp/note/\""
-                           " xmpNote:HasExtendedXMP=\"0123456789ABCDEF0123456789ABCDEF\"",
-                           "<dc:subject><rdf:Bag>" + items + "</rdf:Bag></dc:subject>"));
+      ReadXmpPacket(XmpPacket(" xmpNote:HasExtendedXMP=\"0123456789ABCDEF0123456789ABCDEF\"",
+                              "<dc:subject><rdf:Bag>" + items + "</rdf:Bag></dc:subject>"));
   EXPECT_EQ(packet.ExtendedGuid, "0123456789ABCDEF0123456789ABCDEF");
   const std::vector<std::string> rows = Rows(packet);
   ASSERT_EQ(rows.size(), 3001u);
@@ -133,7 +119,7 @@ TEST(XmpPacket, ReadsThousandsOfKeywordsAndTheExtensionsGuid) {
 TEST(XmpPacket, ReadsAPacketInUtf16) {
   // ASCII as UTF-16, big-endian: every text byte after a zero byte, the
   // first zero byte included, the last byte closing the document.
-  const std::string packet = Packet(" my:A=\"1\"", "");
+  const std::string packet = XmpPacket(" my:A=\"1\"", "");
   std::string utf16;
   for (const char c : packet.substr(0, packet.find("</x:xmpmeta>") + 12)) {
     utf16 += std::string(1, '\0') + c;
@@ -142,8 +128,8 @@ TEST(XmpPacket, ReadsAPacketInUtf16) {
 }
 
 TEST(XmpPacket, ShowsTheExtensionsPropertiesAfterThePackets) {
-  const TXmpPacket main = ReadXmpPacket(Packet(" my:A=\"1\" dc:format=\"image/jpeg\"", ""));
-  const TXmpPacket extension = ReadXmpPacket(Packet(" my:A=\"2\" xap:Rating=\"4\"", ""));
+  const TXmpPacket main = ReadXmpPacket(XmpPacket(" my:A=\"1\" dc:format=\"image/jpeg\"", ""));
+  const TXmpPacket extension = ReadXmpPacket(XmpPacket(" my:A=\"2\" xap:Rating=\"4\"", ""));
   EXPECT_EQ(Rows(main, &extension),
             (std::vector<std::string>{"Bewertung=4", "my:A|1", "dc:format|image/jpeg", "my:A|2"}));
 }
