@@ -30,6 +30,15 @@ std::vector<std::string> JpegFilesIn(const std::string& folder) {
   return files;
 }
 
+void OverFiles(benchmark::State& state, PerFile perFile, const std::vector<std::string>& files) {
+  for (auto _ : state) {
+    std::size_t bytes = 0;
+    for (const std::string& file : files) bytes += perFile(file);
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(files.size()));
+}
+
 benchmark::internal::Benchmark* Repeated(benchmark::internal::Benchmark* benchmark,
                                          int repetitions) {
   return benchmark->Repetitions(repetitions)

@@ -34,6 +34,11 @@ class TLinkedFolder {
 // The "*.jpg" files of a folder (any letter case, no subfolders), sorted by name.
 std::vector<std::string> JpegFilesIn(const std::string& folder);
 
+using PerFile = std::size_t (*)(const std::string&);
+
+// Runs perFile over the files once per iteration; items are files.
+void OverFiles(benchmark::State& state, PerFile perFile, const std::vector<std::string>& files);
+
 // Repetitions with a "min" statistic: the least disturbed run is the one the
 // ratios use.
 benchmark::internal::Benchmark* Repeated(benchmark::internal::Benchmark* benchmark,

@@ -3,44 +3,17 @@
 // and over a folder of pictures, in one run.
 
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/BenchSupport.h"
 #include "bench/ReadHead.h"
-#include "metadata/ImageData.h"
-#include "table/GridText.h"
-#include "table/MetaInfo.h"
-#include "table/TableModel.h"
+#include "bench/WholeTable.h"
 
 namespace pixolyn::bench {
 namespace {
 
 constexpr int kRepetitions = 5;
-
-// One picture as the viewer and pixolyn-info handle it: nothing survives it.
-std::size_t WholeTable(const std::string& path) {
-  std::unique_ptr<TImgData> image;
-  LoadMetaInfo(path, image);
-  TMetaTable grid;
-  TIntArray sectionRows;
-  ShowMetaInfo(grid, image.get(), sectionRows);
-  image->ResetImage();
-  image.reset();
-  return GridToTabText(grid).size();
-}
-
-using PerFile = std::size_t (*)(const std::string&);
-
-void OverFiles(benchmark::State& state, PerFile perFile, const std::vector<std::string>& files) {
-  for (auto _ : state) {
-    std::size_t bytes = 0;
-    for (const std::string& file : files) bytes += perFile(file);
-    benchmark::DoNotOptimize(bytes);
-  }
-  state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(files.size()));
-}
 
 // Floor and table of the same files, registered side by side.
 void RegisterPair(const std::string& rest, const std::vector<std::string>& files,

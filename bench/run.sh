@@ -19,7 +19,7 @@ trap 'rm -rf "$folder" "$padded"' EXIT
 "$here/make-folder.sh" "$padded" 2000 $((128 * 1024))
 
 {
-  for bench in pixolyn-bench-table pixolyn-bench-app pixolyn-bench-export; do
+  for bench in pixolyn-bench-table pixolyn-bench-xmp pixolyn-bench-app pixolyn-bench-export; do
     program="$(find "$build" -name "$bench" -type f -executable | head -1)"
     if [ -n "$program" ]; then
       echo "== $bench"
@@ -36,4 +36,7 @@ trap 'rm -rf "$folder" "$padded"' EXIT
   echo
   echo "== compare-catalog.sh"
   "$here/compare-catalog.sh" "$build/cli/pixolyn-info" "$folder"
+  echo
+  echo "== compare-xmp.sh"
+  "$here/compare-xmp.sh" "$build/cli/pixolyn-info"
 } 2>&1 | tee "$build/bench-results.txt"

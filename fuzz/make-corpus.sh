@@ -6,7 +6,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${FUZZ_BUILD_DIR:-$root/build/fuzz}"
-targets=(whole_file iptc_segment exif_block value_text)
+targets=(whole_file iptc_segment exif_block value_text xmp_packet)
 
 cmake --preset fuzz -B "$build" >/dev/null
 cmake --build "$build" -j2 --target fuzz_make_seeds "${targets[@]/#/fuzz_}"

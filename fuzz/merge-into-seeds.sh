@@ -12,7 +12,9 @@ seeds="$root/fuzz/corpus/$name"
 fresh="$(mktemp -d)"
 trap 'rm -rf "$fresh"' EXIT
 mkdir -p "$seeds"
-"$build/fuzz/fuzz_$name" -merge=1 -max_len=1048576 -dict="$root/fuzz/pixolyn.dict" \
+dict="$root/fuzz/$name.dict"
+[ -f "$dict" ] || dict="$root/fuzz/pixolyn.dict"
+"$build/fuzz/fuzz_$name" -merge=1 -max_len=1048576 -dict="$dict" \
   "$fresh" "$seeds" "$@" 2>&1 | grep -E '^MERGE-OUTER: [0-9]+ new files' || true
 rm -rf "$seeds"
 mkdir -p "$seeds"

@@ -18,6 +18,7 @@ targets=(
   "iptc_segment 70000   0"
   "exif_block   65540   0"
   "value_text   4096    0"
+  "xmp_packet   65536   0"
 )
 
 cmake --preset fuzz -B "$build" >/dev/null
@@ -38,13 +39,16 @@ for line in "${targets[@]}"; do
   read -r name max_len cpu_limit <<<"$line"
   mkdir -p "$work/$name" "$findings/$name"
   log="$findings/$name.log"
+  # A target with a dictionary of its own (fuzz/<target>.dict) uses it.
+  dict="$root/fuzz/$name.dict"
+  [ -f "$dict" ] || dict="$root/fuzz/pixolyn.dict"
   # New inputs go to the scratch corpus; the seeds and the saved regression
   # inputs (which must keep within the bounds too) stay as they are.
   corpora=("$work/$name" "$root/fuzz/corpus/$name")
   regressions="$root/tests/data/fuzz-regressions/$name"
   [ -d "$regressions" ] && corpora+=("$regressions")
   if PIXOLYN_FUZZ_CPU_LIMIT_MS="$cpu_limit" "$build/fuzz/fuzz_$name" \
-      -max_total_time="$seconds" -dict="$root/fuzz/pixolyn.dict" -max_len="$max_len" \
+      -max_total_time="$seconds" -dict="$dict" -max_len="$max_len" \
       -timeout=1 -rss_limit_mb=512 -malloc_limit_mb=64 -print_final_stats=1 \
       -artifact_prefix="$findings/$name/" "${corpora[@]}" >"$log" 2>&1; then
     runs="$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")"

@@ -87,6 +87,9 @@ void TCatalog::AddSections(std::string_view file, std::string_view folder,
     const std::vector<TSectionRow>& rows =
         section.JoinedRows.empty() ? section.Rows : section.JoinedRows;
     for (const TSectionRow& row : rows) {
+      // XMP properties without a caption of ours (Group 1) would bring a
+      // column for every setting an editor keeps: they stay out.
+      if (section.Kind == TSectionKind::Xmp && row.Group != 0) continue;
       if (!row.Caption.empty()) {
         caption = ColumnOf(kind, row.Caption);
       } else if (caption < 0) {

@@ -8,6 +8,7 @@ constexpr TFuzzDriver kDrivers[] = {
     {.Name = "iptc_segment", .Drive = DriveIptcSegment},
     {.Name = "exif_block", .Drive = DriveExifBlock},
     {.Name = "value_text", .Drive = DriveValueText},
+    {.Name = "xmp_packet", .Drive = DriveXmpPacket},
 };
 }  // namespace
 

@@ -34,6 +34,10 @@ void DriveExifBlock(std::string_view bytes);
 // formatters on typed values, IptcStrToDateTime, TextToInt and their neighbours.
 void DriveValueText(std::string_view bytes);
 
+// An XMP packet, and after four zero bytes an extension packet, read by
+// ReadXmpPacket and shown by XmpRows.
+void DriveXmpPacket(std::string_view bytes);
+
 struct TFuzzDriver {
   std::string_view Name;  // also the folder of its seeds and regression inputs
   void (*Drive)(std::string_view bytes);

@@ -54,4 +54,8 @@ enum class TValueFunction : uint8_t {
 inline constexpr uint8_t kValueBigEndian = 1;
 inline constexpr uint8_t kValueTableMap = 4;  // a table row's value map instead of a text
 
+// xmp_packet: the standard packet, then this and the extension. Four zero
+// bytes stand in no XML, in UTF-8 or UTF-16.
+inline constexpr std::string_view kXmpExtensionSeparator = std::string_view("\0\0\0\0", 4);
+
 }  // namespace pixolyn::fuzz

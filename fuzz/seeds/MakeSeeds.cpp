@@ -5,6 +5,7 @@
 //
 //   fuzz_make_seeds FOLDER
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -118,6 +119,45 @@ std::string App1SegmentData(const std::string& tiffBlock) {
   return JpegBuilder().App1Exif(tiffBlock).Bytes().substr(4);
 }
 
+std::size_t BigEndian(std::string_view bytes, std::size_t pos, std::size_t count) {
+  std::size_t value = 0;
+  for (std::size_t i = 0; i < count && pos + i < bytes.size(); ++i) {
+    value = value << 8 | static_cast<uint8_t>(bytes[pos + i]);
+  }
+  return value;
+}
+
+// The payloads of the APP1 segments that begin with header, in file order.
+std::vector<std::string> App1Payloads(const std::string& jpeg, std::string_view header) {
+  std::vector<std::string> payloads;
+  for (auto pos = jpeg.find(header); pos != std::string::npos; pos = jpeg.find(header, pos + 1)) {
+    if (pos < 4 || jpeg.compare(pos - 4, 2, "\xFF\xE1") != 0) continue;
+    const std::size_t length = BigEndian(jpeg, pos - 2, 2);
+    if (length < 2 + header.size()) continue;
+    payloads.push_back(jpeg.substr(pos + header.size(), length - 2 - header.size()));
+  }
+  return payloads;
+}
+
+// The standard packet, the separator and the extension's chunks joined by their offsets.
+std::string XmpSeed(const std::string& jpeg) {
+  using namespace std::string_view_literals;
+  const auto packets = App1Payloads(jpeg, "http://ns.adobe.com/xap/1.0/\0"sv);
+  if (packets.empty()) return {};
+  std::string extension;
+  for (const std::string& chunk : App1Payloads(jpeg, "http://ns.adobe.com/xmp/extension/\0"sv)) {
+    const std::size_t full = BigEndian(chunk, 32, 4);
+    const std::size_t offset = BigEndian(chunk, 36, 4);
+    if (full > (16u << 20) || offset >= full) continue;
+    const std::string data = chunk.size() > 40 ? chunk.substr(40, full - offset) : "";
+    extension.resize(full);
+    extension.replace(offset, data.size(), data);
+  }
+  std::string seed = packets.front();
+  if (!extension.empty()) seed += std::string(kXmpExtensionSeparator) + extension;
+  return seed;
+}
+
 void FromSamplePictures(TSeedWriter& seeds) {
   const std::string corpus = pixolyn::test::CorpusDir();
   if (corpus.empty()) {
@@ -143,6 +183,7 @@ void FromSamplePictures(TSeedWriter& seeds) {
                   ExifBlockSeed(image.ExifSection->SegmentData, kMakeFromBlock));
     }
     if (image.IptcSection) seeds.Write("iptc_segment", name, image.IptcSection->SegmentData);
+    if (const std::string xmp = XmpSeed(bytes); !xmp.empty()) seeds.Write("xmp_packet", name, xmp);
   }
 }
 
@@ -197,6 +238,22 @@ void FromBuilders(TSeedWriter& seeds) {
   }
   edits += Char(0) + Char(200) + FuzzText("Keywords") + FuzzText("c");
   seeds.Write("iptc_segment", "edits", edits);
+}
+
+// Every form of RDF the reader knows, in one packet.
+void XmpForms(TSeedWriter& seeds) {
+  seeds.Write("xmp_packet", "forms",
+              "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+              "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+              "<rdf:Description xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+              "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmp:Rating=\"-1\">"
+              "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">T</rdf:li>"
+              "<rdf:li xml:lang=\"de\">Z&#xA;2</rdf:li></rdf:Alt></dc:title>"
+              "<dc:subject><rdf:Bag><rdf:li>a, b</rdf:li></rdf:Bag></dc:subject>"
+              "<xmp:S rdf:parseType=\"Resource\"><rdf:value>v</rdf:value><xmp:F>f</xmp:F></xmp:S>"
+              "<xmp:D><rdf:Description xmp:G=\"g\"/></xmp:D><xmp:R rdf:resource=\"u\"/>"
+              "<xmp:CreateDate>2024-05-01T14:03:22.5Z</xmp:CreateDate>"
+              "</rdf:Description></rdf:RDF></x:xmpmeta>");
 }
 
 void FromTexts(TSeedWriter& seeds) {
@@ -258,6 +315,7 @@ int main(int argc, char** argv) {
   FromSamplePictures(seeds);
   FromBuilders(seeds);
   FromTexts(seeds);
+  XmpForms(seeds);
   std::printf("%d seeds written to %s\n", seeds.Count(), argv[1]);
   return 0;
 }

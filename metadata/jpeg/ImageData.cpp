@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 #include <string_view>
@@ -22,6 +23,17 @@ constexpr int kMarkerApp1 = 0xE1;
 constexpr int kMarkerApp13 = 0xED;
 constexpr int kMarkerComment = 0xFE;
 
+constexpr std::string_view kExifSignature("Exif\0", 5);
+constexpr std::string_view kXmpSignature("http://ns.adobe.com/xap/1.0/\0", 29);
+constexpr std::string_view kXmpExtensionSignature("http://ns.adobe.com/xmp/extension/\0", 35);
+// GUID, full length and offset before a chunk's bytes.
+constexpr std::size_t kXmpChunkHeader = 32 + 4 + 4;
+// Writers fill each chunk up to the segment's limit, so a 16 MiB packet
+// comes in fewer than 300; the bound keeps tiny chunks from costing more
+// memory than the file holds.
+constexpr std::size_t kMaxXmpChunks = 4096;
+constexpr uint16_t kTagXmp = 0x02BC;
+
 // Where the first directory's entry count stands in block: at the offset the
 // TIFF header stores (counted from the header at headerInBlock), unless that
 // points into the header or outside the block; then at the fallback.
@@ -33,7 +45,7 @@ int64_t FirstDirectoryStart(const ByteView& block, int64_t headerInBlock, uint32
 }
 
 bool IsExifSegment(const tSection& slot) {
-  return ByteView(slot.SegmentData).CopyClamped(2, 5) == std::string_view("Exif\0", 5);
+  return ByteView(slot.SegmentData).ViewClamped(2, 5) == kExifSignature;
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -52,7 +64,10 @@ TImgData::~TImgData() = default;
 
 void TImgData::ResetImage() {
   SectionCount = 0;
-  ExifSection = IptcSection = CommentSection = nullptr;
+  ExifSection = IptcSection = CommentSection = XmpSection = nullptr;
+  XmpChunks.clear();
+  xmpChunkBytes_ = 0;
+  tiffXmp_.clear();
   ErrorText.clear();
   ExifInfo.reset();
   IptcInfo.reset();
@@ -147,9 +162,17 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
     slot.SegmentData.clear();
     slot.SegmentData += static_cast<char>(*high);
     slot.SegmentData += static_cast<char>(*low);
+    const auto rest = static_cast<std::size_t>(length - 2);
+    if (slot.MarkerCode == kMarkerApp1) {
+      // Phones put ICC or JFIF segments first and editors put XMP behind
+      // the EXIF block: the first EXIF APP1 wins wherever it stands, so does
+      // the first XMP packet, and other APP1 segments (extended XMP chunks
+      // among them) neither replace them nor count.
+      if (!ReadApp1(file, slot, rest)) --SectionCount;  // the slot is reused
+      continue;
+    }
     // Only the segments decoded below need their bytes; the others keep
     // just their length bytes, and passing over them costs no copy.
-    const auto rest = static_cast<std::size_t>(length - 2);
     if (NeedsBytes(slot.MarkerCode)) {
       file.ReadAppend(slot.SegmentData, rest);  // cut short at EOF
     } else {
@@ -160,17 +183,6 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
       case kMarkerEndOfImage:
       case kMarkerStartOfScan:
         return HasMetadata();
-      case kMarkerApp1:
-        // Phones put ICC or JFIF segments first and editors put XMP behind
-        // the EXIF block: the first EXIF APP1 wins wherever it stands, and
-        // other APP1 segments neither replace it nor count.
-        if (ExifSection || !IsExifSegment(slot)) {
-          --SectionCount;  // discarded: the slot is reused and does not count
-          break;
-        }
-        ExifSection = &slot;
-        DecodeExifSegment();
-        break;
       case kMarkerApp13:
         if (!IptcSection) {
           IptcSection = &slot;
@@ -188,8 +200,53 @@ bool TImgData::ReadJpegSections(TByteSource& file) {
 }
 
 bool TImgData::NeedsBytes(int marker) const {
-  return (marker == kMarkerApp1 && !ExifSection) || (marker == kMarkerApp13 && !IptcSection) ||
-         marker == kMarkerComment;
+  return (marker == kMarkerApp13 && !IptcSection) || marker == kMarkerComment;
+}
+
+bool TImgData::ReadApp1(TByteSource& file, tSection& slot, std::size_t rest) {
+  // The signature says what the segment holds; the extension's is the longest.
+  const std::size_t head = std::min(rest, kXmpExtensionSignature.size());
+  file.ReadAppend(slot.SegmentData, head);
+  const std::string_view payload = std::string_view(slot.SegmentData).substr(2);
+  const bool exif = !ExifSection && payload.starts_with(kExifSignature);
+  if (exif || (!XmpSection && payload.starts_with(kXmpSignature))) {
+    file.ReadAppend(slot.SegmentData, rest - head);  // cut short at EOF
+    if (!exif) {
+      XmpSection = &slot;
+      return true;
+    }
+    ExifSection = &slot;
+    DecodeExifSegment();
+    return true;
+  }
+  if (payload.starts_with(kXmpExtensionSignature)) {
+    CollectXmpChunk(file, rest - head);
+  } else {
+    file.Skip(rest - head);
+  }
+  return false;
+}
+
+void TImgData::CollectXmpChunk(TByteSource& file, std::size_t rest) {
+  const std::string header = file.Read(std::min(rest, kXmpChunkHeader));
+  rest -= header.size();
+  const ByteView view(header);
+  if (!view.Fits(0, kXmpChunkHeader) || rest == 0 || XmpChunks.size() == kMaxXmpChunks ||
+      rest > kMaxXmpExtension - xmpChunkBytes_) {
+    file.Skip(rest);
+    return;
+  }
+  TXmpChunk& chunk = XmpChunks.emplace_back(TXmpChunk{.Guid = header.substr(0, 32),
+                                                      .FullLength = view.U32(32, true),
+                                                      .Offset = view.U32(36, true)});
+  file.ReadAppend(chunk.Data, rest);  // cut short at EOF
+  xmpChunkBytes_ += chunk.Data.size();
+}
+
+std::string_view TImgData::XmpPacket() const {
+  if (!XmpSection) return tiffXmp_;
+  return ByteView(XmpSection->SegmentData)
+      .ViewClamped(static_cast<int64_t>(2 + kXmpSignature.size()), XmpSection->SegmentLength);
 }
 
 void TImgData::DecodeExifSegment() {
@@ -236,7 +293,39 @@ bool TImgData::ReadTiffHeader(TByteSource& file) {
       head.Fits(2, 4) ? FirstDirectoryStart(block, kHeader, head.U32(2, bigEndian), 0) : 0;
   ExifInfo->ReadDirectory(block.Bytes(), bigEndian, start, kHeader, 4091);
   ExifInfo->AddFocalLength35();
+  ReadTiffXmp(file, slot.SegmentData, start, bigEndian);
   return true;
+}
+
+void TImgData::ReadTiffXmp(TByteSource& file, const std::string& blockBytes, int64_t directory,
+                           bool bigEndian) {
+  constexpr int64_t kBlockInFile = 8;
+  const ByteView block(blockBytes);
+  if (!block.Fits(directory, 2)) return;
+  const int entries = block.U16(directory, bigEndian);
+  for (int i = 0; i < entries; ++i) {
+    const int64_t entry = directory + 2 + int64_t{12} * i;
+    if (!block.Fits(entry, 12)) return;
+    if (block.U16(entry, bigEndian) != kTagXmp) continue;
+    // Bytes or undefined values: the count is the packet's size.
+    const uint32_t size = block.U32(entry + 4, bigEndian);
+    if (size > kMaxXmpExtension) return;
+    if (size <= 4) {
+      tiffXmp_ = block.CopyClamped(entry + 8, size);
+      return;
+    }
+    const int64_t offset = block.U32(entry + 8, bigEndian);
+    const int64_t readSoFar = kBlockInFile + static_cast<int64_t>(block.Size());
+    if (offset < kBlockInFile) return;
+    // The packet mostly lies beyond the head: the rest of it is read from the file.
+    if (offset < readSoFar) {
+      tiffXmp_ = block.CopyClamped(offset - kBlockInFile, size);
+    } else {
+      file.Skip(static_cast<std::size_t>(offset - readSoFar));
+    }
+    file.ReadAppend(tiffXmp_, size - tiffXmp_.size());
+    return;
+  }
 }
 
 std::string TImgData::GetComment() const {

@@ -8,12 +8,14 @@
 #include "metadata/Sections.h"
 #include "metadata/TextUtil.h"
 #include "sections/TagRows.h"
+#include "xmp/XmpSection.h"
 
 namespace pixolyn {
 
 namespace {
-constexpr std::array<std::string_view, 4> kTitles = {
-    "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)"};
+constexpr std::array<std::string_view, 5> kTitles = {"Kommentar", "IPTC-Daten",
+                                                     "EXIF-Daten (standard)",
+                                                     "EXIF-Daten (kameraspezifisch)", "XMP-Daten"};
 
 // The comment's lines, neither trimmed nor filtered: the first under "Text",
 // the others continuing it. A comment that is well-formed UTF-8 beyond ASCII
@@ -45,6 +47,8 @@ TCollectedMeta CollectMetaInfo(TImgData* image) {
     meta.IptcTextsAreUtf8 = image->IptcInfo->TextsAreUtf8();
   }
   if (image->HasExif() && image->ExifInfo) meta.ExifTags = image->ExifInfo->TagList;
+  meta.Xmp = image->XmpPacket();
+  meta.XmpChunks = image->XmpChunks;
   return meta;
 }
 
@@ -86,9 +90,13 @@ TMetaSections BuildSections(TImgData* image) {
   // Without any EXIF row the maker section is left out altogether.
   standard.ShowsPlaceholder = !anyExifRow;
   sections.push_back(std::move(standard));
-  if (!anyExifRow) return sections;
-  maker.ShowsPlaceholder = maker.Rows.empty();
-  sections.push_back(std::move(maker));
+  if (anyExifRow) {
+    maker.ShowsPlaceholder = maker.Rows.empty();
+    sections.push_back(std::move(maker));
+  }
+  TMetaSection& xmp = sections.emplace_back(TMetaSection{.Kind = TSectionKind::Xmp});
+  xmp.Rows = XmpSectionRows(meta.Xmp, meta.XmpChunks);
+  xmp.ShowsPlaceholder = xmp.Rows.empty();
   return sections;
 }
 

@@ -3,6 +3,7 @@
 // reader knows RDF only as far as XMP writes it; the rows know which
 // properties a photographer looks for first.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,10 @@ struct TXmpProperty {
   std::string Path;
   std::string Language;  // xml:lang of the item or value; empty without
   std::string Value;     // UTF-8 as written; an rdf:resource's URI
+  // The structure the property is a field of, numbered from 1 over the
+  // packet (each item of an array of structures is one); 0 outside any
+  // structure. Tells which fields belong together, as a region's name and type.
+  uint32_t Structure = 0;
 };
 
 struct TXmpPacket {
@@ -34,6 +39,11 @@ struct TXmpPacket {
 // Reads a packet (standard or extension). Never expands an entity: a
 // packet with a DOCTYPE is refused.
 TXmpPacket ReadXmpPacket(std::string_view xml);
+
+// The Group of XmpRows' rows: those of the captioned properties, and those
+// under a qualified name with the error row. The catalogue takes the first only.
+inline constexpr int16_t kXmpCaptionedGroup = 0;
+inline constexpr int16_t kXmpOtherGroup = 1;
 
 // The rows of the "XMP-Daten" section: the captioned properties first in
 // their fixed order, then every other property in the packets' order under

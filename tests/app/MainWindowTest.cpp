@@ -212,7 +212,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.form->StatusText(), kNoPicture);
     QVERIFY(Child<TPicturePreview>(*window.form, "Image")->Picture().isNull());
     QVERIFY(!Child<QLabel>(*window.form, "Infolabel")->isHidden());
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.form->MetaTable().RowCount(), 12);
     QCOMPARE(Cell(*window.form, 1, 2), QString());
     QCOMPARE(window.form->CurrentPicture(), std::string());
     Child<QAction>(*window.form, "MetainfoinZwischenablagekopieren1")->trigger();
@@ -318,7 +318,7 @@ class MainWindowTest : public QObject {
     WindowFixture window(WideIniSelecting(empty.Path()));
     window.Show();
     TForm1& form = *window.form;
-    QCOMPARE(form.SectionRows(), (TIntArray{1, 4, 7}));
+    QCOMPARE(form.SectionRows(), (TIntArray{1, 4, 7, 10}));
     const QColor highlight = form.palette().color(QPalette::Active, QPalette::Highlight);
     TCellColors colors{Qt::white, Qt::black};
     form.MetaGridGetCellColor(4, 1, colors);

@@ -31,7 +31,7 @@ class StartScreenTest : public QObject {
     WindowFixture window(IniSelecting(pictures_.Path()));
     QVERIFY(window.start->isVisible());
     QVERIFY(!window.form->isVisible());
-    QCOMPARE(window.form->MetaTable().RowCount(), 9);
+    QCOMPARE(window.form->MetaTable().RowCount(), 12);
     QCOMPARE(window.start->size(), QSize(526, 144));
     QVERIFY(window.start->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(window.start->StaticText1->text(), QString("PIXO"));

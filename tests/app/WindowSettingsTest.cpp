@@ -219,7 +219,7 @@ class WindowSettingsTest : public QObject {
                                            "\"/nonexistent-pixolyn-folder\""}));
     TForm1& form = *design.form;
     QCOMPARE(Child<QListWidget>(form, "FileListbox")->count(), 0);
-    QCOMPARE(form.MetaTable().RowCount(), 9);
+    QCOMPARE(form.MetaTable().RowCount(), 12);
     QVERIFY(Child<QWidget>(form, "Panel2")->width() != 150);
     QVERIFY(Child<QWidget>(form, "Panel3")->height() != 187);
     QVERIFY(Child<TFolderTree>(form, "CheckFolder")->height() != 300);

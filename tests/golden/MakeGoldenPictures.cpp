@@ -1,6 +1,6 @@
 // Writes the small pictures of the golden dumps into FOLDER, built byte by
 // byte with the fixture builders: both byte orders, every maker layout, a
-// maker note in a TIFF file, IPTC, comments and broken segments.
+// maker note in a TIFF file, IPTC, comments, XMP and broken segments.
 // scripts/make-golden.sh runs it and records pixolyn-info's table of each.
 //
 //   golden_pictures FOLDER
@@ -15,6 +15,7 @@
 #include "fixtures/MakerNoteBuilder.h"
 #include "fixtures/SampleBlocks.h"
 #include "fixtures/TiffBuilder.h"
+#include "fixtures/XmpPacketBuilder.h"
 
 namespace fs = std::filesystem;
 using namespace pixolyn::test;
@@ -66,6 +67,44 @@ std::string OversizedDirectory(bool bigEndian) {
   const auto main = tiff.Directory();
   tiff.Ascii(main, 0x010F, "NIKON").DeclareCount(main, 5000);
   return tiff.Build();
+}
+
+void XmpPictures(TPictureWriter& out, const std::string& exif) {
+  const std::string lightroom = XmpPacket(
+      "xap:Rating='-1' xap:CreateDate='2024-05-01T14:03:22+02:00' xap:ModifyDate='2024-05' "
+      "crs:Exposure2012='+0.35' photoshop:City='Westerland'",
+      "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>Abend</rdf:li>"
+      "<rdf:li xml:lang='en-US'>Evening</rdf:li><rdf:li xml:lang='de-DE'>Abend am Strand</rdf:li>"
+      "</rdf:Alt></dc:title>"
+      "<dc:subject><rdf:Bag><rdf:li>Strand, Nord</rdf:li><rdf:li>D\xC3\xBCnen</rdf:li></rdf:Bag>"
+      "</dc:subject>"
+      "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>erste Zeile\nzweite Zeile</rdf:li>"
+      "</rdf:Alt></dc:description>");
+  out.Write("xmp-lightroom.jpg",
+            JpegBuilder().App0().App1Exif(exif).App1Xmp(lightroom).StartOfScan().Bytes());
+  // The extension's chunks out of order, beyond the 20 kept slots, its GUID
+  // named in other letters, and a chunk of another packet between them.
+  const std::string extension = XmpPacket("photoshop:Headline='aus der Erweiterung'", "");
+  const std::size_t half = extension.size() / 2;
+  const auto full = static_cast<uint32_t>(extension.size());
+  const std::string guid = "0123456789ABCDEF0123456789ABCDEF";
+  JpegBuilder extended;
+  extended.App1Xmp(XmpPacket("xmpNote:HasExtendedXMP='0123456789abcdef0123456789abcdef'",
+                             "<xap:Label>Rot</xap:Label>"));
+  for (int i = 0; i < 18; ++i) extended.Segment(0xDB, "q");
+  out.Write("xmp-extended.jpg",
+            extended.App1XmpChunk(guid, full, static_cast<uint32_t>(half), extension.substr(half))
+                .App1XmpChunk("FEDCBA9876543210FEDCBA9876543210", 4, 0, "lost")
+                .App1XmpChunk(guid, full, 0, extension.substr(0, half))
+                .StartOfScan()
+                .Bytes());
+  out.Write(
+      "xmp-broken.jpg",
+      JpegBuilder().App1Xmp(XmpPacket("xap:Label='Blau'", "<dc:title>")).EndOfImage().Bytes());
+  TiffBuilder tiff(true);
+  const auto main = tiff.Directory();
+  tiff.Ascii(main, 0x010F, "Canon").Undefined(main, 0x02BC, XmpPacket("xap:Rating='5'", ""));
+  out.Write("xmp-mm.tif", tiff.Build());
 }
 
 void Pictures(TPictureWriter& out) {
@@ -143,6 +182,7 @@ void Pictures(TPictureWriter& out) {
   badOrder.replace(0, 2, "XX");
   out.Write("bad-byte-order.jpg", JpegBuilder().App1Exif(badOrder).EndOfImage().Bytes());
   out.Write("not-tiff.tif", "PK\3\4 not a TIFF file");
+  XmpPictures(out, rich);
 }
 
 }  // namespace

@@ -532,7 +532,7 @@ TEST_F(MakerNoteCorpus, MakerSectionIsFilledForTheKnownMakersPictures) {
     TMetaTable grid;
     TIntArray sections;
     ShowMetaInfo(grid, image.get(), sections);
-    ASSERT_EQ(sections.size(), 4u);
+    ASSERT_EQ(sections.size(), 5u);
     const int makerRow = sections[3];
     EXPECT_EQ(grid.Cell(0, makerRow), "EXIF-Daten (kameraspezifisch)");
     ASSERT_GT(grid.RowCount(), makerRow + 1);

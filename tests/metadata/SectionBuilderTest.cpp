@@ -34,6 +34,7 @@ constexpr auto Tag = test::LabelledTag;
 
 const std::string kNoComment = "Kommentar: -";
 const std::string kNoIptc = "IPTC-Daten: -";
+const std::string kNoXmp = "XMP-Daten: -";
 
 TEST(SectionBuilder, LaysOutTheExifSections) {
   struct Case {
@@ -61,11 +62,12 @@ TEST(SectionBuilder, LaysOutTheExifSections) {
   for (const Case& c : cases) {
     std::vector<std::string> expected = {kNoComment, kNoIptc};
     expected.insert(expected.end(), c.exif.begin(), c.exif.end());
+    expected.push_back(kNoXmp);
     const auto image = test::ImageWithExif(c.tags);
     EXPECT_EQ(Described(BuildSections(image.get())), expected) << c.rule;
   }
   EXPECT_EQ(Described(BuildSections(nullptr)),
-            (std::vector<std::string>{kNoComment, kNoIptc, "EXIF-Daten (standard): -"}));
+            (std::vector<std::string>{kNoComment, kNoIptc, "EXIF-Daten (standard): -", kNoXmp}));
 }
 
 TEST(SectionBuilder, ContinuesTheCommentsCaptionAndKeepsUtf8IptcTexts) {
@@ -96,7 +98,7 @@ TEST(SectionBuilder, ContinuesTheCommentsCaptionAndKeepsUtf8IptcTexts) {
     TImgData image;
     image.DecodeBytes("s.jpg", c.file);
     const std::vector<std::string> sections = Described(BuildSections(&image));
-    ASSERT_EQ(sections.size(), 3u) << c.rule;
+    ASSERT_EQ(sections.size(), 4u) << c.rule;
     EXPECT_EQ(sections[c.section.starts_with("Kommentar") ? 0 : 1], c.section) << c.rule;
   }
 }

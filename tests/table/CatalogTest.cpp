@@ -20,14 +20,20 @@ using Sections = std::vector<std::pair<TSectionKind, Rows>>;
 constexpr TSectionKind kComment = TSectionKind::Comment;
 constexpr TSectionKind kIptc = TSectionKind::Iptc;
 constexpr TSectionKind kStandard = TSectionKind::ExifStandard;
+constexpr TSectionKind kXmp = TSectionKind::Xmp;
 
+// XMP rows under a qualified name ("crs:Exposure2012") and the lines that
+// continue them are Group 1, as the XMP section makes them.
 void AddPicture(TCatalog& catalog, const std::string& file, const Sections& sections) {
   TMetaSections model;
   for (const auto& [kind, rows] : sections) {
     TMetaSection& section =
         model.emplace_back(TMetaSection{.Kind = kind, .ShowsPlaceholder = rows.empty()});
-    for (const auto& [caption, value] : rows)
-      section.Rows.push_back({.Caption = caption, .Value = value});
+    int16_t group = 0;
+    for (const auto& [caption, value] : rows) {
+      if (kind == kXmp && !caption.empty()) group = caption.find(':') == std::string::npos ? 0 : 1;
+      section.Rows.push_back({.Group = group, .Caption = caption, .Value = value});
+    }
   }
   catalog.AddSections(file, "/f", model);
 }
@@ -67,6 +73,10 @@ TEST(Catalog, OneRowPerPictureAndOneColumnPerCaption) {
        {{{kComment, {{"Text", "one"}, {"", ""}, {"", "three"}}},
          {kIptc, {{"", "lost"}, {"Stichwort", "a"}, {"Ort", "o"}, {"Stichwort", "b"}}}}},
        {"Datei;Ordner;Text;Stichwort;Ort;", "a.jpg;/f;one |  | three;a | b;o;"}},
+      {"XMP: captioned properties only, after the EXIF sections",
+       {{{kXmp, {{"Ort", "x"}, {"crs:Exposure2012", "+0.5"}, {"", "more"}, {"Bewertung", "3"}}},
+         {kIptc, {{"Ort", "o"}}}}},
+       {"Datei;Ordner;Ort (IPTC-Daten);Ort (XMP-Daten);Bewertung;", "a.jpg;/f;o;x;3;"}},
   };
   for (const Case& c : cases) {
     TCatalog catalog;

@@ -28,7 +28,11 @@ const std::vector<std::string> kEmptyTable = {" Feldbezeichnung| Dateninhalte",
                                               std::string(kNone) + "|",
                                               "|",
                                               "EXIF-Daten (standard)|",
+                                              std::string(kNone) + "|",
+                                              "|",
+                                              "XMP-Daten|",
                                               std::string(kNone) + "|"};
+const std::vector<std::string> kNoXmp = {"|", "XMP-Daten|", std::string(kNone) + "|"};
 
 using test::ImageWithExif;
 
@@ -36,12 +40,12 @@ TTagEntry Tag(std::string_view label, std::string text, int group = 0) {
   return test::LabelledTag(label, std::move(text), group);
 }
 
-TEST(MetaTable, WithoutImageHasNineRows) {
+TEST(MetaTable, WithoutImageHasTwelveRows) {
   TMetaTable grid;
   TIntArray sections;
   ShowMetaInfo(grid, nullptr, sections);
   EXPECT_EQ(Rows(grid), kEmptyTable);
-  EXPECT_EQ(sections, (TIntArray{1, 4, 7}));
+  EXPECT_EQ(sections, (TIntArray{1, 4, 7, 10}));
   EXPECT_EQ(grid.ColWidth(0), 160);
   EXPECT_EQ(grid.ColWidth(1), 2000);
 }
@@ -73,20 +77,20 @@ TEST(MetaTable, SplitsMultiLineValuesIntoMakerRows) {
 TEST(MetaTable, PlacesStandardAndMakerSections) {
   struct Case {
     std::vector<TTagEntry> tags;
-    std::vector<std::string> tail;  // rows from "EXIF-Daten (standard)" on
+    std::vector<std::string> tail;  // rows from "EXIF-Daten (standard)" to the XMP section
     TIntArray sections;
   } cases[] = {
       {{Tag("Kamerahersteller", "Canon")},
        {"EXIF-Daten (standard)|", "  Kamerahersteller|Canon", "|", "EXIF-Daten (kameraspezifisch)|",
         std::string(kNone) + "|"},
-       {1, 4, 7, 10}},
+       {1, 4, 7, 10, 13}},
       {{Tag("Makro", "An", 1), Tag("Qualit\xE4t", "Fein", 1)},
        {"EXIF-Daten (standard)|", "|", "EXIF-Daten (kameraspezifisch)|", "  Makro|An",
         "  Qualität|Fein"},
-       {1, 4, 7, 9}},
+       {1, 4, 7, 9, 13}},
       {{Tag("A", "1"), Tag("M", "m", 1), Tag("B", "2"), Tag("Other", "x", 2)},
        {"EXIF-Daten (standard)|", "  A|1", "  B|2", "|", "EXIF-Daten (kameraspezifisch)|", "  M|m"},
-       {1, 4, 7, 11}},
+       {1, 4, 7, 11, 14}},
   };
   for (const Case& c : cases) {
     auto image = ImageWithExif(c.tags);
@@ -95,7 +99,9 @@ TEST(MetaTable, PlacesStandardAndMakerSections) {
     ShowMetaInfo(grid, image.get(), sections);
     const auto rows = Rows(grid);
     ASSERT_GE(rows.size(), 7u);
-    EXPECT_EQ(std::vector<std::string>(rows.begin() + 7, rows.end()), c.tail);
+    std::vector<std::string> tail = c.tail;
+    tail.insert(tail.end(), kNoXmp.begin(), kNoXmp.end());
+    EXPECT_EQ(std::vector<std::string>(rows.begin() + 7, rows.end()), tail);
     EXPECT_EQ(sections, c.sections);
   }
 }
@@ -110,10 +116,10 @@ TEST(MetaTable, SecondFillLeavesNothingOfTheFirst) {
   ASSERT_GT(grid.RowCount(), 60);
   ShowMetaInfo(grid, nullptr, sections);
   EXPECT_EQ(Rows(grid), kEmptyTable);
-  EXPECT_EQ(sections, (TIntArray{1, 4, 7}));
+  EXPECT_EQ(sections, (TIntArray{1, 4, 7, 10}));
   // Nothing lingers beyond the row count either.
   grid.SetRowCount(70);
-  for (int r = 9; r < 70; ++r)
+  for (int r = 12; r < 70; ++r)
     EXPECT_EQ(std::string(grid.Cell(0, r)) + std::string(grid.Cell(1, r)), "") << r;
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "metadata/Regional.h"
 
@@ -24,10 +25,21 @@ struct tSection {
   int SegmentLength = 0;    // value of the big-endian length field
 };
 
+// One chunk of an extended XMP packet, as the segment walk finds it.
+struct TXmpChunk {
+  std::string Guid;  // the 32 characters as written
+  uint32_t FullLength = 0;
+  uint32_t Offset = 0;
+  std::string Data;
+};
+
 class TImgData {
  public:
   static constexpr int kMaxSections = 20;
   static constexpr int kTiffBlockSize = 4098;
+  // At most this many bytes of extended XMP chunks are kept, and a packet of
+  // more is left out.
+  static constexpr uint32_t kMaxXmpExtension = 16u << 20;
 
   // The decoders write their texts in the given number formats.
   explicit TImgData(RegionalSettings regional = {});
@@ -42,6 +54,10 @@ class TImgData {
   tSection* ExifSection = nullptr;
   tSection* IptcSection = nullptr;
   tSection* CommentSection = nullptr;
+  tSection* XmpSection = nullptr;  // the first APP1 with a standard XMP packet
+  // Every extended XMP chunk of a JPEG file, in file order; they need not
+  // stand in the kept slots. Which of them count is known only from the packet.
+  std::vector<TXmpChunk> XmpChunks;
   std::string ErrorText;
   // Why DecodeFile could not read the file: the system's error number of
   // asking for it or opening it, or kNotRegularFile; 0 when it could. A file
@@ -61,6 +77,11 @@ class TImgData {
   bool HasExif() const { return ExifSection != nullptr; }
   bool HasIptc() const { return IptcSection != nullptr; }
   bool HasComment() const { return CommentSection != nullptr; }
+  bool HasXmp() const { return !XmpPacket().empty(); }
+
+  // The standard XMP packet: of the XMP segment after its signature, or of a
+  // TIFF file's first directory; empty without.
+  std::string_view XmpPacket() const;
 
   std::string GetComment() const;
   void ResetImage();
@@ -80,7 +101,16 @@ class TImgData {
   // Whether the walk decodes a segment of this marker that it meets now.
   bool NeedsBytes(int marker) const;
   void DecodeExifSegment();
+  // Reads the rest of an APP1 segment into slot as far as it needs it, and
+  // tells whether the segment keeps its slot.
+  bool ReadApp1(TByteSource& source, tSection& slot, std::size_t rest);
+  void CollectXmpChunk(TByteSource& source, std::size_t rest);
   bool ReadTiffHeader(TByteSource& source);
+  void ReadTiffXmp(TByteSource& source, const std::string& block, int64_t directory,
+                   bool bigEndian);
+
+  std::string tiffXmp_;
+  std::size_t xmpChunkBytes_ = 0;
 };
 
 // Stands for a name that is not a regular file (a folder, a pipe, a device,

@@ -1,8 +1,8 @@
 #pragma once
 // The sections of a picture's metadata, the one product every output shows
 // (viewer grid, clipboard, workbook, catalogue, pixolyn-info): the comment,
-// the IPTC record, the standard EXIF tags and the maker's tags, each an
-// ordered list of rows of caption and value. Texts are UTF-8.
+// the IPTC record, the standard EXIF tags, the maker's tags and the XMP
+// packet, each an ordered list of rows of caption and value. Texts are UTF-8.
 
 #include <cstdint>
 #include <span>
@@ -17,10 +17,12 @@
 namespace pixolyn {
 
 class TImgData;
+struct TXmpChunk;
 
-enum class TSectionKind : uint8_t { Comment, Iptc, ExifStandard, ExifMaker };
+enum class TSectionKind : uint8_t { Comment, Iptc, ExifStandard, ExifMaker, Xmp };
 
-// "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)".
+// "Kommentar", "IPTC-Daten", "EXIF-Daten (standard)", "EXIF-Daten (kameraspezifisch)",
+// "XMP-Daten".
 std::string_view SectionTitle(TSectionKind kind);
 
 // The row that stands in a section without rows where the section shows one.
@@ -52,8 +54,10 @@ class TCaption {
 };
 
 struct TSectionRow {
-  int16_t Group = 0;  // the tag's Group; 1 for the lines of a multi-line value
-  TCaption Caption;   // empty: the row continues the caption before it
+  // The tag's Group; 1 for the lines of a multi-line value. XMP rows: 0 for
+  // the captioned properties, 1 for those under a qualified name.
+  int16_t Group = 0;
+  TCaption Caption;  // empty: the row continues the caption before it
   std::string Value;
 };
 
@@ -71,8 +75,8 @@ struct TMetaSection {
   bool ShowsPlaceholder = false;
 };
 
-// In order: comment, IPTC, standard EXIF, and the maker section only when the
-// picture has any EXIF row.
+// In order: comment, IPTC, standard EXIF, the maker section only when the
+// picture has any EXIF row, and XMP.
 using TMetaSections = std::vector<TMetaSection>;
 
 // What a picture's record holds for the sections, as the decoders keep it
@@ -83,6 +87,8 @@ struct TCollectedMeta {
   std::span<const TTagEntry> IptcTags;
   bool IptcTextsAreUtf8 = false;
   std::span<const TTagEntry> ExifTags;
+  std::string_view Xmp;  // the standard packet (UTF-8 as written)
+  std::span<const TXmpChunk> XmpChunks;
 };
 
 // Decodes the record's IPTC segment afresh and collects; all empty without a record.

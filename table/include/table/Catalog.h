@@ -20,7 +20,8 @@ class TCatalog {
   TCatalog();
 
   // Adds a picture's row from its sections. A row without a caption
-  // continues the caption before it in its section.
+  // continues the caption before it in its section. Of the XMP section only
+  // the captioned properties (Group 0) count.
   void AddSections(std::string_view file, std::string_view folder, const TMetaSections& sections);
   // Adds the row of a picture that could not be read, with the reason.
   void AddFailure(std::string_view file, std::string_view folder, std::string_view reason);

@@ -100,7 +100,8 @@ class ExportCommandsTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral(" Feldbezeichnung\t Dateninhalte\r\nKommentar\t\r\n") + placeholder +
                  QStringLiteral("\t\r\nIPTC-Daten\t\r\n") + placeholder +
-                 QStringLiteral("\t\r\nEXIF-Daten (standard)\t\r\n") + placeholder);
+                 QStringLiteral("\t\r\nEXIF-Daten (standard)\t\r\n") + placeholder +
+                 QStringLiteral("\t\r\nXMP-Daten\t\r\n") + placeholder);
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
   }
 

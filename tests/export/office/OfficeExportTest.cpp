@@ -106,7 +106,7 @@ TEST_F(OfficeExport, WritesTheEmptyTableIntoTheSheetWithTheTrailingBlank) {
   const Workbook::Sheet* sheet = workbook.Find("Metainfo f\xC3\xBCr ");
   ASSERT_NE(sheet, nullptr);
   ExpectSheetHolds(*sheet, test::ExpectedRows(EmptyTable()));
-  EXPECT_EQ(sheet->Rows.size(), 9u);
+  EXPECT_EQ(sheet->Rows.size(), 12u);
   EXPECT_EQ(workbook.Sheets.size(), 1u);  // no empty default sheet beside it
 }
 
