@@ -310,7 +310,11 @@ void TForm1::ShowListing(const std::vector<TSearchRec>& found) {
   for (int i = 0; i < FileListbox->count() && !wanted.empty(); ++i) {
     if (FileListbox->item(i)->data(kFileNameRole).toByteArray().toStdString() == wanted) row = i;
   }
-  if (opening) openedPath_ = listedFolder_ + "/" + wanted;
+  if (opening) {
+    openedPath_ = listedFolder_ + "/" + wanted;
+    // The arrow keys step on from the picture opened, not through the folder tree.
+    FileListbox->setFocus();
+  }
   {
     const QSignalBlocker blocker(FileListbox);
     FileListbox->setCurrentRow(row);

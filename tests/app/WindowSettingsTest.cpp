@@ -153,6 +153,7 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), pictures.Path());
     QCOMPARE(Child<QListWidget>(form, "FileListbox")->currentRow(), 1);
     QCOMPARE(form.CurrentPicture(), pictures.Path() + "/b.jpg");
+    QVERIFY(Child<QListWidget>(form, "FileListbox")->hasFocus());  // Down steps to c.jpg
 
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dropped.Path()))});
