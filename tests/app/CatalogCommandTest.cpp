@@ -24,19 +24,23 @@ using pixolyn::test::WindowFixture;
 
 namespace {
 
-// Answers the catalogue's save dialog with fileName; with cancel, also presses
+// Answers the save dialog with fileName as a CSV file; with cancel, also presses
 // "Abbrechen" on the progress dialog before the window runs its events again.
-void AnswerDialogs(QFileDialog& dialog, const QString& fileName, const QString& filter,
-                   bool cancel) {
-  QTimer::singleShot(0, &dialog, [&dialog, fileName, filter, cancel] {
-    dialog.selectNameFilter(filter);
-    dialog.selectFile(fileName);
-    static_cast<QDialog&>(dialog).accept();
+void AnswerDialogs(const WindowFixture& window, const std::string& fileName, bool cancel) {
+  auto* dialog = Child<QFileDialog>(*window.form, "CatalogDialog");
+  QTimer::singleShot(0, dialog, [dialog, fileName, cancel] {
+    dialog->selectNameFilter(QStringLiteral("CSV-Datei (*.csv)"));
+    dialog->selectFile(QString::fromStdString(fileName));
+    static_cast<QDialog*>(dialog)->accept();
     if (!cancel) return;
-    for (auto* progress : dialog.parentWidget()->findChildren<QProgressDialog*>()) {
+    for (auto* progress : dialog->parentWidget()->findChildren<QProgressDialog*>()) {
       progress->cancel();
     }
   });
+}
+
+QAction* CatalogCommand(const WindowFixture& window) {
+  return Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1");
 }
 
 }  // namespace
@@ -51,16 +55,14 @@ class CatalogCommandTest : public QObject {
     pictures.Write("b.jpg", MakeJpeg(8, 8, "zweites"));
     pictures.Write("c.txt", "no picture");
     WindowFixture window(IniSelecting(pictures.Path()));
-    QCOMPARE(Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->text(),
+    QCOMPARE(CatalogCommand(window)->text(),
              FromCp1252("Metainfo aller Bilder des Ordners in Datei schreiben\x85"));
 
     TempDir out;
     // The CSV filter adds its extension to a name without one.
-    AnswerDialogs(*Child<QFileDialog>(*window.form, "CatalogDialog"),
-                  QString::fromStdString(out.Path() + "/Katalog"),
-                  QStringLiteral("CSV-Datei (*.csv)"), false);
+    AnswerDialogs(window, out.Path() + "/Katalog", false);
     QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
-    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    CatalogCommand(window)->trigger();
     QVERIFY(finished.wait());
     QVERIFY2(window.messages.isEmpty(), qPrintable(window.messages.join("\n")));
     const std::string folder = ";" + pictures.Path() + ";";
@@ -76,10 +78,9 @@ class CatalogCommandTest : public QObject {
     WindowFixture window(IniSelecting(pictures.Path()));
     TempDir out;
     const std::string chosen = out.Path() + "/Katalog.csv";
-    AnswerDialogs(*Child<QFileDialog>(*window.form, "CatalogDialog"),
-                  QString::fromStdString(chosen), QStringLiteral("CSV-Datei (*.csv)"), true);
+    AnswerDialogs(window, chosen, true);
     QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
-    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    CatalogCommand(window)->trigger();
     QVERIFY(finished.wait());
     QCOMPARE(window.messages, QStringList());
     QVERIFY(!std::filesystem::exists(chosen));
@@ -93,9 +94,8 @@ class CatalogCommandTest : public QObject {
     QSignalSpy finished(window.form.get(), &TForm1::CatalogFinished);
     const std::string existing = pictures.Write("Katalog.csv", "alt");
     for (const auto button : {QMessageBox::No, QMessageBox::Yes}) {
-      AnswerDialogs(*dialog, QString::fromStdString(pictures.Path() + "/Katalog"),
-                    QStringLiteral("CSV-Datei (*.csv)"), false);
-      Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+      AnswerDialogs(window, pictures.Path() + "/Katalog", false);
+      CatalogCommand(window)->trigger();
       QMessageBox* question = nullptr;
       QTRY_VERIFY((question = window.form->findChild<QMessageBox*>("OverwriteQuestion")));
       QVERIFY(question->text().contains(QStringLiteral("Katalog.csv")));
@@ -110,7 +110,7 @@ class CatalogCommandTest : public QObject {
       shown = dialog->selectedFiles().value(0);
       dialog->reject();
     });
-    Child<QAction>(*window.form, "MetainfoallerBilderdesOrdnersinDateischreiben1")->trigger();
+    CatalogCommand(window)->trigger();
     QVERIFY(finished.wait());
     const QString folder = QString::fromStdString(pictures.Path());
     QCOMPARE(shown, folder + u'/' + QDir(folder).dirName() + QStringLiteral(".csv"));

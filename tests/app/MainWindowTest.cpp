@@ -88,8 +88,8 @@ std::string JpegWithOrientation(int width, int height, uint16_t orientation) {
 
 QStringList ListItems(const TForm1& form) {
   QStringList items;
-  for (int i = 0; i < Child<QListWidget>(form, "FileListbox")->count(); ++i)
-    items << Child<QListWidget>(form, "FileListbox")->item(i)->text();
+  const auto* list = Child<QListWidget>(form, "FileListbox");
+  for (int i = 0; i < list->count(); ++i) items << list->item(i)->text();
   return items;
 }
 
@@ -329,21 +329,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(colors.Brush, QColor(Qt::white));
 
     // On screen: grid row r is model row r - 1, below the 18-pixel title row.
-    Child<QTableView>(form, "MetaGrid")
-        ->selectRow(0);  // the selected section row looks like the others
-    const QImage shot = Child<QTableView>(form, "MetaGrid")->grab().toImage();
-    const int x = Child<QTableView>(form, "MetaGrid")->columnViewportPosition(1) + 20;
+    QTableView& grid = *Child<QTableView>(form, "MetaGrid");
+    grid.selectRow(0);  // the selected section row looks like the others
+    const QImage shot = grid.grab().toImage();
+    const int x = grid.columnViewportPosition(1) + 20;
     const auto pixelOfGridRow = [&](int row) {
-      return shot.pixelColor(x, Child<QTableView>(form, "MetaGrid")->horizontalHeader()->height() +
-                                    (row - 1) * 18 + 9);
+      return shot.pixelColor(x, grid.horizontalHeader()->height() + (row - 1) * 18 + 9);
     };
     QCOMPARE(pixelOfGridRow(1), highlight);
     QCOMPARE(pixelOfGridRow(4), highlight);
     QCOMPARE(pixelOfGridRow(7), highlight);
-    QCOMPARE(pixelOfGridRow(2),
-             Child<QTableView>(form, "MetaGrid")->palette().color(QPalette::Base));
-    QCOMPARE(pixelOfGridRow(3),
-             Child<QTableView>(form, "MetaGrid")->palette().color(QPalette::Base));
+    QCOMPARE(pixelOfGridRow(2), grid.palette().color(QPalette::Base));
+    QCOMPARE(pixelOfGridRow(3), grid.palette().color(QPalette::Base));
   }
 
   void gridLooksLikeTheTableBuilderLaidItOut() {
@@ -375,12 +372,12 @@ class MainWindowTest : public QObject {
     auto* tree = Child<TFolderTree>(form, "CheckFolder");
     // The tree takes in and sorts the folder's entries on its own time.
     QTRY_COMPARE(tree->indexBelow(tree->currentIndex()).data().toString(), QString("b"));
-    QTest::keyClick(Child<TFolderTree>(form, "CheckFolder"), Qt::Key_Down);
-    QCOMPARE(Child<TFolderTree>(form, "CheckFolder")->SelectedFolderPath(), root.Path() + "/b");
+    QTest::keyClick(tree, Qt::Key_Down);
+    QCOMPARE(tree->SelectedFolderPath(), root.Path() + "/b");
     QCOMPARE(ListItems(form), QStringList({"   in-a.jpg"}));  // not yet: the key may be held
     QTRY_COMPARE(ListItems(form), QStringList({"   in-b.jpg"}));
-    QTest::keyClick(Child<TFolderTree>(form, "CheckFolder"), Qt::Key_Up);
-    QTest::keyClick(Child<TFolderTree>(form, "CheckFolder"), Qt::Key_Return);
+    QTest::keyClick(tree, Qt::Key_Up);
+    QTest::keyClick(tree, Qt::Key_Return);
     QTRY_COMPARE(ListItems(form), QStringList({"   in-a.jpg"}));
   }
 
