@@ -2,12 +2,10 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 #include "export/ExportMessages.h"
 #include "export/ReplacingFile.h"
 #include "export/WorkbookFormat.h"
-#include "metadata/Cp1252.h"
 #include "metadata/TextUtil.h"
 #include "table/CatalogCsv.h"
 #include "table/GridText.h"
@@ -16,10 +14,6 @@ namespace pixolyn {
 
 namespace {
 constexpr std::string_view kCsvExtension = ".csv";
-
-std::string SystemReason(int error) {
-  return Utf8ToCp1252(std::strerror(error));
-}
 
 // Writes the CSV text to out; false when a write failed or cancelled said
 // stop, with errno telling a failure.

@@ -1,5 +1,7 @@
 #include "export/ExportMessages.h"
 
+#include <cstring>
+
 #include "metadata/Cp1252.h"
 
 namespace pixolyn {
@@ -60,6 +62,10 @@ std::string NoNewWorkbookMessage() {
 std::string SaveFailedMessage(std::string_view fileName, std::string_view reason) {
   return "Die Datei " + Quoted(fileName) +
          " konnte nicht gespeichert werden: " + std::string(reason) + ".";
+}
+
+std::string SystemReason(int error) {
+  return Utf8ToCp1252(std::strerror(error));
 }
 
 std::string ServerFailureMessage(std::string_view serverText) {

@@ -6,23 +6,17 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
 #include "export/ExportGridToWorkbook.h"
 #include "export/ExportMessages.h"
-#include "metadata/Cp1252.h"
 
 namespace pixolyn {
 
 namespace {
 // Names already taken by other writers are passed over; this many tries are plenty.
 constexpr int kNameTries = 100;
-
-std::string SystemReason(int error) {
-  return Utf8ToCp1252(std::strerror(error));
-}
 
 std::string ResolvedTarget(const std::string& target) {
   namespace fs = std::filesystem;

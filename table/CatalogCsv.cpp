@@ -19,6 +19,11 @@ void AppendLine(std::string& out, const Cells& cells, char separator) {
   }
   out += "\r\n";
 }
+
+// A control character other than TAB, which a field shows as a dot.
+bool IsDottedControl(char c) {
+  return static_cast<unsigned char>(c) < 0x20 && c != '\t';
+}
 }  // namespace
 
 bool CsvReadsAsFormula(std::string_view field) {
@@ -41,9 +46,7 @@ void AppendCsvField(std::string& line, std::string_view field, char separator) {
   const bool formula = CsvReadsAsFormula(field);
   const bool quoted =
       formula || field.find_first_of(std::string{separator, '"'}) != std::string_view::npos;
-  const bool control = std::any_of(field.begin(), field.end(), [](char c) {
-    return static_cast<unsigned char>(c) < 0x20 && c != '\t';
-  });
+  const bool control = std::any_of(field.begin(), field.end(), IsDottedControl);
   if (!quoted && !control) {
     line += field;
     return;
@@ -53,7 +56,7 @@ void AppendCsvField(std::string& line, std::string_view field, char separator) {
   if (formula) line += '\'';
   for (const char c : field) {
     if (c == '"') line += '"';
-    line += static_cast<unsigned char>(c) < 0x20 && c != '\t' ? '.' : c;
+    line += IsDottedControl(c) ? '.' : c;
   }
   if (quoted) line += '"';
 }

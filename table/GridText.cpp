@@ -67,8 +67,7 @@ std::string CellForWorkbook(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (const char c : text) {
-    if (c == '\r') continue;
-    out += c == '\t' || c == '\n' ? ' ' : IsControl(c) ? '.' : c;
+    if (c != '\r') out += TabTextCharacter(c);
   }
   return out;
 }

@@ -22,6 +22,8 @@ std::string TooLargeMessage(std::string_view kind, int maxColumns, int maxRows);
 std::string ReadOnlyMessage(std::string_view fileName);
 std::string NoNewWorkbookMessage();
 std::string SaveFailedMessage(std::string_view fileName, std::string_view reason);
+// The system's text for an errno value, as a reason for the messages above.
+std::string SystemReason(int error);
 std::string ServerFailureMessage(std::string_view serverText);
 std::string ForbiddenSheetCharacterMessage(std::string_view title, char character);
 std::string LeadingApostropheMessage(std::string_view title);
