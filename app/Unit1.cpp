@@ -217,8 +217,11 @@ void TForm1::SetStatus(const QString& text, bool failure) {
 }
 
 bool TForm1::Busy() const {
-  return listingShown_ != *listingGeneration_ || selectionShown_ != *selectionGeneration_ ||
-         cataloguing_;
+  return WorkerPending() || cataloguing_;
+}
+
+bool TForm1::WorkerPending() const {
+  return listingShown_ != *listingGeneration_ || selectionShown_ != *selectionGeneration_;
 }
 
 void TForm1::FillMetaGrid(TMetaTable table, TIntArray sectionRows) {
