@@ -51,9 +51,7 @@ void TForm1::ShowNoSelection() {
 }
 
 bool TForm1::WaitingFor(const std::function<void()>& command) {
-  if (listingShown_ == *listingGeneration_ && selectionShown_ == *selectionGeneration_) {
-    return false;
-  }
+  if (!WorkerPending()) return false;
   waitingCommand_ = command;
   return true;
 }

@@ -81,6 +81,10 @@ std::string WithTrailingSlash(std::string folder) {
   return folder;
 }
 
+std::string StoredFileName(const QListWidgetItem& item) {
+  return item.data(kFileNameRole).toByteArray().toStdString();
+}
+
 // The first local file or folder of a drop; empty when it holds none.
 std::string DroppedPath(const QMimeData* data) {
   for (const QUrl& url : data->urls()) {
@@ -213,8 +217,11 @@ void TForm1::SetStatus(const QString& text, bool failure) {
 }
 
 bool TForm1::Busy() const {
-  return listingShown_ != *listingGeneration_ || selectionShown_ != *selectionGeneration_ ||
-         cataloguing_;
+  return WorkerPending() || cataloguing_;
+}
+
+bool TForm1::WorkerPending() const {
+  return listingShown_ != *listingGeneration_ || selectionShown_ != *selectionGeneration_;
 }
 
 void TForm1::FillMetaGrid(TMetaTable table, TIntArray sectionRows) {
@@ -308,7 +315,7 @@ void TForm1::ShowListing(const std::vector<TSearchRec>& found) {
   }
   int row = 0;
   for (int i = 0; i < FileListbox->count() && !wanted.empty(); ++i) {
-    if (FileListbox->item(i)->data(kFileNameRole).toByteArray().toStdString() == wanted) row = i;
+    if (StoredFileName(*FileListbox->item(i)) == wanted) row = i;
   }
   if (opening) {
     openedPath_ = listedFolder_ + "/" + wanted;
@@ -339,8 +346,7 @@ void TForm1::FileListboxClick() {
     return;
   }
   // The stored name rather than the shown text: a name may begin or end with blanks.
-  const std::string path =
-      listedFolder_ + "/" + item->data(kFileNameRole).toByteArray().toStdString();
+  const std::string path = listedFolder_ + "/" + StoredFileName(*item);
   if (path != openedPath_) openedPath_.clear();
   RunInBackground(
       this,
@@ -418,8 +424,7 @@ std::vector<std::string> TForm1::ListedPictures() const {
   std::vector<std::string> pictures;
   const std::string folder = listedFolder_ + "/";
   for (int row = 0; row < FileListbox->count(); ++row) {
-    pictures.push_back(folder +
-                       FileListbox->item(row)->data(kFileNameRole).toByteArray().toStdString());
+    pictures.push_back(folder + StoredFileName(*FileListbox->item(row)));
   }
   return pictures;
 }
@@ -473,8 +478,7 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::AktualisierenClick() {
   // The picture shown is selected again, if it is still there.
   const QListWidgetItem* item = FileListbox->currentItem();
-  pendingFileName_ =
-      item && item->isSelected() ? item->data(kFileNameRole).toByteArray().toStdString() : "";
+  pendingFileName_ = item && item->isSelected() ? StoredFileName(*item) : "";
   CheckFolderClick();
 }
 

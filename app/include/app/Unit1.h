@@ -153,6 +153,8 @@ class TForm1 : public QMainWindow {
   // Throws AppError when none is selected or its file cannot be read; a
   // picture whose image data are broken is reported, and its table is used.
   bool SelectedPictureReady(const std::function<void()>& command);
+  // A listing or a selection is on its worker and not yet shown.
+  bool WorkerPending() const;
   // Lists the folder of a file or folder given from outside and selects the file.
   void OpenFromOutside(const std::string& path);
   // Where the settings are written, and where they are read from.
