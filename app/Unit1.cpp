@@ -318,7 +318,7 @@ void TForm1::ShowListing(const std::vector<TSearchRec>& found) {
     if (StoredFileName(*FileListbox->item(i)) == wanted) row = i;
   }
   if (opening) {
-    openedPath_ = listedFolder_ + "/" + wanted;
+    openedPath_ = WithTrailingSlash(listedFolder_) + wanted;
     // The arrow keys step on from the picture opened, not through the folder tree.
     FileListbox->setFocus();
   }
@@ -346,7 +346,7 @@ void TForm1::FileListboxClick() {
     return;
   }
   // The stored name rather than the shown text: a name may begin or end with blanks.
-  const std::string path = listedFolder_ + "/" + StoredFileName(*item);
+  const std::string path = WithTrailingSlash(listedFolder_) + StoredFileName(*item);
   if (path != openedPath_) openedPath_.clear();
   RunInBackground(
       this,
@@ -422,7 +422,7 @@ void TForm1::ShowExportOutcome(const TExportOutcome& outcome) {
 
 std::vector<std::string> TForm1::ListedPictures() const {
   std::vector<std::string> pictures;
-  const std::string folder = listedFolder_ + "/";
+  const std::string folder = WithTrailingSlash(listedFolder_);
   for (int row = 0; row < FileListbox->count(); ++row) {
     pictures.push_back(folder + StoredFileName(*FileListbox->item(row)));
   }
