@@ -60,6 +60,11 @@ TImgData::TImgData(RegionalSettings regional) : regional_(std::move(regional)) {
   ResetImage();
 }
 
+const RegionalSettings& RegionalOf(const TImgData* image) {
+  static const RegionalSettings german;
+  return image ? image->Regional() : german;
+}
+
 TImgData::~TImgData() = default;
 
 void TImgData::ResetImage() {

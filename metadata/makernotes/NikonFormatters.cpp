@@ -14,25 +14,12 @@ namespace pixolyn {
 namespace {
 using TLens = std::array<double, 4>;
 
-constexpr std::string_view kSeparator = ", ";
-constexpr std::size_t kPartLimit = 64;  // how much of the rest each step keeps
 const char* const kLensPattern = "%0.1f-%0.1f(mm)  F%0.1f-F%0.1f";
 
 // A value stored as text is read as the list "a/b, c/d, e/f, g/h" it may spell.
-TLens LensOfText(std::string_view rest) {
+TLens LensOfText(std::string_view text) {
   TLens values{};
-  for (std::size_t i = 0; i + 1 < values.size(); ++i) {
-    const auto pos = rest.find(kSeparator);
-    if (pos == std::string_view::npos) {
-      // No separator: this part is empty and the rest stays, cut.
-      rest = rest.substr(0, kPartLimit);
-      continue;
-    }
-    values[i] = ParseRationalText(rest.substr(0, pos));
-    // The rest begins with the blank of the separator, which the parse skips.
-    rest = rest.substr(pos + 1, kPartLimit);
-  }
-  values.back() = ParseRationalText(rest);
+  ReadWrittenFractions(text, values);
   return values;
 }
 
@@ -70,7 +57,7 @@ double FourthOfMany(const TTypedValue& value) {
   }
   // " b, c, " comes before the fourth fraction in the 64 characters.
   const std::size_t before = written[0] + written[1] + 5;
-  const std::size_t room = kPartLimit - before;
+  const std::size_t room = kWrittenPartLength - before;
   if (room == written[2] || (room > written[2] && count == 4)) return FractionQuotient(value, 3);
   if (room > written[2]) return 0;
   return QuotientOfCut(FractionComponent(value, 3), room);

@@ -54,8 +54,7 @@ TCollectedMeta CollectMetaInfo(TImgData* image) {
 
 TMetaSections BuildSections(TImgData* image) {
   const TCollectedMeta meta = CollectMetaInfo(image);
-  static const RegionalSettings german;
-  const RegionalSettings& regional = image ? image->Regional() : german;
+  const RegionalSettings& regional = RegionalOf(image);
   TMetaSections sections;
   sections.reserve(kTitles.size());
   sections.push_back(CommentSection(meta.Comment));

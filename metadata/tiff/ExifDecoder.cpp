@@ -146,8 +146,7 @@ class TImageInfo::TMakerEntries final : public TEntrySink {
 TImageInfo::TImageInfo(TImgData* owner) : OwnerImage(owner) {}
 
 const RegionalSettings& TImageInfo::Regional() const {
-  static const RegionalSettings german;
-  return OwnerImage ? OwnerImage->Regional() : german;
+  return RegionalOf(OwnerImage);
 }
 
 void TImageInfo::ReadDirectory(std::string_view exifBytes, bool bigEndian, int64_t start,

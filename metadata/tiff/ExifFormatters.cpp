@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
-#include <utility>
 
 #include "metadata/TextUtil.h"
 #include "tiff/ByteView.h"
@@ -17,21 +16,11 @@ namespace {
 
 using TGpsParts = std::array<double, 3>;
 
-constexpr std::size_t kGpsPartLength = 64;
-
-// Splits at the first ", ": the part before it (empty without one) and up to
-// 64 characters from the blank after the comma (from the start without one).
-std::pair<std::string_view, std::string_view> SplitAtComma(std::string_view text) {
-  const auto comma = text.find(", ");
-  if (comma == std::string_view::npos) return {{}, text.substr(0, kGpsPartLength)};
-  return {text.substr(0, comma), text.substr(comma + 1, kGpsPartLength)};
-}
-
 // A value stored as text is read as the list "a/b, c/d, e/f" it may spell.
 TGpsParts GpsPartsOfText(std::string_view text) {
-  const auto [first, rest] = SplitAtComma(text);
-  const auto [second, third] = SplitAtComma(rest);
-  return {ParseRationalText(first), ParseRationalText(second), ParseRationalText(third)};
+  TGpsParts parts{};
+  ReadWrittenFractions(text, parts);
+  return parts;
 }
 
 // Three fractions are degrees (or hours), minutes and seconds; of more, the

@@ -177,6 +177,23 @@ double ParseRationalText(std::string_view text) {
   return Quotient(*numerator, *denominator);
 }
 
+void ReadWrittenFractions(std::string_view text, std::span<double> places) {
+  if (places.empty()) return;
+  constexpr std::string_view kSeparator = ", ";
+  for (double& place : places.first(places.size() - 1)) {
+    const auto pos = text.find(kSeparator);
+    if (pos == std::string_view::npos) {
+      place = 0;
+      text = text.substr(0, kWrittenPartLength);
+      continue;
+    }
+    place = ParseRationalText(text.substr(0, pos));
+    // The rest begins with the blank of the separator, which the parse skips.
+    text = text.substr(pos + 1, kWrittenPartLength);
+  }
+  places.back() = ParseRationalText(text);
+}
+
 std::string MakePrintable(std::string text) {
   for (char& c : text) {
     if (static_cast<unsigned char>(c) < 32) c = '.';

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,15 @@ double TagValueAsNumber(std::string_view raw, int type, bool bigEndian);
 // Value of a written "numerator/denominator" (of a value stored as text);
 // 0 on any failure, 0/0 and x/0 included.
 double ParseRationalText(std::string_view text);
+
+// How many characters of a written list each step of its reading keeps.
+inline constexpr std::size_t kWrittenPartLength = 64;
+
+// The quotients of a written list "a/b, c/d, ..." (a value stored as text),
+// one a place: each place but the last takes the part before the next ", ",
+// and the rest behind it is cut to kWrittenPartLength characters; once no
+// separator is left, those places are 0 and the last place takes the rest.
+void ReadWrittenFractions(std::string_view text, std::span<double> places);
 
 // The whole text, every character below 32 replaced by ".".
 std::string MakePrintable(std::string text);

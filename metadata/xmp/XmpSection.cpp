@@ -12,7 +12,7 @@ std::optional<std::string> JoinExtendedXmp(std::span<const TXmpChunk> chunks,
                                            std::string_view guid) {
   std::vector<const TXmpChunk*> own;
   for (const TXmpChunk& chunk : chunks) {
-    if (LowerAscii(chunk.Guid) == LowerAscii(guid)) own.push_back(&chunk);
+    if (EqualsIgnoringAsciiCase(chunk.Guid, guid)) own.push_back(&chunk);
   }
   if (own.empty() || guid.empty()) return std::nullopt;
   const uint32_t full = own.front()->FullLength;

@@ -121,6 +121,9 @@ inline constexpr int kNotRegularFile = -1;
 // kNotRegularFile.
 int RegularFileError(const std::string& path);
 
+// The number formats the decoders of image write in; the German ones without an image.
+const RegionalSettings& RegionalOf(const TImgData* image);
+
 // Opens a regular file for reading; the descriptor, which the caller closes,
 // or -1 with the reason in error (as RegularFileError gives it, or the
 // system's error number of opening). Never blocks: a pipe is refused, not
